@@ -1,0 +1,64 @@
+#include "programicon.h"
+#include "singleinstance.h"
+#include "tabout.h"
+#include "tchat.h"
+#include "tdownload.h"
+#include "tgamestart.h"
+#include "thelp.h"
+#include "tphrases.h"
+#include "tserver.h"
+#include "tspylist.h"
+#include "ttallylist.h"
+#include "unhandlederror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hearts"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QApplication::setWindowIcon(programIcon());
+
+    SingleInstance instance(SingleInstance::keyForThisUser());
+    if (!instance.claim()) {
+        return 0;
+    }
+
+    QStringList params = QApplication::arguments();
+    params.removeFirst();
+
+    // The windows, in their order; the first is the main window.
+    Tchat chat(params);
+    Tchat::Windows windows;
+    windows.download = new Tdownload(&chat);
+    windows.tallylist = new Ttallylist(&chat);
+    windows.about = new Tabout(&chat);
+    windows.gamestart = new Tgamestart(&chat);
+    windows.help = new Thelp(&chat);
+    windows.phrases = new Tphrases(&chat);
+    windows.server = new TServer(&chat);
+    windows.spylist = new Tspylist(&chat);
+    chat.attach(windows);
+
+    windows.server->botSpeed = [&chat] { return chat.botSpeedMs(); };
+    windows.server->onInternalError = [&chat](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hearts"), text,
+                                    QMessageBox::Ok, &chat);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
+    unhandlederror::setHandler([&chat](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Hearts"), text,
+                                    QMessageBox::Ok, &chat);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &chat,
+                     &Tchat::bringForward);
+
+    chat.show();
+    const int result = QApplication::exec();
+    unhandlederror::setHandler(nullptr);
+    return result;
+}

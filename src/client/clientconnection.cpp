@@ -1,0 +1,88 @@
+#include "clientconnection.h"
+
+ClientConnection::ClientConnection(QObject* parent)
+    : QObject(parent),
+      receivedlist(
+          1, [this](int, const std::string& line) { processsocktimer(line); }, this) {
+    sock.setPortName(QStringLiteral("7772"));
+    sock.OnRead = [this](TSock* sender, int count) { sockRead(sender, count); };
+    sock.OnInfo = [this](TSock* sender, TSocketInfo info, const QString& msg) {
+        sockInfo(sender, info, msg);
+    };
+    // The list starts with one line that is no message.
+    receivedlist.append(0, "receivedlist");
+
+    addRoute("CMD_sendlogininfo", [this](const std::string& payload) { sendloginfo(payload); });
+    addRoute("CMD_havewrongversion", [this](const std::string& payload) {
+        emit statusLine(QStringLiteral("0+") + QString::fromStdString(payload) +
+                        QStringLiteral(" has a different version of the game then you."));
+    });
+    addRoute("CMD_wrongversion", [this](const std::string&) {
+        emit statusLine(
+            QStringLiteral("0+You have a differnt version of the game then the host."));
+    });
+    addRoute("CMD_full", [this](const std::string&) { emit tableFull(); });
+}
+
+ClientConnection::~ClientConnection() {
+    // The program is ending: the last close reports to nobody.
+    sock.OnInfo = nullptr;
+}
+
+void ClientConnection::connectTo(const QString& host, const QString& port) {
+    m_host = host;
+    sock.setHostName(host);
+    sock.setPortName(port);
+    try {
+        sock.Connect();
+    } catch (const ESockException&) {
+        m_reportedUnreachable = true;
+        emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(host));
+    }
+}
+
+void ClientConnection::addRoute(const std::string& word, Handler handler) {
+    m_routes.push_back(
+        {word, [handler = std::move(handler)](int, const std::string& payload) { handler(payload); }});
+}
+
+void ClientConnection::send(const std::string& text) {
+    if (sock.hasOpenHandle()) {
+        sock.Send(QByteArray::fromStdString(wire::frame(text)));
+    }
+}
+
+void ClientConnection::sockRead(TSock* sender, int /*count*/) {
+    std::vector<std::string> messages;
+    const bool withinLimit = m_framer.feed(sender->Receive().toStdString(), messages);
+    for (std::string& message : messages) {
+        receivedlist.append(0, std::move(message));
+    }
+    if (!withinLimit) {
+        sender->Close();
+    }
+}
+
+void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QString& msg) {
+    if (msg == QLatin1String("Socket Closed")) {
+        emit connectionLost();
+        return;
+    }
+    // A host that cannot be reached would otherwise leave the player at the
+    // loading line for ever.
+    if (info == TSocketInfo::Error && !sock.Connected() && !m_reportedUnreachable) {
+        m_reportedUnreachable = true;
+        emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(m_host));
+    }
+}
+
+void ClientConnection::processsocktimer(const std::string& line) {
+    wire::dispatch(m_routes, 0, line);
+}
+
+void ClientConnection::sendloginfo(const std::string& payload) {
+    m_mySeat = wire::Fields(payload).restNumber();
+    m_connected = true;
+    send("CMD_logininfo+" + std::to_string(m_mySeat) + "+" + kVersion + "+" +
+         m_playerName.toStdString());
+}

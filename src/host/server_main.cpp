@@ -1,0 +1,128 @@
+// hearts-server: a table host with no local player. Connection 1, the first
+// to arrive, holds the host player's rights (start a game, remove players).
+#include "random.h"
+#include "tserver.h"
+#include "unhandlederror.h"
+#include "wiremessage.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+void logLine(const QString& line) {
+    std::fprintf(stderr, "hearts-server: %s\n", line.toLocal8Bit().constData());
+}
+
+bool readInt(const QCommandLineParser& parser, const QString& name, int low, int& value) {
+    if (!parser.isSet(name)) {
+        return true;
+    }
+    if (!wire::parseInt(parser.value(name).toStdString(), value) || value < low) {
+        logLine(QStringLiteral("--%1 needs a whole number of at least %2").arg(name).arg(low));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("hearts-server"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(HostGame::kVersion));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Hosts a table of Hearts with no local player. Players join with\n"
+        "'hearts <name> <this host's address> false'; the first connection holds\n"
+        "the host player's rights: it starts games and may remove players.\n"
+        "Computer players take every empty seat."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        {QStringLiteral("port"), QStringLiteral("TCP port to listen on (default 7772)."),
+         QStringLiteral("N")},
+        {QStringLiteral("seed"),
+         QStringLiteral("Seed of the random generator, to replay a game (default: the clock)."),
+         QStringLiteral("N")},
+        {QStringLiteral("bot-speed"),
+         QStringLiteral("Delay of a computer player's card in ms (default 1000)."),
+         QStringLiteral("MS")},
+        {QStringLiteral("pause-ms"),
+         QStringLiteral("Length of one pause tick between tricks and rounds in ms (default 1000)."),
+         QStringLiteral("MS")},
+    });
+    parser.process(app);
+
+    int port = 7772;
+    int botSpeed = 1000;
+    int pauseMs = 1000;
+    if (!readInt(parser, QStringLiteral("port"), 0, port) || port > 65535 ||
+        !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
+        !readInt(parser, QStringLiteral("pause-ms"), 0, pauseMs)) {
+        return 2;
+    }
+    std::uint32_t seed = processrandom::clockSeed();
+    if (parser.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        seed = parser.value(QStringLiteral("seed")).toUInt(&ok);
+        if (!ok) {
+            logLine(QStringLiteral("--seed needs a whole number from 0 to 4294967295"));
+            return 2;
+        }
+    }
+    processrandom::setSeed(seed);
+
+    unhandlederror::setHandler(logLine);
+
+    TServer::Options options;
+    options.port = QString::number(port);
+    options.pauseMs = pauseMs;
+    TServer server(options);
+    server.botSpeed = [&botSpeed] { return botSpeed; };
+    server.onBotSpeedRequest = [&botSpeed](int ms) {
+        if (ms >= 0) {
+            botSpeed = ms;
+        }
+    };
+    server.onLog = logLine;
+    server.onInternalError = logLine;
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) {
+        logLine(QStringLiteral("cannot set up signal handling"));
+        return 1;
+    }
+    QSocketNotifier signalNotifier(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
+        logLine(QStringLiteral("stopping"));
+        QCoreApplication::quit();
+    });
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+
+    try {
+        server.startListening();
+    } catch (const ESockException& e) {
+        logLine(QStringLiteral("cannot listen on port %1: %2").arg(port).arg(e.what()));
+        return 1;
+    }
+    logLine(QStringLiteral("listening on port %1, seed %2")
+                .arg(server.listeningPort())
+                .arg(processrandom::seed()));
+    return QCoreApplication::exec();
+}

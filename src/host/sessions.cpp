@@ -1,0 +1,247 @@
+// Connections, login, relays, removal, just watching and departures.
+#include "hostgame.h"
+#include "message.h"
+
+#include "wiremessage.h"
+
+using hostmessage::build;
+using hostmessage::buildPlus;
+
+HostGame::HostGame(HostEvents& events) : m_events(events), m_routes(makeRoutes()) {
+    static constexpr const char* kBotNames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
+    for (int number = 2; number <= 6; ++number) {
+        m_players[number].botname = kBotNames[number - 2];
+    }
+}
+
+bool HostGame::connected(int number) const {
+    return number >= 1 && number <= kPlayerRecords && m_players[number].connected;
+}
+
+bool HostGame::isComputerSeat(int seat) const {
+    return seat >= 1 && seat <= kSeats &&
+           (!m_players[seat].connected || m_players[seat].justwatching);
+}
+
+void HostGame::sendTo(int number, const std::string& text) {
+    if (connected(number)) {
+        m_events.send(number, text);
+    }
+}
+
+void HostGame::sendAll(const std::string& text) {
+    for (int number = 1; number <= m_slotcount; ++number) {
+        sendTo(number, text);
+    }
+}
+
+int HostGame::chooseConnectionNumber() {
+    if (m_slotcount == 0) {
+        m_slotcount = 1;
+        return 1;
+    }
+    for (int number = 1; number <= m_slotcount; ++number) {
+        if (!m_players[number].connected) {
+            return number;
+        }
+    }
+    if (m_slotcount < kMaxConnections) {
+        return ++m_slotcount;
+    }
+    return kRefusedRecord;
+}
+
+void HostGame::connectionAccepted(int number) {
+    m_players[number].connected = true;
+    m_events.log("connection " + std::to_string(number) + " accepted");
+    m_events.send(number, build("CMD_sendlogininfo", number));
+}
+
+void HostGame::receive(int connection, const std::string& line) {
+    wire::dispatch(m_routes, connection, line);
+}
+
+std::vector<wire::Route> HostGame::makeRoutes() {
+    using Handler = void (HostGame::*)(const std::string&);
+    // A request counts only in the name of the connection that sent it: its
+    // own-number field must be the sender's number. Removal and the start of
+    // a game belong to connection 1, the person at the host.
+    auto own = [this](Handler handler, bool hostOnly = false) {
+        return [this, handler, hostOnly](int sender, const std::string& payload) {
+            wire::Fields fields(payload);
+            if (fields.number() == sender && (!hostOnly || sender == 1)) {
+                (this->*handler)(payload);
+            }
+        };
+    };
+    return {
+        {"CMD_logininfo", own(&HostGame::receivedlogininfo)},
+        {"CMD_kickhim", own(&HostGame::kickhim, true)},
+        {"CMD_botspeed", own(&HostGame::botspeed)},
+        {"CMD_chat", own(&HostGame::chat)},
+        {"CMD_action", own(&HostGame::action)},
+        {"CMD_startgame",
+         [this](int sender, const std::string& payload) {
+             if (sender == 1) {
+                 startgame(payload);
+             }
+         }},
+        {"CMD_justwatch",
+         [this](int sender, const std::string& payload) {
+             // A seat may hand itself to the computer; the host's player may
+             // hand any seat. Watchers hold no cards to play.
+             wire::Fields fields(payload);
+             const int seat = fields.number();
+             if (seat >= 1 && seat <= kSeats && (seat == sender || sender == 1)) {
+                 justwatch(payload);
+             }
+         }},
+        {"CMD_passcards", own(&HostGame::passcards)},
+        {"CMD_playcard", own(&HostGame::playcard)},
+        {"CMD_playasound", own(&HostGame::playasound)},
+    };
+}
+
+void HostGame::receivedlogininfo(const std::string& data) {
+    wire::Fields fields(data);
+    const int number = fields.number();
+    const std::string version = fields.text();
+    const std::string name = fields.rest();
+    if (number < 1 || number > kPlayerRecords) {
+        return;
+    }
+    m_players[number].name = name;
+    m_players[number].connected = true;
+    m_events.log("connection " + std::to_string(number) + " logged in as " + name);
+    sendAll(build("CMD_newplayerinfo", number, name));
+    for (int other = 1; other <= m_slotcount; ++other) {
+        if (other != number && connected(other)) {
+            sendTo(number, build("CMD_existingplayers", other, m_players[other].name));
+        }
+    }
+    if (version != kVersion) {
+        sendTo(1, build("CMD_havewrongversion", name));
+        sendTo(number, "CMD_wrongversion+");
+    }
+    if (!m_gamestarted) {
+        return;
+    }
+    const PlayerRecord& player = m_players[number];
+    std::string cardsMessage = build("CMD_mycards", number);
+    bool anyCard = false;
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+        if (player.cards[slot] != 0) {
+            cardsMessage += build("", slot, player.cards[slot]);
+            anyCard = true;
+        }
+    }
+    if (anyCard) {
+        sendTo(number, cardsMessage);
+    }
+    std::string stats = build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum,
+                              m_turn, m_phase);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const PlayerRecord& s = m_players[seat];
+        stats += build("", seat, s.score, s.tricks, s.trickcard);
+    }
+    sendTo(number, stats);
+}
+
+void HostGame::kickhim(const std::string& data) {
+    wire::Fields fields(data);
+    const int sender = fields.number();
+    const int target = fields.number();
+    if (sender == 1) {
+        disconnectsock(target);
+    }
+}
+
+void HostGame::disconnectsock(int number) {
+    if (connected(number)) {
+        m_events.closeConnection(number);
+    }
+}
+
+void HostGame::botspeed(const std::string& data) {
+    wire::Fields fields(data);
+    const int sender = fields.number();
+    const int delay = fields.number();
+    // The computer timer reads the bot speed of the person at the host at
+    // every arming; a headless host takes connection 1's choice instead.
+    if (sender == 1) {
+        m_events.botSpeedRequested(delay);
+    }
+}
+
+void HostGame::chat(const std::string& data) {
+    wire::Fields fields(data);
+    const int number = fields.number();
+    if (number < 1 || number > kPlayerRecords) {
+        return;
+    }
+    sendAll(build("CMD_chat", number, m_players[number].name + " chats: " + fields.rest()));
+}
+
+void HostGame::action(const std::string& data) {
+    wire::Fields fields(data);
+    const int number = fields.number();
+    if (number < 1 || number > kPlayerRecords) {
+        return;
+    }
+    sendAll(build("CMD_action", number, m_players[number].name + " " + fields.rest()));
+}
+
+void HostGame::playasound(const std::string& data) {
+    wire::Fields fields(data);
+    const int number = fields.number();
+    if (number < 1 || number > kPlayerRecords) {
+        return;
+    }
+    sendAll(build("CMD_playasound", number, fields.rest()));
+}
+
+void HostGame::justwatch(const std::string& data) {
+    wire::Fields fields(data);
+    const int seat = fields.number();
+    const std::string mode = fields.rest();
+    if (seat < 1 || seat > kMaxPlayers) {
+        return;
+    }
+    if (mode == "2") {
+        m_players[seat].justwatching = false;
+        sendAll(build("CMD_justwatching", seat, "2"));
+    } else if (mode == "1" && m_gamestarted) {
+        m_players[seat].justwatching = true;
+        sendAll(build("CMD_justwatching", seat, "1"));
+        computerTakesOver(seat);
+    }
+}
+
+void HostGame::computerTakesOver(int seat) {
+    if (m_phase == "pass" && !m_players[seat].passed) {
+        computerpass(seat);
+    } else if (m_turn == seat) {
+        startComputerTimer();
+    }
+}
+
+void HostGame::departure(int number) {
+    if (number < 1 || number > kPlayerRecords) {
+        return;
+    }
+    PlayerRecord& player = m_players[number];
+    if (player.connected) {
+        m_events.log("connection " + std::to_string(number) + " left (" + player.name + ")");
+        for (int other = 1; other <= m_slotcount; ++other) {
+            if (other != number) {
+                sendTo(other, build("CMD_playerdisconnected", number, player.name));
+            }
+        }
+    }
+    player.connected = false;
+    player.name.clear();
+    player.justwatching = false;
+    if (m_gamestarted && number >= 2 && number <= kSeats) {
+        computerTakesOver(number);
+    }
+}
