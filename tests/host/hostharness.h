@@ -1,0 +1,83 @@
+#pragma once
+
+#include "hostgame.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Runs the host's rules in memory: records every message, carries out
+// closes at once, and fires timers on request.
+class HostHarness : public HostEvents {
+public:
+    HostHarness() : game(*this) {}
+
+    void send(int connection, const std::string& text) override {
+        sent.emplace_back(connection, text);
+    }
+    void closeConnection(int connection) override {
+        closed.push_back(connection);
+        game.departure(connection);
+    }
+    void timerChanged(Timer) override {}
+    int botSpeedMs() override { return botSpeed; }
+    void botSpeedRequested(int ms) override { requestedBotSpeed = ms; }
+    void internalError(const std::string& text) override { errors.push_back(text); }
+
+    // Accepts a connection and logs it in under a name; answers its number.
+    int join(const std::string& name, const std::string& version = HostGame::kVersion) {
+        const int number = game.chooseConnectionNumber();
+        if (number <= kMaxConnections) {
+            game.connectionAccepted(number);
+            game.receive(number, "CMD_logininfo+" + std::to_string(number) + "+" + version + "+" +
+                                     name);
+        }
+        return number;
+    }
+
+    // Messages sent to one connection, optionally only those with a prefix.
+    std::vector<std::string> to(int connection, const std::string& prefix = "") const {
+        std::vector<std::string> result;
+        for (const auto& [c, text] : sent) {
+            if (c == connection && text.rfind(prefix, 0) == 0) {
+                result.push_back(text);
+            }
+        }
+        return result;
+    }
+    void clearSent() { sent.clear(); }
+
+    // Fires due timers until none runs (the computer's first), or a limit.
+    int runTimers(int limit = 100000) {
+        int steps = 0;
+        while (steps < limit) {
+            if (game.computertimer().enabled) {
+                game.computertimerTimer();
+            } else if (game.timer1().enabled) {
+                game.timer1Timer();
+            } else {
+                break;
+            }
+            ++steps;
+        }
+        return steps;
+    }
+
+    // Puts a hand into a seat's slots 1..n; the other slots are empty.
+    void setHand(int seat, const std::vector<int>& hand) {
+        auto& slots = game.players()[seat].cards;
+        slots.fill(0);
+        for (std::size_t i = 0; i < hand.size(); ++i) {
+            slots[i + 1] = hand[i];
+        }
+    }
+
+    HostGame game;
+    std::vector<std::pair<int, std::string>> sent;
+    std::vector<int> closed;
+    std::vector<std::string> errors;
+    int botSpeed = 1000;
+    int requestedBotSpeed = -1;
+};

@@ -1,0 +1,189 @@
+#include "hostharness.h"
+#include "random.h"
+
+#include <gtest/gtest.h>
+
+TEST(Sessions, NumbersReuseTheLowestFreeAndTheTenthIsRefused) {
+    HostHarness host;
+    for (int i = 1; i <= 9; ++i) {
+        EXPECT_EQ(host.join("P" + std::to_string(i)), i);
+    }
+    EXPECT_EQ(host.game.chooseConnectionNumber(), kRefusedRecord);
+    EXPECT_EQ(HostGame::fullMessage(), "CMD_full+");
+    host.game.departure(6);
+    host.game.departure(3);
+    EXPECT_EQ(host.join("New"), 3);
+    EXPECT_EQ(host.join("Newer"), 6);
+    EXPECT_EQ(host.game.slotcount(), 9);
+}
+
+TEST(Sessions, LoginAnnouncesToAllAndListsTheOthers) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann+Lee");
+    EXPECT_EQ(host.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2",
+                                                    "CMD_newplayerinfo+2+Ann+Lee",
+                                                    "CMD_existingplayers+1+Bob"}));
+    EXPECT_EQ(host.to(1, "CMD_newplayerinfo"),
+              (std::vector<std::string>{"CMD_newplayerinfo+1+Bob", "CMD_newplayerinfo+2+Ann+Lee"}));
+}
+
+TEST(Sessions, AnotherVersionIsReportedAndPlaysOn) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Old", "1.0.8");
+    EXPECT_EQ(host.to(1, "CMD_havewrongversion"),
+              (std::vector<std::string>{"CMD_havewrongversion+Old"}));
+    EXPECT_EQ(host.to(2, "CMD_wrongversion"), (std::vector<std::string>{"CMD_wrongversion+"}));
+    EXPECT_TRUE(host.game.players()[2].connected);
+}
+
+TEST(Sessions, RelaysCarryTheSendersName) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann");
+    host.clearSent();
+    host.game.receive(2, "CMD_chat+2+hello+there|clBlack");
+    host.game.receive(2, "CMD_action+2+waves|$00FF0000");
+    host.game.receive(2, "CMD_playasound+2+wave5+");
+    const std::vector<std::string> expected = {"CMD_chat+2+Ann chats: hello+there|clBlack",
+                                               "CMD_action+2+Ann waves|$00FF0000",
+                                               "CMD_playasound+2+wave5+"};
+    EXPECT_EQ(host.to(1), expected);
+    EXPECT_EQ(host.to(2), expected);
+}
+
+TEST(Sessions, RequestsInAnotherConnectionsNameAreIgnored) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann");
+    host.join("Cy");
+    host.clearSent();
+    host.game.receive(2, "CMD_chat+1+I am Bob|clBlack");
+    host.game.receive(2, "CMD_kickhim+1+3+");
+    host.game.receive(2, "CMD_kickhim+2+3+");
+    host.game.receive(2, "CMD_botspeed+1+500+");
+    host.game.receive(2, "CMD_logininfo+3+1.0.9+Mallory");
+    host.game.receive(2, "CMD_justwatch+3+2");
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_TRUE(host.closed.empty());
+    EXPECT_EQ(host.requestedBotSpeed, -1);
+    EXPECT_EQ(host.game.players()[3].name, "Cy");
+}
+
+TEST(Sessions, OnlyTheHostsPlayerRemovesPlayers) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann");
+    host.join("Cy");
+    host.clearSent();
+    host.game.receive(1, "CMD_kickhim+1+3+");
+    EXPECT_EQ(host.closed, std::vector<int>{3});
+    EXPECT_EQ(host.to(1, "CMD_playerdisconnected"),
+              (std::vector<std::string>{"CMD_playerdisconnected+3+Cy"}));
+    EXPECT_TRUE(host.to(3).empty());
+    // Removing the host's own player: nobody takes seat 1 over.
+    host.game.receive(1, "CMD_startgame+Bob+100+0+");
+    host.game.receive(1, "CMD_kickhim+1+1+");
+    EXPECT_FALSE(host.game.players()[1].connected);
+    EXPECT_FALSE(host.game.players()[1].passed);
+}
+
+TEST(Sessions, BotSpeedFromConnectionOneOnly) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann");
+    host.game.receive(2, "CMD_botspeed+2+500+");
+    EXPECT_EQ(host.requestedBotSpeed, -1);
+    host.game.receive(1, "CMD_botspeed+1+2000+");
+    EXPECT_EQ(host.requestedBotSpeed, 2000);
+}
+
+TEST(Sessions, JustWatch) {
+    HostHarness host;
+    host.join("Bob");
+    host.join("Ann");
+    host.clearSent();
+    // Mode 1 outside a game: nothing at all.
+    host.game.receive(2, "CMD_justwatch+2+1");
+    EXPECT_TRUE(host.sent.empty());
+    // Mode 2 always clears and announces.
+    host.game.receive(2, "CMD_justwatch+2+2");
+    EXPECT_EQ(host.to(1), (std::vector<std::string>{"CMD_justwatching+2+2"}));
+    host.game.receive(1, "CMD_startgame+Bob+100+0+");
+    host.clearSent();
+    // The host's player may hand any seat to the computer; a seat itself.
+    host.game.receive(1, "CMD_justwatch+2+1");
+    EXPECT_EQ(host.to(2, "CMD_justwatching"), (std::vector<std::string>{"CMD_justwatching+2+1"}));
+    // The computer passed for Ann at once.
+    EXPECT_EQ(host.to(2, "CMD_passedcards").size(), 1u);
+    // Numbers above the seats are refused, and unknown modes ignored.
+    host.clearSent();
+    host.game.receive(1, "CMD_justwatch+5+1");
+    host.game.receive(1, "CMD_justwatch+1+3");
+    EXPECT_TRUE(host.sent.empty());
+}
+
+TEST(Sessions, DeparturesAndTheComputersTakeover) {
+    HostHarness host;
+    for (const char* name : {"Bob", "Ann", "Cy", "Di", "Wat"}) {
+        host.join(name);
+    }
+    host.game.receive(1, "CMD_startgame+Bob+100+0+");
+    host.clearSent();
+    // A watcher leaving during the pass makes no computer pass.
+    host.game.departure(5);
+    EXPECT_EQ(host.to(1), (std::vector<std::string>{"CMD_playerdisconnected+5+Wat"}));
+    // A seat leaving during the pass: the computer passes for it at once.
+    host.clearSent();
+    host.game.departure(3);
+    EXPECT_TRUE(host.game.players()[3].passed);
+    EXPECT_TRUE(host.to(3).empty());
+    // The second report of the same close sends nothing.
+    host.clearSent();
+    host.game.departure(3);
+    EXPECT_TRUE(host.sent.empty());
+}
+
+TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
+    HostHarness host;
+    for (const char* name : {"Bob", "Ann", "Cy"}) {
+        host.join(name);
+    }
+    processrandom::setSeed(3);
+    host.game.receive(1, "CMD_startgame+Bob+150+1+");
+    host.game.departure(3);
+    ASSERT_TRUE(host.game.players()[3].passed);
+    const auto& seat3 = host.game.players()[3];
+    std::string expectedCards = "CMD_mycards+3";
+    for (int slot = 1; slot <= 13; ++slot) {
+        if (seat3.cards[slot] != 0) {
+            expectedCards += "+" + std::to_string(slot) + "+" + std::to_string(seat3.cards[slot]);
+        }
+    }
+    host.clearSent();
+    EXPECT_EQ(host.join("Eve"), 3);
+    const auto toEve = host.to(3);
+    ASSERT_EQ(toEve.size(), 6u);
+    EXPECT_EQ(toEve[4], expectedCards);
+    EXPECT_EQ(toEve[5], "CMD_gamestats+150+1+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0");
+    // A watcher gets the table without cards.
+    host.clearSent();
+    EXPECT_EQ(host.join("Wat"), 4);
+    host.game.departure(4);
+    host.clearSent();
+    host.join("X");
+    host.join("Y");
+    EXPECT_EQ(host.to(5, "CMD_mycards").size(), 0u);
+    EXPECT_EQ(host.to(5, "CMD_gamestats").size(), 1u);
+}
+
+TEST(Sessions, AClientThatLeavesBeforeLoginLeavesWithAnEmptyName) {
+    HostHarness host;
+    host.join("Bob");
+    const int number = host.game.chooseConnectionNumber();
+    host.game.connectionAccepted(number);
+    host.clearSent();
+    host.game.departure(number);
+    EXPECT_EQ(host.to(1), (std::vector<std::string>{"CMD_playerdisconnected+2+"}));
+}
