@@ -194,6 +194,10 @@ void Tchat::connectLobbyLink() {
 
 void Tchat::showGameFull() {
     m_showingFull = true;
-    QMessageBox::information(this, QStringLiteral("Hearts"), QStringLiteral("Game is full"));
-    close();
+    // Not a nested event loop: the box closes the window when dismissed.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hearts"),
+                                QStringLiteral("Game is full"), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, &QWidget::close);
+    box->open();
 }

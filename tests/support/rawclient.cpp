@@ -4,9 +4,12 @@
 #include "wiremessage.h"
 
 bool RawClient::connectTo(quint16 port, int timeoutMs) {
+    bool connected = false;
+    QObject::connect(&m_socket, &QTcpSocket::connected, [&connected] { connected = true; });
     m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    return waitUntil([this] { return m_socket.state() == QAbstractSocket::ConnectedState; },
-                     timeoutMs);
+    const bool ok = waitUntil([&connected] { return connected; }, timeoutMs);
+    QObject::disconnect(&m_socket, &QTcpSocket::connected, nullptr, nullptr);
+    return ok;
 }
 
 void RawClient::send(const std::string& text) { sendBytes(wire::frame(text)); }

@@ -1,0 +1,100 @@
+// Figures of the host: whole computer games through the rules alone, and
+// messages that TServer takes from a loopback client when its tick is not
+// the limit.
+#include "hostgame.h"
+#include "random.h"
+#include "tserver.h"
+#include "wiremessage.h"
+
+#include <QCoreApplication>
+#include <QTcpSocket>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Counts messages and fires timers at once: no sockets, no delays.
+class CountingEvents : public HostEvents {
+public:
+    void send(int, const std::string&) override { ++messages; }
+    void closeConnection(int) override {}
+    void timerChanged(Timer) override {}
+    int botSpeedMs() override { return 0; }
+    void internalError(const std::string&) override { ++errors; }
+    long messages = 0;
+    long errors = 0;
+};
+
+void BM_ComputerGames(benchmark::State& state) {
+    processrandom::setSeed(1);
+    long rounds = 0;
+    for (auto _ : state) {
+        CountingEvents events;
+        HostGame game(events);
+        game.startgame("Bench+100+0+");
+        while (game.gamestarted()) {
+            if (game.computertimer().enabled) {
+                game.computertimerTimer();
+            } else if (game.timer1().enabled) {
+                game.timer1Timer();
+            } else {
+                state.SkipWithError("the game stopped");
+                break;
+            }
+        }
+        rounds += game.roundnum();
+        benchmark::DoNotOptimize(events.messages);
+    }
+    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate);
+    state.counters["rounds/game"] =
+        static_cast<double>(rounds) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ComputerGames)->Unit(benchmark::kMicrosecond);
+
+void BM_TServerIntake(benchmark::State& state) {
+    TServer::Options options;
+    options.port = QStringLiteral("0");
+    options.socktimerMs = 0;
+    TServer server(options);
+    server.startListening();
+    QTcpSocket client;
+    client.connectToHost(QStringLiteral("127.0.0.1"), server.listeningPort());
+    QByteArray received;
+    auto waitFor = [&](const QByteArray& text) {
+        while (!received.contains(text)) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            received += client.readAll();
+        }
+    };
+    waitFor("CMD_sendlogininfo+1");
+    client.write(QByteArray::fromStdString(wire::frame("CMD_logininfo+1+1.0.9+Bench")));
+    waitFor("CMD_newplayerinfo+1+Bench");
+
+    const int batch = static_cast<int>(state.range(0));
+    // Messages the host takes without answering, then one it relays.
+    QByteArray quiet;
+    for (int i = 0; i < batch - 1; ++i) {
+        quiet += QByteArray::fromStdString(wire::frame("CMD_botspeed+1+1000+"));
+    }
+    long round = 0;
+    for (auto _ : state) {
+        received.clear();
+        const std::string marker = "CMD_chat+1+m" + std::to_string(++round) + "|clBlack";
+        client.write(quiet + QByteArray::fromStdString(wire::frame(marker)));
+        waitFor(QByteArray::fromStdString("chats: m" + std::to_string(round) + "|"));
+    }
+    state.counters["messages/s"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * batch), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_TServerIntake)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
