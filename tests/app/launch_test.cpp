@@ -5,6 +5,7 @@
 #include "rawclient.h"
 #include "wait.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -17,7 +18,7 @@
 namespace {
 
 QString heartsBinary() {
-    return qEnvironmentVariable("HEARTS_BUILD_DIR") + QStringLiteral("/src/app/hearts");
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/hearts");
 }
 
 // One started copy of the program, ended when the test ends.
