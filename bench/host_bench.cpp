@@ -45,8 +45,8 @@ void BM_ComputerGames(benchmark::State& state) {
         rounds += game.roundnum();
         benchmark::DoNotOptimize(events.messages);
     }
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["games/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["rounds/game"] =
         static_cast<double>(rounds) / static_cast<double>(state.iterations());
 }

@@ -54,8 +54,7 @@ int main(int argc, char* argv[]) {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     });
-    QObject::connect(&instance, &SingleInstance::activationRequested, &chat,
-                     &Tchat::bringForward);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &chat, &Tchat::bringForward);
 
     chat.show();
     const int result = QApplication::exec();

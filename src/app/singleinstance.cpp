@@ -24,8 +24,7 @@ QString SingleInstance::keyForThisUser() {
     return QDir(folder).filePath(key);
 }
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), m_key(key) {
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent), m_key(key) {
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = m_server.nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);

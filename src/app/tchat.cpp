@@ -53,7 +53,9 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(&m_client, &ClientConnection::tableFull, this, &Tchat::showGameFull);
 }
 
-Tchat::~Tchat() { Sock11.OnInfo = nullptr; }
+Tchat::~Tchat() {
+    Sock11.OnInfo = nullptr;
+}
 
 void Tchat::FormCreate() {
     m_sectionName = QStringLiteral("agame");
@@ -113,7 +115,9 @@ void Tchat::addlinetochat(const QString& line, const QColor& colour) {
     m_chatView->append(body);
 }
 
-QString Tchat::chatText() const { return m_chatView->toPlainText(); }
+QString Tchat::chatText() const {
+    return m_chatView->toPlainText();
+}
 
 void Tchat::bringForward() {
     if (isMinimized()) {

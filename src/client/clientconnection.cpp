@@ -18,8 +18,7 @@ ClientConnection::ClientConnection(QObject* parent)
                         QStringLiteral(" has a different version of the game then you."));
     });
     addRoute("CMD_wrongversion", [this](const std::string&) {
-        emit statusLine(
-            QStringLiteral("0+You have a differnt version of the game then the host."));
+        emit statusLine(QStringLiteral("0+You have a differnt version of the game then the host."));
     });
     addRoute("CMD_full", [this](const std::string&) { emit tableFull(); });
 }
@@ -42,8 +41,9 @@ void ClientConnection::connectTo(const QString& host, const QString& port) {
 }
 
 void ClientConnection::addRoute(const std::string& word, Handler handler) {
-    m_routes.push_back(
-        {word, [handler = std::move(handler)](int, const std::string& payload) { handler(payload); }});
+    m_routes.push_back({word, [handler = std::move(handler)](int, const std::string& payload) {
+                            handler(payload);
+                        }});
 }
 
 void ClientConnection::send(const std::string& text) {

@@ -16,9 +16,15 @@ constexpr int kSpades = 3;
 constexpr int kHearts = 4;
 
 // Suit 1..4 of a card, 0 for anything that is not a card.
-constexpr int getsuit(int card) { return card >= 1 && card <= 52 ? (card - 1) / 13 + 1 : 0; }
-constexpr bool isHeart(int card) { return getsuit(card) == kHearts; }
+constexpr int getsuit(int card) {
+    return card >= 1 && card <= 52 ? (card - 1) / 13 + 1 : 0;
+}
+constexpr bool isHeart(int card) {
+    return getsuit(card) == kHearts;
+}
 // The queen of spades and the hearts carry the round's 26 points.
-constexpr bool isPointCard(int card) { return card == kQueenOfSpades || isHeart(card); }
+constexpr bool isPointCard(int card) {
+    return card == kQueenOfSpades || isHeart(card);
+}
 
 } // namespace cards

@@ -88,9 +88,8 @@ void HostGame::computerplay(int seat) {
     if (computerfollowqueen(seat) || computerfindfollow(seat)) {
         return;
     }
-    const bool thrown = m_pointstaker == 0 || m_pointstaker == 100
-                            ? computerthrowpointnoshoot(seat)
-                            : computerthrowpointshoot(seat);
+    const bool thrown = m_pointstaker == 0 || m_pointstaker == 100 ? computerthrowpointnoshoot(seat)
+                                                                   : computerthrowpointshoot(seat);
     if (thrown || computerthrowany(seat)) {
         return;
     }
@@ -143,8 +142,8 @@ bool HostGame::computerfollowqueen(int seat) {
         bool highSpadeOut = false;
         for (int s = 1; s <= kSeats; ++s) {
             const int card = m_players[s].trickcard;
-            highSpadeOut = highSpadeOut || card == cards::kKingOfSpades ||
-                           card == cards::kAceOfSpades;
+            highSpadeOut =
+                highSpadeOut || card == cards::kKingOfSpades || card == cards::kAceOfSpades;
         }
         if (highSpadeOut && queenSlot != 0 && !restricted()) {
             submitPlay(seat, queenSlot);

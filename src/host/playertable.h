@@ -18,10 +18,10 @@ struct PlayerRecord {
     bool justwatching = false;
     bool passed = false;
     std::string botname;
-    std::array<int, kHandSlots + 1> cards{};  // slots 1..13
-    std::array<int, 4> passslots{};           // places 1..3
-    std::array<int, 4> passedcards{};         // places 1..3
-    std::array<int, 4> botpass{};             // places 1..3
+    std::array<int, kHandSlots + 1> cards{}; // slots 1..13
+    std::array<int, 4> passslots{};          // places 1..3
+    std::array<int, 4> passedcards{};        // places 1..3
+    std::array<int, 4> botpass{};            // places 1..3
     int trickcard = 0;
     int tricks = 0;
     int roundpoints = 0;

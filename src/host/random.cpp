@@ -8,9 +8,13 @@ namespace {
 std::uint32_t g_seed = 0;
 }
 
-void setSeed(std::uint32_t seed) { g_seed = seed; }
+void setSeed(std::uint32_t seed) {
+    g_seed = seed;
+}
 
-std::uint32_t seed() { return g_seed; }
+std::uint32_t seed() {
+    return g_seed;
+}
 
 int draw(int n) {
     g_seed = g_seed * 134775813u + 1u;

@@ -47,11 +47,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(HostGame::kVersion));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Hosts a table of Hearts with no local player. Players join with\n"
-        "'hearts <name> <this host's address> false'; the first connection holds\n"
-        "the host player's rights: it starts games and may remove players.\n"
-        "Computer players take every empty seat."));
+    parser.setApplicationDescription(
+        QStringLiteral("Hosts a table of Hearts with no local player. Players join with\n"
+                       "'hearts <name> <this host's address> false'; the first connection holds\n"
+                       "the host player's rights: it starts games and may remove players.\n"
+                       "Computer players take every empty seat."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({

@@ -138,8 +138,8 @@ void HostGame::receivedlogininfo(const std::string& data) {
     if (anyCard) {
         sendTo(number, cardsMessage);
     }
-    std::string stats = build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum,
-                              m_turn, m_phase);
+    std::string stats =
+        build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum, m_turn, m_phase);
     for (int seat = 1; seat <= kSeats; ++seat) {
         const PlayerRecord& s = m_players[seat];
         stats += build("", seat, s.score, s.tricks, s.trickcard);

@@ -30,7 +30,9 @@ TServer::~TServer() {
     }
 }
 
-void TServer::startListening() { Sock1.setListen(true); }
+void TServer::startListening() {
+    Sock1.setListen(true);
+}
 
 void TServer::Sock1Accept(TSock* sender) {
     const int number = m_game.chooseConnectionNumber();
@@ -98,8 +100,8 @@ void TServer::tempsockInfo(TSock* sender, TSocketInfo /*info*/, const QString& m
 }
 
 void TServer::send(int connection, const std::string& text) {
-    TSock* sock = connection >= 1 && connection <= kPlayerRecords ? m_connections[connection]
-                                                                    : nullptr;
+    TSock* sock =
+        connection >= 1 && connection <= kPlayerRecords ? m_connections[connection] : nullptr;
     if (sock != nullptr && sock->hasOpenHandle()) {
         sock->Send(QByteArray::fromStdString(wire::frame(text)));
     }

@@ -51,7 +51,9 @@ TSock::~TSock() {
     }
 }
 
-int TSock::resolverCalls() { return g_resolverCalls; }
+int TSock::resolverCalls() {
+    return g_resolverCalls;
+}
 
 void TSock::info(TSocketInfo kind, const QString& text) {
     if (!OnInfo) {
@@ -78,7 +80,9 @@ void TSock::setPortName(const QString& port) {
     m_portName = port;
 }
 
-quint16 TSock::listeningPort() const { return m_server ? m_server->serverPort() : 0; }
+quint16 TSock::listeningPort() const {
+    return m_server ? m_server->serverPort() : 0;
+}
 
 quint16 TSock::lookupPort(const QString& text) {
     info(TSocketInfo::Lookup, QStringLiteral("Lookup Of Port ") + text);
@@ -301,11 +305,14 @@ bool TSock::Accept(TSock*& newSock) {
     accepted->setPortName(m_portName);
     accepted->setHostName(QHostAddress(socket->peerAddress().toIPv4Address()).toString());
     if (socket->bytesAvailable() > 0) {
-        QMetaObject::invokeMethod(accepted, [accepted] {
-            if (accepted->m_socket) {
-                unhandlederror::guard([accepted] { accepted->readableEvent(); });
-            }
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            accepted,
+            [accepted] {
+                if (accepted->m_socket) {
+                    unhandlederror::guard([accepted] { accepted->readableEvent(); });
+                }
+            },
+            Qt::QueuedConnection);
     }
     info(TSocketInfo::Accept, QStringLiteral("Created New TSock Structure"));
     newSock = accepted;

@@ -11,7 +11,9 @@ std::function<void(const QString&)>& handlerSlot() {
 }
 } // namespace
 
-void setHandler(std::function<void(const QString&)> handler) { handlerSlot() = std::move(handler); }
+void setHandler(std::function<void(const QString&)> handler) {
+    handlerSlot() = std::move(handler);
+}
 
 void report(const QString& message) {
     if (handlerSlot()) {

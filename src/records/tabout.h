@@ -5,5 +5,6 @@
 class Tabout : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tabout(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Hearts - About"), parent) {}
+    explicit Tabout(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Hearts - About"), parent) {}
 };

@@ -5,5 +5,6 @@
 class Tdownload : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Download The Orvane Lobby"), parent) {}
+    explicit Tdownload(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Download The Orvane Lobby"), parent) {}
 };

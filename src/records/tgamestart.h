@@ -5,5 +5,6 @@
 class Tgamestart : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tgamestart(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {}
+    explicit Tgamestart(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {}
 };

@@ -5,5 +5,6 @@
 class Thelp : public SideWindow {
     Q_OBJECT
 public:
-    explicit Thelp(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Hearts - Help File"), parent) {}
+    explicit Thelp(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Hearts - Help File"), parent) {}
 };

@@ -5,5 +5,6 @@
 class Tspylist : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tspylist(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Hearts - Spys"), parent) {}
+    explicit Tspylist(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Hearts - Spys"), parent) {}
 };

@@ -5,5 +5,6 @@
 class Ttallylist : public SideWindow {
     Q_OBJECT
 public:
-    explicit Ttallylist(QWidget* parent = nullptr) : SideWindow(QStringLiteral("Hearts - Tally List"), parent) {}
+    explicit Ttallylist(QWidget* parent = nullptr)
+        : SideWindow(QStringLiteral("Hearts - Tally List"), parent) {}
 };

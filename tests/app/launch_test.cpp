@@ -50,11 +50,13 @@ public:
 // messages up to the list of players already there.
 std::unique_ptr<RawClient> joinAsSecond(const std::string& expectedFirst) {
     auto client = std::make_unique<RawClient>();
-    if (!waitUntil([&] {
-            client = std::make_unique<RawClient>();
-            return client->connectTo(7772, 200) && !client->waitFor("CMD_sendlogininfo+", 300).empty();
-        },
-                   10000)) {
+    if (!waitUntil(
+            [&] {
+                client = std::make_unique<RawClient>();
+                return client->connectTo(7772, 200) &&
+                       !client->waitFor("CMD_sendlogininfo+", 300).empty();
+            },
+            10000)) {
         ADD_FAILURE() << "nobody hosts on 7772";
         return client;
     }

@@ -33,10 +33,11 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
 TEST(TchatStart, AnUnreachableHostIsReported) {
     Tchat chat({"Guest", "127.0.0.1", "false"});
     chat.show();
-    ASSERT_TRUE(waitUntil(
-        [&] { return chat.chatText().contains(QStringLiteral("Could not connect to 127.0.0.1.")); }));
-    EXPECT_TRUE(chat.chatText().startsWith(
-        QStringLiteral("Loading Multi-player Game.. Please Wait.")));
+    ASSERT_TRUE(waitUntil([&] {
+        return chat.chatText().contains(QStringLiteral("Could not connect to 127.0.0.1."));
+    }));
+    EXPECT_TRUE(
+        chat.chatText().startsWith(QStringLiteral("Loading Multi-player Game.. Please Wait.")));
     EXPECT_FALSE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.isVisible());
 }

@@ -51,7 +51,7 @@ protected:
 
 TEST(ComputerPass, GroupsInTheirOrder) {
     struct Case {
-        const char* hand;  // slots 1..13
+        const char* hand; // slots 1..13
         const char* message;
     };
     const Case cases[] = {
@@ -121,9 +121,24 @@ TEST_F(Computer, ThrowsByWhoHasTakenPoints) {
     const Case cases[] = {
         {"nobody yet: highest heart", 0, "2H 9D KH 5H", {"10C", "", "", ""}, 1, "KH"},
         {"several took points: highest heart", 100, "2H 9D KH 5H", {"10C", "", "", ""}, 1, "KH"},
-        {"the taker is not winning: first heart in slot order", 3, "9D 2H KH", {"10C", "", "2C", ""}, 1, "2H"},
-        {"the taker is winning: no point card, first slot", 1, "9D 2H KH", {"10C", "", "2C", ""}, 1, "9D"},
-        {"the taker is winning: first slot even a heart", 1, "2H 9D KH", {"10C", "", "2C", ""}, 1, "2H"},
+        {"the taker is not winning: first heart in slot order",
+         3,
+         "9D 2H KH",
+         {"10C", "", "2C", ""},
+         1,
+         "2H"},
+        {"the taker is winning: no point card, first slot",
+         1,
+         "9D 2H KH",
+         {"10C", "", "2C", ""},
+         1,
+         "9D"},
+        {"the taker is winning: first slot even a heart",
+         1,
+         "2H 9D KH",
+         {"10C", "", "2C", ""},
+         1,
+         "2H"},
         {"no hearts: first card", 0, "9D 3S", {"10C", "", "", ""}, 1, "9D"},
     };
     for (const Case& c : cases) {

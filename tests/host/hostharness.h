@@ -31,8 +31,8 @@ public:
         const int number = game.chooseConnectionNumber();
         if (number <= kMaxConnections) {
             game.connectionAccepted(number);
-            game.receive(number, "CMD_logininfo+" + std::to_string(number) + "+" + version + "+" +
-                                     name);
+            game.receive(number,
+                         "CMD_logininfo+" + std::to_string(number) + "+" + version + "+" + name);
         }
         return number;
     }

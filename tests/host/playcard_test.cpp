@@ -41,28 +41,37 @@ TEST_F(PlayCard, ChecksInTheirOrderWithTheirCodes) {
         bool firsttrick;
         bool safe;
         bool heartsbroken;
-        const char* led;  // "" leads
+        const char* led; // "" leads
         std::string answer;
     };
     const Case cases[] = {
-        {"first card must be the two of clubs", "3C 2C", 1, true, true, false, false, "", "CMD_error+1+1+"},
+        {"first card must be the two of clubs", "3C 2C", 1, true, true, false, false, "",
+         "CMD_error+1+1+"},
         {"code 1 even from an empty slot", "2C", 5, true, true, false, false, "", "CMD_error+1+1+"},
         {"the two of clubs leads", "3C 2C", 2, true, true, false, false, "", "CMD_heplayed+1+1+1+"},
         {"empty slot", "3C", 2, false, false, false, false, "", "CMD_error+1+2+"},
         {"slot out of range", "3C", 14, false, false, false, false, "", "CMD_error+1+2+"},
         {"slot zero", "3C", 0, false, false, false, false, "", "CMD_error+1+2+"},
         {"heart led before broken", "5H 3C", 1, false, false, false, false, "", "CMD_error+1+3+"},
-        {"heart led holding only hearts", "5H 6H", 1, false, false, false, false, "", "CMD_heplayed+1+43+1+"},
-        {"heart led once broken", "5H 3C", 1, false, false, false, true, "", "CMD_heplayed+1+43+1+"},
-        {"must follow suit, card named", "3C 4D", 1, false, false, false, false, "9D", "CMD_error+1+4+2+"},
+        {"heart led holding only hearts", "5H 6H", 1, false, false, false, false, "",
+         "CMD_heplayed+1+43+1+"},
+        {"heart led once broken", "5H 3C", 1, false, false, false, true, "",
+         "CMD_heplayed+1+43+1+"},
+        {"must follow suit, card named", "3C 4D", 1, false, false, false, false, "9D",
+         "CMD_error+1+4+2+"},
         {"follows suit", "3C 4D", 2, false, false, false, false, "9D", "CMD_heplayed+1+16+1+"},
-        {"cannot follow: any card", "3C 4S", 2, false, false, false, false, "9D", "CMD_heplayed+1+29+1+"},
+        {"cannot follow: any card", "3C 4S", 2, false, false, false, false, "9D",
+         "CMD_heplayed+1+29+1+"},
         {"safe first trick: queen", "QS 4D", 1, false, true, true, false, "2C", "CMD_error+1+5+"},
         {"safe first trick: heart", "AH 4D", 1, false, true, true, false, "2C", "CMD_error+1+5+"},
-        {"safe first trick: other card", "AH 4D", 2, false, true, true, false, "2C", "CMD_heplayed+1+16+1+"},
-        {"first trick, option off", "QS 4D", 1, false, true, false, false, "2C", "CMD_heplayed+1+37+1+"},
-        {"only point cards on the safe trick", "QS AH", 1, false, true, true, false, "2C", "CMD_heplayed+1+37+1+"},
-        {"follow rule before the safe rule", "QS 3C", 1, false, true, true, false, "2C", "CMD_error+1+4+37+"},
+        {"safe first trick: other card", "AH 4D", 2, false, true, true, false, "2C",
+         "CMD_heplayed+1+16+1+"},
+        {"first trick, option off", "QS 4D", 1, false, true, false, false, "2C",
+         "CMD_heplayed+1+37+1+"},
+        {"only point cards on the safe trick", "QS AH", 1, false, true, true, false, "2C",
+         "CMD_heplayed+1+37+1+"},
+        {"follow rule before the safe rule", "QS 3C", 1, false, true, true, false, "2C",
+         "CMD_error+1+4+37+"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -124,7 +133,7 @@ TEST_F(PlayCard, TricksAreWonByTheHighestCardOfTheLedSuit) {
     struct Case {
         const char* what;
         int leader;
-        std::array<const char*, 4> trick;  // by seat
+        std::array<const char*, 4> trick; // by seat
         int winner;
         int points;
     };

@@ -21,7 +21,7 @@ std::vector<std::string> humans(HostHarness& host, int count) {
 TEST(RoundFlow, StartGameBroadcastsAndDealsWithPassing) {
     HostHarness host;
     humans(host, 2);
-    host.join("Watcher5");  // number 3 is a seat: make it leave to keep seats 3, 4 empty
+    host.join("Watcher5"); // number 3 is a seat: make it leave to keep seats 3, 4 empty
     host.game.departure(3);
     processrandom::setSeed(11);
     host.clearSent();
@@ -54,7 +54,7 @@ TEST(RoundFlow, StartGameOnlyFromConnectionOne) {
 TEST(RoundFlow, PassDirectionsAndTheExchange) {
     struct Case {
         int round;
-        std::array<int, 4> receiverOf;  // by seat
+        std::array<int, 4> receiverOf; // by seat
     };
     const Case cases[] = {{1, {2, 3, 4, 1}}, {2, {4, 1, 2, 3}}, {3, {3, 4, 1, 2}}};
     for (const Case& c : cases) {
@@ -77,9 +77,9 @@ TEST(RoundFlow, PassDirectionsAndTheExchange) {
         // The people pass in any order; only the fourth pass exchanges.
         for (int seat : {3, 1, 4, 2}) {
             host.game.receive(seat, "CMD_passcards+" + std::to_string(seat) + "+2+3+4+");
-            EXPECT_EQ(host.to(seat, "CMD_passedcards"),
-                      (std::vector<std::string>{"CMD_passedcards+" + std::to_string(seat) +
-                                                "+2+3+4+"}));
+            EXPECT_EQ(
+                host.to(seat, "CMD_passedcards"),
+                (std::vector<std::string>{"CMD_passedcards+" + std::to_string(seat) + "+2+3+4+"}));
             if (seat != 2) {
                 EXPECT_TRUE(host.to(seat, "CMD_mycards").empty());
             }
@@ -108,11 +108,11 @@ TEST(RoundFlow, BadPassesAreIgnored) {
     host.game.receive(1, "CMD_startgame+Ann+100+0+");
     host.clearSent();
     const char* bad[] = {
-        "CMD_passcards+1+2+2+4+",   // repeated slot
-        "CMD_passcards+1+2+3+14+",  // out of range
-        "CMD_passcards+1+0+3+4+",   // slot 0
-        "CMD_passcards+1+2+3+",     // missing slot
-        "CMD_passcards+2+2+3+4+",   // in another seat's name
+        "CMD_passcards+1+2+2+4+",  // repeated slot
+        "CMD_passcards+1+2+3+14+", // out of range
+        "CMD_passcards+1+0+3+4+",  // slot 0
+        "CMD_passcards+1+2+3+",    // missing slot
+        "CMD_passcards+2+2+3+4+",  // in another seat's name
     };
     for (const char* line : bad) {
         host.game.receive(1, line);
@@ -180,7 +180,7 @@ TEST(RoundFlow, TheWinnerIsTheUniqueLowestScore) {
     struct Case {
         int playto;
         std::array<int, 4> scores;
-        std::string winner;  // empty: another round
+        std::string winner; // empty: another round
     };
     const Case cases[] = {
         {100, {100, 70, 70, 90}, ""},

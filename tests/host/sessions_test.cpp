@@ -21,9 +21,9 @@ TEST(Sessions, LoginAnnouncesToAllAndListsTheOthers) {
     HostHarness host;
     host.join("Bob");
     host.join("Ann+Lee");
-    EXPECT_EQ(host.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2",
-                                                    "CMD_newplayerinfo+2+Ann+Lee",
-                                                    "CMD_existingplayers+1+Bob"}));
+    EXPECT_EQ(host.to(2),
+              (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Ann+Lee",
+                                        "CMD_existingplayers+1+Bob"}));
     EXPECT_EQ(host.to(1, "CMD_newplayerinfo"),
               (std::vector<std::string>{"CMD_newplayerinfo+1+Bob", "CMD_newplayerinfo+2+Ann+Lee"}));
 }

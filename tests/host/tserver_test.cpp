@@ -30,7 +30,8 @@ protected:
         const std::string welcome = client->waitFor("CMD_sendlogininfo+");
         EXPECT_EQ(welcome, "CMD_sendlogininfo+" + std::to_string(expectedNumber));
         client->send("CMD_logininfo+" + std::to_string(expectedNumber) + "+1.0.9+" + name);
-        EXPECT_FALSE(client->waitFor("CMD_newplayerinfo+" + std::to_string(expectedNumber)).empty());
+        EXPECT_FALSE(
+            client->waitFor("CMD_newplayerinfo+" + std::to_string(expectedNumber)).empty());
         return client;
     }
     std::unique_ptr<TServer> server;

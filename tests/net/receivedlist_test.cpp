@@ -8,12 +8,10 @@ TEST(ReceivedList, OneLinePerTickInArrivalOrderAndIdleWhenEmpty) {
     std::vector<std::pair<int, std::string>> handled;
     std::vector<std::size_t> leftAtEachTick;
     ReceivedList* listPointer = nullptr;
-    ReceivedList list(
-        1,
-        [&](int connection, const std::string& line) {
-            handled.emplace_back(connection, line);
-            leftAtEachTick.push_back(listPointer->size());
-        });
+    ReceivedList list(1, [&](int connection, const std::string& line) {
+        handled.emplace_back(connection, line);
+        leftAtEachTick.push_back(listPointer->size());
+    });
     listPointer = &list;
     EXPECT_FALSE(list.isTicking());
     list.append(0, "first");

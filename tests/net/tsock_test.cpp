@@ -77,7 +77,8 @@ TEST(TSock, ConnectReportsLookupsThenConnectedAndAcceptCopiesHandlers) {
         "client connect",
     };
     ASSERT_GE(log.entries.size(), expectedStart.size());
-    EXPECT_EQ(std::vector<std::string>(log.entries.begin(), log.entries.begin() + 4), expectedStart);
+    EXPECT_EQ(std::vector<std::string>(log.entries.begin(), log.entries.begin() + 4),
+              expectedStart);
     TSock* accepted = listener.accepted.front();
     EXPECT_TRUE(accepted->Connected());
     EXPECT_EQ(accepted->HostName(), QStringLiteral("127.0.0.1"));
@@ -96,13 +97,15 @@ TEST(TSock, TwoMessagesInOneReadAndBytesKeptAfterThePeerCloses) {
     TSock* accepted = listener.accepted.front();
     EventLog serverLog;
     serverLog.watch(*accepted, "server");
-    accepted->OnRead = nullptr;  // keep the bytes in the in-buffer
-    ASSERT_TRUE(client->Send(QByteArray("CMD_a+1\xFF" "CMD_b+2\xFF")));
+    accepted->OnRead = nullptr; // keep the bytes in the in-buffer
+    ASSERT_TRUE(client->Send(QByteArray("CMD_a+1\xFF"
+                                        "CMD_b+2\xFF")));
     client->Close();
     ASSERT_TRUE(waitUntil([&] { return serverLog.has("server info 2 Socket Closed"); }));
     // The peer's close: OnDisconnect, then the object's own close.
     EXPECT_TRUE(serverLog.has("server disconnect"));
-    EXPECT_EQ(accepted->Receive(), QByteArray("CMD_a+1\xFF" "CMD_b+2\xFF"));
+    EXPECT_EQ(accepted->Receive(), QByteArray("CMD_a+1\xFF"
+                                              "CMD_b+2\xFF"));
     try {
         accepted->Receive();
         FAIL() << "Receive on a closed, empty socket must raise";
@@ -173,7 +176,8 @@ TEST(TSock, SendAndReceiveFailures) {
         }
     };
     expectMessage([&] { listener.sock.Send("x"); }, "Send - Cannot Send On A Listener Socket");
-    expectMessage([&] { listener.sock.Receive(); }, "Receive - Cannot Receive On A Listener Socket");
+    expectMessage([&] { listener.sock.Receive(); },
+                  "Receive - Cannot Receive On A Listener Socket");
     TSock* none = nullptr;
     expectMessage([&] { idle.Accept(none); }, "Accept - Socket Not In Listening Mode");
 
@@ -213,10 +217,10 @@ TEST(TSock, ListenReportsAndStopping) {
     sock.setListen(true);
     sock.setListen(true);
     sock.setListen(false);
-    EXPECT_EQ(log.entries, (std::vector<std::string>{
-                               "l info 0 Lookup Of Port 0", "l info 3 Listening Started",
-                               "l info 3 Listening Already Running", "l info 2 Socket Closed",
-                               "l info 3 Listening Stopped"}));
+    EXPECT_EQ(log.entries,
+              (std::vector<std::string>{"l info 0 Lookup Of Port 0", "l info 3 Listening Started",
+                                        "l info 3 Listening Already Running",
+                                        "l info 2 Socket Closed", "l info 3 Listening Stopped"}));
 }
 
 TEST(TSock, HostLookupDigitsAndTheCache) {
@@ -319,15 +323,16 @@ TEST(SockErrors, NamesAndTexts) {
         int code;
         const char* name;
     };
-    const Case cases[] = {{10004, "WSAEINTR"},        {10061, "WSAECONNREFUSED"},
-                          {10054, "WSAECONNRESET"},   {10101, "WSAEDISCON"},
-                          {11004, "WSANO_DATA"},      {10060, "WSAETIMEDOUT"},
-                          {10005, "UNKNOWN ERROR"},   {12000, "UNKNOWN ERROR"}};
+    const Case cases[] = {{10004, "WSAEINTR"},      {10061, "WSAECONNREFUSED"},
+                          {10054, "WSAECONNRESET"}, {10101, "WSAEDISCON"},
+                          {11004, "WSANO_DATA"},    {10060, "WSAETIMEDOUT"},
+                          {10005, "UNKNOWN ERROR"}, {12000, "UNKNOWN ERROR"}};
     for (const Case& c : cases) {
         EXPECT_EQ(sockerrors::name(c.code).toStdString(), c.name) << c.code;
     }
     EXPECT_EQ(sockerrors::infoText(10061).toStdString(), "Error #10061 (WSAECONNREFUSED)");
     EXPECT_EQ(sockerrors::codeFor(QAbstractSocket::ConnectionRefusedError), 10061);
     EXPECT_EQ(sockerrors::codeFor(QAbstractSocket::SocketTimeoutError), 10060);
-    EXPECT_EQ(sockerrors::codeFor(QAbstractSocket::NetworkError, "Connection reset by peer"), 10054);
+    EXPECT_EQ(sockerrors::codeFor(QAbstractSocket::NetworkError, "Connection reset by peer"),
+              10054);
 }

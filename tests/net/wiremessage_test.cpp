@@ -6,7 +6,9 @@ using namespace wire;
 
 TEST(WireFrame, EndsWithEndByteAndBlanksForbiddenBytes) {
     EXPECT_EQ(frame("CMD_full+"), std::string("CMD_full+\xFF"));
-    EXPECT_EQ(frame("CMD_chat+1+a\r\nb\xFF" "c"), std::string("CMD_chat+1+a  b c\xFF"));
+    EXPECT_EQ(frame("CMD_chat+1+a\r\nb\xFF"
+                    "c"),
+              std::string("CMD_chat+1+a  b c\xFF"));
     // UTF-8 text passes unchanged: it never holds the end byte.
     EXPECT_EQ(frame("CMD_chat+1+Zoë"), std::string("CMD_chat+1+Zoë\xFF"));
 }
@@ -15,7 +17,10 @@ TEST(WireFramer, CutsAtEveryEndByteAndKeepsTheTail) {
     Framer framer;
     std::vector<std::string> out;
     // Two messages in one read, the second cut across reads, an empty one.
-    EXPECT_TRUE(framer.feed("CMD_a+1\xFF" "CMD_b+2\xFF" "CMD_c", out));
+    EXPECT_TRUE(framer.feed("CMD_a+1\xFF"
+                            "CMD_b+2\xFF"
+                            "CMD_c",
+                            out));
     EXPECT_EQ(out, (std::vector<std::string>{"CMD_a+1", "CMD_b+2"}));
     EXPECT_EQ(framer.pendingBytes(), 5u);
     EXPECT_TRUE(framer.feed("+3\xFF\xFF", out));
@@ -49,10 +54,17 @@ TEST(WireFields, NumbersAreStrictDecimal) {
         bool ok;
         int value;
     };
-    const Case cases[] = {{"0", true, 0},       {"42", true, 42},       {"-3", true, -3},
-                          {"", false, 0},       {" 1", false, 0},       {"1a", false, 0},
-                          {"abc", false, 0},    {"99999999999", false, 0}, {"2147483647", true, 2147483647},
-                          {"2147483648", false, 0}, {"-", false, 0}};
+    const Case cases[] = {{"0", true, 0},
+                          {"42", true, 42},
+                          {"-3", true, -3},
+                          {"", false, 0},
+                          {" 1", false, 0},
+                          {"1a", false, 0},
+                          {"abc", false, 0},
+                          {"99999999999", false, 0},
+                          {"2147483647", true, 2147483647},
+                          {"2147483648", false, 0},
+                          {"-", false, 0}};
     for (const Case& c : cases) {
         int value = -1;
         EXPECT_EQ(parseInt(c.text, value), c.ok) << c.text;
@@ -82,12 +94,12 @@ TEST(WireDispatch, ExactWordsOnlyAndFieldErrorsStopOneHandler) {
         bool handled;
     };
     const Case cases[] = {
-        {"CMD_full+", true},        // no fields
-        {"CMD_full", false},        // no "+": empty command word
-        {"cmd_full+", false},       // other letter case
-        {"+CMD_full+", false},      // empty command word
-        {"receivedlist", false},    // the list's first line
-        {"CMD_two+5+x+", true},     // stops at the bad second field
+        {"CMD_full+", true},     // no fields
+        {"CMD_full", false},     // no "+": empty command word
+        {"cmd_full+", false},    // other letter case
+        {"+CMD_full+", false},   // empty command word
+        {"receivedlist", false}, // the list's first line
+        {"CMD_two+5+x+", true},  // stops at the bad second field
         {"CMD_unknown+1", false},
     };
     for (const Case& c : cases) {

@@ -12,7 +12,9 @@ bool RawClient::connectTo(quint16 port, int timeoutMs) {
     return ok;
 }
 
-void RawClient::send(const std::string& text) { sendBytes(wire::frame(text)); }
+void RawClient::send(const std::string& text) {
+    sendBytes(wire::frame(text));
+}
 
 void RawClient::sendBytes(const std::string& bytes) {
     m_socket.write(bytes.data(), static_cast<qint64>(bytes.size()));
