@@ -50,6 +50,9 @@ public:
     static constexpr int kMaxPlayers = 6;
 
     explicit HostGame(HostEvents& events);
+    // The dispatch table holds this object's address.
+    HostGame(const HostGame&) = delete;
+    HostGame& operator=(const HostGame&) = delete;
 
     // --- connections (sessions.cpp) ---
     // The number for a connection that is waiting: 1..9, or 10 when full.

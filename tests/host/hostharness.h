@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,12 @@ public:
                          "CMD_logininfo+" + std::to_string(number) + "+" + version + "+" + name);
         }
         return number;
+    }
+
+    void joinAll(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            join(name);
+        }
     }
 
     // Messages sent to one connection, optionally only those with a prefix.

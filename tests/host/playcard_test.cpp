@@ -10,9 +10,7 @@ namespace {
 class PlayCard : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"Ann", "Bob", "Cy", "Di"}) {
-            host.join(name);
-        }
+        host.joinAll({"Ann", "Bob", "Cy", "Di"});
         for (int seat = 2; seat <= 4; ++seat) {
             host.setHand(seat, hand("5C 6C"));
         }
@@ -146,9 +144,7 @@ TEST_F(PlayCard, TricksAreWonByTheHighestCardOfTheLedSuit) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         HostHarness table;
-        for (const char* name : {"Ann", "Bob", "Cy", "Di"}) {
-            table.join(name);
-        }
+        table.joinAll({"Ann", "Bob", "Cy", "Di"});
         for (int seat = 1; seat <= 4; ++seat) {
             table.game.players()[seat].trickcard = card(c.trick[seat - 1]);
         }

@@ -19,8 +19,7 @@ TEST(Sessions, NumbersReuseTheLowestFreeAndTheTenthIsRefused) {
 
 TEST(Sessions, LoginAnnouncesToAllAndListsTheOthers) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann+Lee");
+    host.joinAll({"Bob", "Ann+Lee"});
     EXPECT_EQ(host.to(2),
               (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Ann+Lee",
                                         "CMD_existingplayers+1+Bob"}));
@@ -40,8 +39,7 @@ TEST(Sessions, AnotherVersionIsReportedAndPlaysOn) {
 
 TEST(Sessions, RelaysCarryTheSendersName) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann");
+    host.joinAll({"Bob", "Ann"});
     host.clearSent();
     host.game.receive(2, "CMD_chat+2+hello+there|clBlack");
     host.game.receive(2, "CMD_action+2+waves|$00FF0000");
@@ -55,9 +53,7 @@ TEST(Sessions, RelaysCarryTheSendersName) {
 
 TEST(Sessions, RequestsInAnotherConnectionsNameAreIgnored) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann");
-    host.join("Cy");
+    host.joinAll({"Bob", "Ann", "Cy"});
     host.clearSent();
     host.game.receive(2, "CMD_chat+1+I am Bob|clBlack");
     host.game.receive(2, "CMD_kickhim+1+3+");
@@ -73,9 +69,7 @@ TEST(Sessions, RequestsInAnotherConnectionsNameAreIgnored) {
 
 TEST(Sessions, OnlyTheHostsPlayerRemovesPlayers) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann");
-    host.join("Cy");
+    host.joinAll({"Bob", "Ann", "Cy"});
     host.clearSent();
     host.game.receive(1, "CMD_kickhim+1+3+");
     EXPECT_EQ(host.closed, std::vector<int>{3});
@@ -91,8 +85,7 @@ TEST(Sessions, OnlyTheHostsPlayerRemovesPlayers) {
 
 TEST(Sessions, BotSpeedFromConnectionOneOnly) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann");
+    host.joinAll({"Bob", "Ann"});
     host.game.receive(2, "CMD_botspeed+2+500+");
     EXPECT_EQ(host.requestedBotSpeed, -1);
     host.game.receive(1, "CMD_botspeed+1+2000+");
@@ -101,8 +94,7 @@ TEST(Sessions, BotSpeedFromConnectionOneOnly) {
 
 TEST(Sessions, JustWatch) {
     HostHarness host;
-    host.join("Bob");
-    host.join("Ann");
+    host.joinAll({"Bob", "Ann"});
     host.clearSent();
     // Mode 1 outside a game: nothing at all.
     host.game.receive(2, "CMD_justwatch+2+1");
@@ -126,9 +118,7 @@ TEST(Sessions, JustWatch) {
 
 TEST(Sessions, DeparturesAndTheComputersTakeover) {
     HostHarness host;
-    for (const char* name : {"Bob", "Ann", "Cy", "Di", "Wat"}) {
-        host.join(name);
-    }
+    host.joinAll({"Bob", "Ann", "Cy", "Di", "Wat"});
     host.game.receive(1, "CMD_startgame+Bob+100+0+");
     host.clearSent();
     // A watcher leaving during the pass makes no computer pass.
@@ -147,9 +137,7 @@ TEST(Sessions, DeparturesAndTheComputersTakeover) {
 
 TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
     HostHarness host;
-    for (const char* name : {"Bob", "Ann", "Cy"}) {
-        host.join(name);
-    }
+    host.joinAll({"Bob", "Ann", "Cy"});
     processrandom::setSeed(3);
     host.game.receive(1, "CMD_startgame+Bob+150+1+");
     host.game.departure(3);
@@ -172,8 +160,7 @@ TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
     EXPECT_EQ(host.join("Wat"), 4);
     host.game.departure(4);
     host.clearSent();
-    host.join("X");
-    host.join("Y");
+    host.joinAll({"X", "Y"});
     EXPECT_EQ(host.to(5, "CMD_mycards").size(), 0u);
     EXPECT_EQ(host.to(5, "CMD_gamestats").size(), 1u);
 }

@@ -52,6 +52,16 @@ struct Listener {
     QString port() const { return QString::number(sock.listeningPort()); }
 };
 
+// Runs an operation that must raise the socket error with this message.
+template <typename Operation> void expectSockError(Operation&& operation, const char* message) {
+    try {
+        operation();
+        ADD_FAILURE() << "expected " << message;
+    } catch (const ESockException& e) {
+        EXPECT_STREQ(e.what(), message);
+    }
+}
+
 std::unique_ptr<TSock> connectedClient(Listener& listener, EventLog& log) {
     auto client = std::make_unique<TSock>();
     log.watch(*client, "client");
@@ -106,12 +116,7 @@ TEST(TSock, TwoMessagesInOneReadAndBytesKeptAfterThePeerCloses) {
     EXPECT_TRUE(serverLog.has("server disconnect"));
     EXPECT_EQ(accepted->Receive(), QByteArray("CMD_a+1\xFF"
                                               "CMD_b+2\xFF"));
-    try {
-        accepted->Receive();
-        FAIL() << "Receive on a closed, empty socket must raise";
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Receive - Socket Not Connected");
-    }
+    expectSockError([&] { accepted->Receive(); }, "Receive - Socket Not Connected");
 }
 
 TEST(TSock, CloseInsideOnDisconnectReportsSocketClosedTwice) {
@@ -156,30 +161,13 @@ TEST(TSock, RefusedConnectGivesOnlyAnErrorInfo) {
 
 TEST(TSock, SendAndReceiveFailures) {
     TSock idle;
-    EXPECT_THROW(
-        {
-            try {
-                idle.Send("x");
-            } catch (const ESockException& e) {
-                EXPECT_STREQ(e.what(), "Send - Socket Not Connected");
-                throw;
-            }
-        },
-        ESockException);
+    expectSockError([&] { idle.Send("x"); }, "Send - Socket Not Connected");
     Listener listener;
-    auto expectMessage = [](auto&& operation, const char* message) {
-        try {
-            operation();
-            ADD_FAILURE() << "expected " << message;
-        } catch (const ESockException& e) {
-            EXPECT_STREQ(e.what(), message);
-        }
-    };
-    expectMessage([&] { listener.sock.Send("x"); }, "Send - Cannot Send On A Listener Socket");
-    expectMessage([&] { listener.sock.Receive(); },
-                  "Receive - Cannot Receive On A Listener Socket");
+    expectSockError([&] { listener.sock.Send("x"); }, "Send - Cannot Send On A Listener Socket");
+    expectSockError([&] { listener.sock.Receive(); },
+                    "Receive - Cannot Receive On A Listener Socket");
     TSock* none = nullptr;
-    expectMessage([&] { idle.Accept(none); }, "Accept - Socket Not In Listening Mode");
+    expectSockError([&] { idle.Accept(none); }, "Accept - Socket Not In Listening Mode");
 
     EventLog log;
     auto client = connectedClient(listener, log);
@@ -194,19 +182,9 @@ TEST(TSock, ListeningOnATakenPortAndAgain) {
     ASSERT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
     TSock sock;
     sock.setPortName(QString::number(other.serverPort()));
-    try {
-        sock.setListen(true);
-        FAIL();
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Listen - Error Binding Socket");
-    }
+    expectSockError([&] { sock.setListen(true); }, "Listen - Error Binding Socket");
     EXPECT_FALSE(sock.Listen());
-    try {
-        sock.setListen(true);
-        FAIL();
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Listen - Socket Already In Use");
-    }
+    expectSockError([&] { sock.setListen(true); }, "Listen - Socket Already In Use");
 }
 
 TEST(TSock, ListenReportsAndStopping) {
@@ -252,36 +230,21 @@ TEST(TSock, LookupFailuresRaise) {
     TSock port;
     port.setHostName(QStringLiteral("127.0.0.1"));
     port.setPortName(QStringLiteral("no-such-service-name"));
-    try {
-        port.Connect();
-        FAIL();
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Port Lookup - Could Not Find Service Entry");
-    }
+    expectSockError([&] { port.Connect(); }, "Port Lookup - Could Not Find Service Entry");
     // The handle stays open after a failed lookup.
     EXPECT_FALSE(port.Connect());
 
     TSock host;
     host.setPortName(QStringLiteral("7772"));
     host.setHostName(QStringLiteral("no-such-host.invalid"));
-    try {
-        host.Connect();
-        FAIL();
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Host Lookup - Could Not Find Host Entry");
-    }
+    expectSockError([&] { host.Connect(); }, "Host Lookup - Could Not Find Host Entry");
 }
 
 TEST(TSock, AnInfoHandlerThatThrowsBecomesErrorHere) {
     TSock sock;
     sock.OnInfo = [](TSock*, TSocketInfo, const QString&) { throw std::runtime_error("boom"); };
     sock.setPortName(QStringLiteral("0"));
-    try {
-        sock.setListen(true);
-        FAIL();
-    } catch (const ESockException& e) {
-        EXPECT_STREQ(e.what(), "Error here");
-    }
+    expectSockError([&] { sock.setListen(true); }, "Error here");
     // Inside Close it is swallowed.
     EXPECT_NO_THROW(sock.Close());
 }
