@@ -1,6 +1,7 @@
 #include "tchat.h"
 
 #include "random.h"
+#include "tgamestart.h"
 #include "tserver.h"
 
 #include <QAction>
@@ -40,8 +41,8 @@ std::uint32_t startSeed() {
 Tchat::Tchat(QStringList params, QWidget* parent)
     : QMainWindow(parent), m_params(std::move(params)), m_heartsLock(lockPath()) {
     setWindowTitle(QStringLiteral("Hearts"));
-    buildMenus();
     buildBoard();
+    buildMenus();
     FormCreate();
 
     connect(&m_client, &ClientConnection::statusLine, this, &Tchat::statusLine);
@@ -67,45 +68,88 @@ void Tchat::FormCreate() {
     m_phraseGuardReady = true;
     m_statusColour = QColor(0, 0, 255);
     m_numberOfSeats = 4;
+    m_table->seats().clearall();
     processrandom::setSeed(startSeed());
     m_hostFlag = false;
-    m_turnSeat = 0;
-    m_defaultSeatNames = {QString(), QStringLiteral("You"), QStringLiteral("Klot"),
-                          QStringLiteral("Klick"), QStringLiteral("Kling")};
+    m_table->context().turnSeat = 0;
     m_linkCounter = -1;
-    m_handPlaceFree.fill(true);
+    m_table->hand().freeAllPlaces();
 }
 
 void Tchat::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
+    connect(StartGame1, &QAction::triggered, &m_table->progress(), &ProgressView::button_startClick);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    ProgressView& progress = m_table->progress();
+    QMenu* speed = options->addMenu(progress.BotSpeed1->text());
+    speed->addActions({progress.Slow1, progress.Normal1, progress.Fast1});
+    options->addSeparator();
+    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
+    JustWatch1->setCheckable(true);
+    m_table->context().JustWatch1 = JustWatch1;
+    connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
+        // The host's answer moves the check mark, not the click.
+        JustWatch1->setChecked(!checked);
+        m_table->seats().JustWatch1Click();
+    });
 }
 
 void Tchat::buildBoard() {
-    auto* client = new QWidget(this);
+    auto* client = new TiledBackground(this);
     client->setFixedSize(kClientWidth, kClientHeight);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    client->setPalette(palette);
     setCentralWidget(client);
 
-    m_board = new QWidget(client);
-    m_board->setGeometry(2, 2, 763, 474);
+    m_board = new Board(client);
+    m_board->move(2, 2);
+    m_table = new ClientTable(m_client, *m_board, this);
+    TableContext& context = m_table->context();
+    context.statusLine = [this](const QString& line) { statusLine(line); };
+    context.messageBox = [this](const QString& text) { showMessage(text); };
+    connect(&m_table->progress(), &ProgressView::startDialogRequested, this, &Tchat::showGameStart);
 
-    m_chatView = new QTextEdit(m_board);
+    m_chatView = new QTextEdit(client);
     m_chatView->setObjectName(QStringLiteral("mainchat"));
     m_chatView->setReadOnly(true);
-    m_chatView->setGeometry(480, 40, 278, 428);
+    m_chatView->setGeometry(484, 42, 278, 430);
+}
 
-    button_start = new QPushButton(QStringLiteral("START GAME"), m_board);
-    button_start->setObjectName(QStringLiteral("button_start"));
-    button_start->setGeometry(344, 272, 107, 30);
-    button_start->hide();
+void Tchat::attach(const Windows& windows) {
+    m_windows = windows;
+    if (m_windows.gamestart != nullptr) {
+        connect(m_windows.gamestart, &Tgamestart::startRequested, this, &Tchat::sendStartGame);
+    }
+}
+
+void Tchat::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hearts"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void Tchat::showGameStart() {
+    Tgamestart* dialog = m_windows.gamestart;
+    if (dialog == nullptr) {
+        return;
+    }
+    dialog->adjustSize();
+    dialog->move(geometry().center() - dialog->rect().center());
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Tchat::sendStartGame(const QString& playto, int safe) {
+    // The starter's name stands before other fields: a "+" in it would break them.
+    QString name = m_playerName;
+    name.replace(QLatin1Char('+'), QLatin1Char(' '));
+    m_client.send(QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
 }
 
 void Tchat::addlinetochat(const QString& line, const QColor& colour) {
@@ -137,7 +181,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    button_start->hide();
+    m_board->button_start->hide();
     StartGame1->setEnabled(false);
     if (m_params.isEmpty()) {
         statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
@@ -172,16 +216,17 @@ void Tchat::hostpress() {
         }
     }
     m_hostFlag = true;
+    m_table->context().hostFlag = true;
     m_client.setPlayerName(m_playerName);
     m_client.connectTo(QStringLiteral("127.0.0.1"));
-    button_start->show();
+    m_board->button_start->show();
     StartGame1->setEnabled(true);
 }
 
 void Tchat::joinpress() {
     m_client.setPlayerName(m_playerName);
     m_client.connectTo(m_hostAddress);
-    button_start->hide();
+    m_board->button_start->hide();
     StartGame1->setEnabled(false);
 }
 

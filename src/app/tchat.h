@@ -1,6 +1,8 @@
 #pragma once
 
+#include "board.h"
 #include "clientconnection.h"
+#include "clienttable.h"
 #include "tsock.h"
 
 #include <QColor>
@@ -12,7 +14,7 @@
 #include <memory>
 
 class QAction;
-class QPushButton;
+class QAbstractButton;
 class QTextEdit;
 class TServer;
 class Tdownload;
@@ -47,7 +49,7 @@ public:
     explicit Tchat(QStringList params, QWidget* parent = nullptr);
     ~Tchat() override;
 
-    void attach(const Windows& windows) { m_windows = windows; }
+    void attach(const Windows& windows);
 
     // Appends one chat line ("<code>+<body>") in a colour.
     void addlinetochat(const QString& line, const QColor& colour);
@@ -57,12 +59,14 @@ public:
     // Brings the window forward, restored if it was minimised.
     void bringForward();
 
-    int botSpeedMs() const { return m_botSpeedMs; }
+    int botSpeedMs() const { return m_table->progress().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
     QString playerName() const { return m_playerName; }
     QString chatText() const;
     ClientConnection& client() { return m_client; }
-    QPushButton* startButton() const { return button_start; }
+    ClientTable& table() { return *m_table; }
+    Board& board() { return *m_board; }
+    QAbstractButton* startButton() const { return m_board->button_start; }
     QAction* startGameAction() const { return StartGame1; }
 
 protected:
@@ -76,8 +80,11 @@ private:
     void connectLobbyLink();
     void Exit1Click() { close(); }
     void showGameFull();
+    void showMessage(const QString& text);
     void buildMenus();
     void buildBoard();
+    void showGameStart();
+    void sendStartGame(const QString& playto, int safe);
 
     QStringList m_params;
     Windows m_windows;
@@ -92,19 +99,16 @@ private:
     int m_numberOfSeats = 0;
     bool m_phraseGuardReady = false;
     bool m_hostFlag = false;
-    int m_turnSeat = 0;
-    std::array<QString, 5> m_defaultSeatNames;
     int m_linkCounter = 0;
-    std::array<bool, 14> m_handPlaceFree{};
-    int m_botSpeedMs = 1000;
     QString m_playerName;
     QString m_hostAddress;
     bool m_paramsProcessed = false;
     bool m_showingFull = false;
 
-    QWidget* m_board = nullptr;
+    Board* m_board = nullptr;
+    ClientTable* m_table = nullptr;
     QTextEdit* m_chatView = nullptr;
-    QPushButton* button_start = nullptr;
     QAction* StartGame1 = nullptr;
     QAction* Exit1 = nullptr;
+    QAction* JustWatch1 = nullptr;
 };

@@ -52,6 +52,15 @@ int Fields::number() {
     return value;
 }
 
+int Fields::listNumber() {
+    if (m_rest.find('+') != std::string::npos) {
+        return number();
+    }
+    const int value = restNumber();
+    m_rest.clear();
+    return value;
+}
+
 int Fields::restNumber() const {
     int value = 0;
     if (!parseInt(m_rest, value)) {

@@ -68,6 +68,10 @@ public:
     std::string text();
     // The next field as a decimal number; throws FieldError otherwise.
     int number();
+    // The next number of a list: the text before the next "+", or the whole
+    // rest when no "+" is left (the last field of a list message).
+    int listNumber();
+    bool empty() const { return m_rest.empty(); }
     // Everything not read yet.
     const std::string& rest() const { return m_rest; }
     // Everything not read yet as a number (a last field without "+").

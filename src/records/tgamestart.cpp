@@ -1,0 +1,80 @@
+#include "tgamestart.h"
+
+#include "board.h"
+#include "cardpictures.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+using cardpictures::Picture;
+
+Tgamestart::Tgamestart(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // The table's tiled background.
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Window, QBrush(cardpictures::board(Picture::Tile, devicePixelRatioF())));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto* layout = new QGridLayout(this);
+    auto* heading = new QLabel(QStringLiteral("Game Option"), this);
+    QFont headingFont(QStringLiteral("Liberation Sans"));
+    headingFont.setPixelSize(18);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+    heading->setStyleSheet(QStringLiteral("color: #2D9E9A"));
+    layout->addWidget(heading, 0, 0, 1, 2, Qt::AlignHCenter);
+
+    layout->addWidget(new QLabel(QStringLiteral("Play to Score:"), this), 1, 0);
+    UpDown1 = new QSpinBox(this);
+    UpDown1->setObjectName(QStringLiteral("edit_playtoscore"));
+    UpDown1->setRange(50, 500);
+    UpDown1->setSingleStep(10);
+    UpDown1->setValue(100);
+    UpDown1->setWrapping(false);
+    UpDown1->setGroupSeparatorShown(false);
+    // The field only shows the selector's position.
+    UpDown1->findChild<QLineEdit*>()->setReadOnly(true);
+    layout->addWidget(UpDown1, 1, 1);
+
+    auto* safeLabel = new QLabel(QStringLiteral("Safe 1st Trick"), this);
+    const QString hint =
+        QStringLiteral("If checked, no heart or the Queen of Spades can be played on the first trick.");
+    safeLabel->setToolTip(hint);
+    layout->addWidget(safeLabel, 2, 0);
+    image_safe = new QLabel(this);
+    image_safe->setObjectName(QStringLiteral("image_safe"));
+    image_safe->setToolTip(hint);
+    image_safe->setCursor(Qt::PointingHandCursor);
+    image_safe->installEventFilter(this);
+    layout->addWidget(image_safe, 2, 1);
+    changebox(0);
+
+    auto* start = new PictureButton(cardpictures::board(Picture::StartButton, devicePixelRatioF()), this);
+    start->setObjectName(QStringLiteral("button_start"));
+    button_start = start;
+    connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
+    layout->addWidget(start, 3, 0, 1, 2, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tgamestart::changebox(int state) {
+    m_safe = state;
+    image_safe->setPixmap(cardpictures::board(state == 1 ? Picture::SwitchOn : Picture::SwitchOff,
+                                              devicePixelRatioF()));
+}
+
+bool Tgamestart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == image_safe && event->type() == QEvent::MouseButtonPress) {
+        changebox(m_safe == 0 ? 1 : 0);
+        return true;
+    }
+    return SideWindow::eventFilter(watched, event);
+}
+
+void Tgamestart::button_startClick() {
+    emit startRequested(playtoText(), m_safe);
+    hide();
+}

@@ -1,0 +1,486 @@
+#include "cardpictures.h"
+
+#include <QFont>
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <array>
+#include <cmath>
+
+namespace cardpictures {
+
+namespace {
+
+const QColor kRed(0xC8, 0x10, 0x24);
+const QColor kBlack(0x18, 0x18, 0x20);
+const QColor kTeal(0x2D, 0x9E, 0x9A);
+
+// A suit symbol filling a square of `size` centred on `centre`.
+QPainterPath suitPath(int suit, QPointF centre, qreal size) {
+    const qreal s = size / 2;
+    const qreal x = centre.x();
+    const qreal y = centre.y();
+    QPainterPath path;
+    auto heart = [&](qreal top, qreal bottom, bool upsideDown) {
+        const qreal dir = upsideDown ? -1 : 1;
+        const qreal tip = upsideDown ? top : bottom;
+        path.moveTo(x, tip);
+        path.cubicTo(x - s * 1.15, y + dir * s * 0.1, x - s * 0.75, y - dir * s * 1.15, x,
+                     y - dir * s * 0.45);
+        path.cubicTo(x + s * 0.75, y - dir * s * 1.15, x + s * 1.15, y + dir * s * 0.1, x, tip);
+    };
+    switch (suit) {
+    case 1: {  // clubs: three leaves and a stem
+        const qreal r = s * 0.42;
+        path.addEllipse(QPointF(x, y - s * 0.45), r, r);
+        path.addEllipse(QPointF(x - s * 0.47, y + s * 0.12), r, r);
+        path.addEllipse(QPointF(x + s * 0.47, y + s * 0.12), r, r);
+        path.addRect(QRectF(x - s * 0.2, y - s * 0.2, s * 0.4, s * 0.5));
+        QPainterPath stem;
+        stem.moveTo(x - s * 0.1, y);
+        stem.quadTo(x - s * 0.05, y + s * 0.75, x - s * 0.45, y + s);
+        stem.lineTo(x + s * 0.45, y + s);
+        stem.quadTo(x + s * 0.05, y + s * 0.75, x + s * 0.1, y);
+        stem.closeSubpath();
+        path.addPath(stem);
+        path.setFillRule(Qt::WindingFill);
+        break;
+    }
+    case 2:  // diamonds
+        path.moveTo(x, y - s);
+        path.quadTo(x + s * 0.35, y - s * 0.35, x + s * 0.78, y);
+        path.quadTo(x + s * 0.35, y + s * 0.35, x, y + s);
+        path.quadTo(x - s * 0.35, y + s * 0.35, x - s * 0.78, y);
+        path.quadTo(x - s * 0.35, y - s * 0.35, x, y - s);
+        break;
+    case 3: {  // spades: an upside-down heart with a stem
+        heart(y - s, y + s * 0.55, true);
+        QPainterPath stem;
+        stem.moveTo(x - s * 0.08, y + s * 0.2);
+        stem.quadTo(x - s * 0.05, y + s * 0.8, x - s * 0.45, y + s);
+        stem.lineTo(x + s * 0.45, y + s);
+        stem.quadTo(x + s * 0.05, y + s * 0.8, x + s * 0.08, y + s * 0.2);
+        stem.closeSubpath();
+        path.addPath(stem);
+        path.setFillRule(Qt::WindingFill);
+        break;
+    }
+    default:  // hearts
+        heart(y - s, y + s * 0.95, false);
+        break;
+    }
+    return path;
+}
+
+QString rankText(int rank) {
+    static const std::array<const char*, 13> kRanks = {"2", "3", "4",  "5", "6", "7", "8",
+                                                       "9", "10", "J", "Q", "K", "A"};
+    return QString::fromLatin1(kRanks[static_cast<std::size_t>(rank)]);
+}
+
+QFont boldFont(qreal pixelSize, const QString& family = QStringLiteral("Liberation Sans")) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    font.setBold(true);
+    return font;
+}
+
+// Rank and suit in a corner: the part that shows when cards overlap.
+void drawIndex(QPainter& p, int rank, int suit, const QColor& colour) {
+    p.setPen(colour);
+    p.setFont(boldFont(rank == 8 ? 12 : 14));
+    p.drawText(QRectF(1, 2, 17, 15), Qt::AlignHCenter | Qt::AlignTop, rankText(rank));
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(suitPath(suit, QPointF(9.5, 24), 10));
+}
+
+// Pip positions for 2..10 as fractions of the pip area.
+const std::array<std::vector<QPointF>, 9>& pipLayouts() {
+    static const std::array<std::vector<QPointF>, 9> layouts = {{
+        {{0.5, 0}, {0.5, 1}},
+        {{0.5, 0}, {0.5, 0.5}, {0.5, 1}},
+        {{0, 0}, {1, 0}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0, 1.0 / 3}, {1, 1.0 / 3}, {0.5, 0.5}, {0, 2.0 / 3}, {1, 2.0 / 3}, {0, 1}, {1, 1}},
+        {{0, 0}, {1, 0}, {0.5, 1.0 / 6}, {0, 1.0 / 3}, {1, 1.0 / 3}, {0, 2.0 / 3}, {1, 2.0 / 3}, {0.5, 5.0 / 6}, {0, 1}, {1, 1}},
+    }};
+    return layouts;
+}
+
+void drawCardFrame(QPainter& p, const QColor& fill) {
+    p.setPen(QPen(QColor(0x50, 0x50, 0x58), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
+}
+
+void drawFace(QPainter& p, int cardNumber) {
+    const int suit = (cardNumber - 1) / 13 + 1;
+    const int rank = (cardNumber - 1) % 13;  // 0 = two .. 12 = ace
+    const QColor colour = suit == 2 || suit == 4 ? kRed : kBlack;
+    drawCardFrame(p, QColor(0xFF, 0xFF, 0xFA));
+    drawIndex(p, rank, suit, colour);
+    p.save();
+    p.translate(kCardWidth, kCardHeight);
+    p.rotate(180);
+    drawIndex(p, rank, suit, colour);
+    p.restore();
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    if (rank <= 8) {
+        const QRectF area(26, 15, 19, 66);
+        for (const QPointF& at : pipLayouts()[static_cast<std::size_t>(rank)]) {
+            const QPointF centre(area.left() + at.x() * area.width(),
+                                 area.top() + at.y() * area.height());
+            if (at.y() > 0.5) {
+                p.save();
+                p.translate(centre);
+                p.rotate(180);
+                p.drawPath(suitPath(suit, QPointF(0, 0), 12));
+                p.restore();
+            } else {
+                p.drawPath(suitPath(suit, centre, 12));
+            }
+        }
+        return;
+    }
+    if (rank == 12) {  // ace: one large pip
+        p.drawPath(suitPath(suit, QPointF(35.5, 48), suit == 3 ? 34 : 28));
+        return;
+    }
+    // Court cards: a coloured panel with the rank's letter, a crown for the
+    // king, a tiara for the queen, a plume for the jack.
+    static const std::array<QColor, 3> kPanel = {QColor(0x2E, 0x7D, 0x6B), QColor(0x7B, 0x3F, 0x9E),
+                                                 QColor(0xC8, 0x8A, 0x12)};
+    const QColor panel = kPanel[static_cast<std::size_t>(rank - 9)];
+    const QRectF inner(17, 10, 37, 76);
+    QLinearGradient shade(inner.topLeft(), inner.bottomRight());
+    shade.setColorAt(0, panel.lighter(150));
+    shade.setColorAt(1, panel);
+    p.setPen(QPen(colour, 1.2));
+    p.setBrush(shade);
+    p.drawRect(inner);
+    p.setPen(QPen(QColor(0xF4, 0xD0, 0x3C), 1.5));
+    p.setBrush(QColor(0xF4, 0xD0, 0x3C));
+    QPainterPath crown;
+    if (rank == 11) {  // king
+        crown.moveTo(24, 30);
+        crown.lineTo(24, 18);
+        crown.lineTo(30, 24);
+        crown.lineTo(35.5, 15);
+        crown.lineTo(41, 24);
+        crown.lineTo(47, 18);
+        crown.lineTo(47, 30);
+        crown.closeSubpath();
+    } else if (rank == 10) {  // queen
+        crown.moveTo(26, 29);
+        crown.quadTo(35.5, 12, 45, 29);
+        crown.closeSubpath();
+        crown.addEllipse(QPointF(35.5, 16), 2.5, 2.5);
+    } else {  // jack
+        crown.moveTo(27, 29);
+        crown.quadTo(30, 14, 44, 16);
+        crown.quadTo(36, 20, 44, 29);
+        crown.closeSubpath();
+    }
+    p.drawPath(crown);
+    p.setPen(Qt::white);
+    p.setFont(boldFont(30, QStringLiteral("Liberation Serif")));
+    p.drawText(QRectF(17, 30, 37, 36), Qt::AlignCenter, rankText(rank));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(suitPath(suit, QPointF(35.5, 74), 13));
+    p.setBrush(colour);
+    p.drawPath(suitPath(suit, QPointF(35.5, 74), 10));
+}
+
+void drawBack(QPainter& p) {
+    drawCardFrame(p, Qt::white);
+    const QRectF inner(4, 4, kCardWidth - 8, kCardHeight - 8);
+    QLinearGradient shade(inner.topLeft(), inner.bottomRight());
+    shade.setColorAt(0, QColor(0x2A, 0x55, 0xA8));
+    shade.setColorAt(1, QColor(0x14, 0x2C, 0x6E));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawRoundedRect(inner, 3, 3);
+    p.save();
+    p.setClipRect(inner.adjusted(2, 2, -2, -2));
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1));
+    for (int d = -100; d < 200; d += 6) {
+        p.drawLine(QPointF(d, 0), QPointF(d + 100, 100));
+        p.drawLine(QPointF(d + 100, 0), QPointF(d, 100));
+    }
+    p.restore();
+    p.setPen(QPen(QColor(0xF4, 0xD0, 0x3C), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(inner.adjusted(3, 3, -3, -3), 3, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC8, 0x10, 0x24));
+    p.drawEllipse(QPointF(35.5, 48), 13, 13);
+    p.setBrush(Qt::white);
+    p.drawPath(suitPath(4, QPointF(35.5, 48), 14));
+}
+
+void drawBlank(QPainter& p) { drawCardFrame(p, QColor(0x30, 0x30, 0x38)); }
+
+void drawArrow(QPainter& p, QSize size, qreal angle) {
+    p.translate(size.width() / 2.0, size.height() / 2.0);
+    p.rotate(angle);
+    const qreal w = angle == 0 || angle == 180 ? size.width() : size.height();
+    const qreal h = angle == 0 || angle == 180 ? size.height() : size.width();
+    QPainterPath arrow;
+    arrow.moveTo(-w / 2 + 1, 0);
+    arrow.lineTo(-w / 2 + h / 2, -h / 2 + 1);
+    arrow.lineTo(-w / 2 + h / 2, -h / 4);
+    arrow.lineTo(w / 2 - 1, -h / 4);
+    arrow.lineTo(w / 2 - 1, h / 4);
+    arrow.lineTo(-w / 2 + h / 2, h / 4);
+    arrow.lineTo(-w / 2 + h / 2, h / 2 - 1);
+    arrow.closeSubpath();
+    p.setPen(QPen(QColor(0x6C, 0x6C, 0x00), 1));
+    p.setBrush(QColor(0xE8, 0x9A, 0x1E));
+    p.drawPath(arrow);
+    // The word reads from the left whichever way the arrow points sideways.
+    QRectF body(-w / 2 + h / 2 - 2, -h / 4, w - h / 2, h / 2);
+    if (angle == 180) {
+        p.rotate(180);
+        body.moveLeft(-w / 2 + 1);
+    }
+    p.setPen(Qt::white);
+    p.setFont(boldFont(9));
+    p.drawText(body, Qt::AlignCenter, QStringLiteral("Passing"));
+}
+
+void drawButton(QPainter& p, QSize size, const QString& text) {
+    QLinearGradient shade(0, 0, 0, size.height());
+    shade.setColorAt(0, QColor(0x4C, 0xC4, 0xBF));
+    shade.setColorAt(1, QColor(0x1F, 0x7A, 0x76));
+    p.setPen(QPen(QColor(0x15, 0x55, 0x52), 1));
+    p.setBrush(shade);
+    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 8, 8);
+    p.setPen(Qt::white);
+    p.setFont(boldFont(15));
+    p.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter, text);
+}
+
+void drawBoardPicture(QPainter& p, Picture picture, QSize size) {
+    const qreal w = size.width();
+    const qreal h = size.height();
+    switch (picture) {
+    case Picture::Bubble: {
+        QPainterPath bubble;
+        bubble.addEllipse(QRectF(2, 2, w - 4, h - 16));
+        QPainterPath tail;
+        tail.moveTo(w * 0.3, h - 20);
+        tail.lineTo(w * 0.18, h - 2);
+        tail.lineTo(w * 0.48, h - 18);
+        tail.closeSubpath();
+        bubble = bubble.united(tail);
+        p.setPen(QPen(QColor(0x80, 0x08, 0x10), 1.5));
+        QRadialGradient shade(QPointF(w * 0.4, h * 0.3), w * 0.6);
+        shade.setColorAt(0, QColor(0xF0, 0x40, 0x40));
+        shade.setColorAt(1, QColor(0xB0, 0x10, 0x18));
+        p.setBrush(shade);
+        p.drawPath(bubble);
+        break;
+    }
+    case Picture::Winner: {
+        QRadialGradient shade(QPointF(w * 0.4, h * 0.35), w * 0.7);
+        shade.setColorAt(0, QColor(0xFF, 0x50, 0x50));
+        shade.setColorAt(1, QColor(0xB0, 0x08, 0x18));
+        p.setPen(QPen(QColor(0x70, 0x00, 0x08), 2));
+        p.setBrush(shade);
+        p.drawPath(suitPath(4, QPointF(w / 2, h / 2 + 2), w * 0.9));
+        p.setPen(Qt::white);
+        p.setFont(boldFont(15));
+        p.drawText(QRectF(0, h * 0.28, w, h * 0.3), Qt::AlignCenter, QStringLiteral("WINNER"));
+        break;
+    }
+    case Picture::Moon: {
+        QPainterPath disc;
+        disc.addEllipse(QRectF(6, 6, w - 12, h - 12));
+        QPainterPath bite;
+        bite.addEllipse(QRectF(w * 0.32, 0, w - 10, h - 14));
+        QRadialGradient shade(QPointF(w * 0.3, h * 0.4), w * 0.6);
+        shade.setColorAt(0, QColor(0xFF, 0xF6, 0xC0));
+        shade.setColorAt(1, QColor(0xE8, 0xC0, 0x30));
+        p.setPen(QPen(QColor(0x90, 0x70, 0x10), 1.5));
+        p.setBrush(shade);
+        p.drawPath(disc.subtracted(bite));
+        p.setPen(QColor(0x20, 0x30, 0x70));
+        p.setFont(boldFont(24));
+        p.drawText(QRectF(w * 0.42, h * 0.45, w * 0.55, h * 0.4), Qt::AlignCenter,
+                   QStringLiteral("26"));
+        break;
+    }
+    case Picture::TrickStack:
+        for (int i = 2; i >= 0; --i) {
+            p.setPen(QPen(QColor(0x40, 0x40, 0x48), 1));
+            p.setBrush(i == 0 ? QColor(0x2A, 0x55, 0xA8) : QColor(0x1E, 0x40, 0x88));
+            p.drawRoundedRect(QRectF(1 + i * 3, 1 + i * 3, w - 8, h - 8), 2.5, 2.5);
+        }
+        break;
+    case Picture::Eyes:
+        for (qreal cx : {w * 0.27, w * 0.73}) {
+            p.setPen(QPen(kBlack, 1));
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(cx, h / 2), w * 0.22, h / 2 - 1);
+            p.setBrush(kBlack);
+            p.drawEllipse(QPointF(cx + 1.5, h / 2), 2.2, 2.2);
+        }
+        break;
+    case Picture::TurnArrow: {
+        QPainterPath arrow;
+        arrow.moveTo(w - 1, h / 2);
+        arrow.lineTo(w * 0.45, 1);
+        arrow.lineTo(w * 0.45, h * 0.3);
+        arrow.lineTo(1, h * 0.3);
+        arrow.lineTo(1, h * 0.7);
+        arrow.lineTo(w * 0.45, h * 0.7);
+        arrow.lineTo(w * 0.45, h - 1);
+        arrow.closeSubpath();
+        p.setPen(QPen(QColor(0x80, 0x08, 0x10), 1));
+        p.setBrush(kRed);
+        p.drawPath(arrow);
+        break;
+    }
+    case Picture::ArrowLeft:
+        drawArrow(p, size, 0);
+        break;
+    case Picture::ArrowRight:
+        drawArrow(p, size, 180);
+        break;
+    case Picture::ArrowUp:
+        drawArrow(p, size, 90);
+        break;
+    case Picture::StartButton:
+        drawButton(p, size, QStringLiteral("START GAME"));
+        break;
+    case Picture::PassButton:
+        drawButton(p, size, QStringLiteral("Pass Cards"));
+        break;
+    case Picture::Logo: {
+        QRadialGradient shade(QPointF(w * 0.45, h * 0.4), w * 0.6);
+        shade.setColorAt(0, QColor(0x5C, 0xD0, 0xCA));
+        shade.setColorAt(1, kTeal);
+        p.setPen(QPen(QColor(0x1F, 0x6E, 0x6B), 2));
+        p.setBrush(shade);
+        p.drawEllipse(QRectF(4, 4, w - 8, h - 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xFF, 0xFF, 0xF0));
+        p.drawPath(suitPath(4, QPointF(w / 2, h * 0.42), w * 0.42));
+        p.setPen(Qt::white);
+        p.setFont(boldFont(17));
+        p.drawText(QRectF(0, h * 0.64, w, h * 0.2), Qt::AlignCenter, QStringLiteral("Hearts"));
+        break;
+    }
+    case Picture::Tile: {
+        p.fillRect(QRectF(0, 0, w, h), QColor(0xFF, 0xFF, 0xC0));
+        // A faint weave, so the table does not look flat.
+        p.setPen(QPen(QColor(0xF2, 0xEE, 0xB0), 1));
+        for (int y = 0; y < h; y += 4) {
+            p.drawLine(QPointF(0, y + 0.5), QPointF(w, y + 0.5));
+        }
+        p.setPen(QPen(QColor(0xF7, 0xF3, 0xB8), 1));
+        for (int x = 0; x < w; x += 6) {
+            p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, h));
+        }
+        break;
+    }
+    case Picture::SwitchOff:
+    case Picture::SwitchOn: {
+        const bool on = picture == Picture::SwitchOn;
+        p.setPen(QPen(QColor(0x50, 0x50, 0x50), 1));
+        p.setBrush(on ? QColor(0x2D, 0x9E, 0x9A) : QColor(0xC8, 0xC8, 0xC8));
+        p.drawRoundedRect(QRectF(1.5, 3.5, w - 3, h - 7), (h - 7) / 2, (h - 7) / 2);
+        p.setBrush(Qt::white);
+        const qreal knob = h - 9;
+        p.drawEllipse(QRectF(on ? w - knob - 3 : 3, 4.5, knob, knob));
+        break;
+    }
+    }
+}
+
+template <typename Draw> QPixmap render(QSize size, qreal ratio, Draw draw) {
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    draw(painter);
+    return pixmap;
+}
+
+} // namespace
+
+QSize boardSize(Picture picture) {
+    switch (picture) {
+    case Picture::Bubble:
+        return {82, 59};
+    case Picture::Winner:
+    case Picture::Moon:
+    case Picture::Tile:
+        return {90, 92};
+    case Picture::TrickStack:
+        return {32, 41};
+    case Picture::Eyes:
+        return {26, 12};
+    case Picture::TurnArrow:
+        return {26, 29};
+    case Picture::ArrowLeft:
+    case Picture::ArrowRight:
+        return {72, 30};
+    case Picture::ArrowUp:
+        return {30, 50};
+    case Picture::StartButton:
+    case Picture::PassButton:
+        return {107, 30};
+    case Picture::Logo:
+        return {100, 100};
+    case Picture::SwitchOff:
+    case Picture::SwitchOn:
+        return {46, 28};
+    }
+    return {};
+}
+
+QPixmap card(int index, qreal ratio) {
+    static QHash<QPair<int, qreal>, QPixmap> cache;
+    const auto key = qMakePair(index, ratio);
+    if (auto found = cache.constFind(key); found != cache.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap = render(QSize(kCardWidth, kCardHeight), ratio, [index](QPainter& p) {
+        if (index >= 1 && index <= 52) {
+            drawFace(p, index);
+        } else if (index == kBack) {
+            drawBack(p);
+        } else {
+            drawBlank(p);
+        }
+    });
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap board(Picture picture, qreal ratio) {
+    static QHash<QPair<int, qreal>, QPixmap> cache;
+    const auto key = qMakePair(static_cast<int>(picture), ratio);
+    if (auto found = cache.constFind(key); found != cache.constEnd()) {
+        return *found;
+    }
+    const QSize size = boardSize(picture);
+    QPixmap pixmap = render(size, ratio, [&](QPainter& p) { drawBoardPicture(p, picture, size); });
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+} // namespace cardpictures
