@@ -77,7 +77,13 @@ void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QStri
 }
 
 void ClientConnection::processsocktimer(const std::string& line) {
-    wire::dispatch(m_routes, 0, line);
+    try {
+        wire::dispatch(m_routes, 0, line);
+    } catch (...) {
+        emit lineHandled(QString::fromStdString(line));
+        throw;
+    }
+    emit lineHandled(QString::fromStdString(line));
 }
 
 void ClientConnection::sendloginfo(const std::string& payload) {

@@ -45,6 +45,8 @@ signals:
     void connectionLost();
     // The host turned this client away ("CMD_full").
     void tableFull();
+    // One received line has been handled (or dropped).
+    void lineHandled(const QString& line);
 
 private:
     void sockRead(TSock* sender, int count);
