@@ -80,7 +80,8 @@ void Tchat::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, &m_table->progress(), &ProgressView::button_startClick);
+    connect(StartGame1, &QAction::triggered, &m_table->progress(),
+            &ProgressView::button_startClick);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
@@ -149,7 +150,8 @@ void Tchat::sendStartGame(const QString& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.
     QString name = m_playerName;
     name.replace(QLatin1Char('+'), QLatin1Char(' '));
-    m_client.send(QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
+    m_client.send(
+        QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
 }
 
 void Tchat::addlinetochat(const QString& line, const QColor& colour) {

@@ -10,7 +10,7 @@ using cardpictures::Picture;
 namespace {
 
 struct SeatPlaces {
-    std::array<QPoint, 5> at;  // [1..4]: bottom, left, top, right
+    std::array<QPoint, 5> at; // [1..4]: bottom, left, top, right
 };
 
 // The positions of each per-seat element at the four display positions.
@@ -48,7 +48,9 @@ PictureButton::PictureButton(const QPixmap& picture, QWidget* parent)
     resize(sizeHint());
 }
 
-QSize PictureButton::sizeHint() const { return m_picture.deviceIndependentSize().toSize(); }
+QSize PictureButton::sizeHint() const {
+    return m_picture.deviceIndependentSize().toSize();
+}
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -61,7 +63,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
 }
 
-void NameLabel::contextMenuEvent(QContextMenuEvent* event) { emit popupRequested(event->globalPos()); }
+void NameLabel::contextMenuEvent(QContextMenuEvent* event) {
+    emit popupRequested(event->globalPos());
+}
 
 Board::Board(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("board"));
@@ -83,8 +87,9 @@ Board::Board(QWidget* parent) : QWidget(parent) {
         s.image_moon = picture(kMoon.at[p], cardpictures::board(Picture::Moon, ratio),
                                QStringLiteral("image_moon") + n);
         s.image_moon->hide();
-        s.image_trickwinner = picture(kTrickWinner.at[p], cardpictures::board(Picture::TrickStack, ratio),
-                                      QStringLiteral("image_trickwinner") + n);
+        s.image_trickwinner =
+            picture(kTrickWinner.at[p], cardpictures::board(Picture::TrickStack, ratio),
+                    QStringLiteral("image_trickwinner") + n);
         s.image_trickwinner->hide();
         s.image_eyes = picture(kEyes.at[p], cardpictures::board(Picture::Eyes, ratio),
                                QStringLiteral("image_eyes") + n);
@@ -115,8 +120,9 @@ Board::Board(QWidget* parent) : QWidget(parent) {
         s.label_taken->setAlignment(Qt::AlignCenter);
         s.label_taken->hide();
     }
-    label_status = text({33, 449}, {440, 18}, QStringLiteral("Welcome to Hearts by Orvane Software"),
-                        16, kNameColour, QStringLiteral("label_status"));
+    label_status =
+        text({33, 449}, {440, 18}, QStringLiteral("Welcome to Hearts by Orvane Software"), 16,
+             kNameColour, QStringLiteral("label_status"));
     label_status->setAlignment(Qt::AlignCenter);
     label_roundnum = text({360, 28}, {}, QStringLiteral("Round: 0"), 16, kTableTextColour,
                           QStringLiteral("label_roundnum"));
@@ -127,9 +133,9 @@ Board::Board(QWidget* parent) : QWidget(parent) {
     Label_safe->hide();
 
     const std::array<std::pair<QPoint, Picture>, 4> arrows = {{{{}, Picture::ArrowLeft},
-                                                             {{144, 191}, Picture::ArrowLeft},
-                                                             {{256, 191}, Picture::ArrowRight},
-                                                             {{216, 135}, Picture::ArrowUp}}};
+                                                               {{144, 191}, Picture::ArrowLeft},
+                                                               {{256, 191}, Picture::ArrowRight},
+                                                               {{216, 135}, Picture::ArrowUp}}};
     for (int d = 1; d <= 3; ++d) {
         image_arrow[static_cast<std::size_t>(d)] =
             picture(arrows[static_cast<std::size_t>(d)].first,

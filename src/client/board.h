@@ -67,14 +67,14 @@ public:
     // Shows a card face (or nothing for 0) in a card place of the table.
     void showCard(QLabel* place, int card);
 
-    std::array<SeatWidgets, 5> seat{};  // [1..4]
+    std::array<SeatWidgets, 5> seat{}; // [1..4]
     QLabel* label_status = nullptr;
     QLabel* label_roundnum = nullptr;
     QLabel* label_playtoscore = nullptr;
     QLabel* Label_safe = nullptr;
     PictureButton* button_start = nullptr;
     PictureButton* button_pass = nullptr;
-    std::array<QLabel*, 4> image_arrow{};  // [1..3]
+    std::array<QLabel*, 4> image_arrow{}; // [1..3]
     QLabel* Image5 = nullptr;
 
 private:

@@ -1,12 +1,11 @@
 #include "clienttable.h"
 
 ClientTable::ClientTable(ClientConnection& connection, Board& board, QObject* parent)
-    : QObject(parent), m_context(connection, board), m_hand(m_context),
-      m_seats(m_context, m_hand), m_progress(m_context, m_hand, m_seats) {
+    : QObject(parent), m_context(connection, board), m_hand(m_context), m_seats(m_context, m_hand),
+      m_progress(m_context, m_hand, m_seats) {
     auto route = [&connection](const char* word, auto* view, auto method) {
-        connection.addRoute(word, [view, method](const std::string& payload) {
-            (view->*method)(payload);
-        });
+        connection.addRoute(
+            word, [view, method](const std::string& payload) { (view->*method)(payload); });
     };
     route("CMD_newplayerinfo", &m_seats, &SeatsView::newplayerinfo);
     route("CMD_existingplayers", &m_seats, &SeatsView::newplayerinfo);

@@ -13,20 +13,26 @@ CardPicture::CardPicture(int slot, int card, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void CardPicture::mousePressEvent(QMouseEvent* event) { emit pressed(this, event->button()); }
+void CardPicture::mousePressEvent(QMouseEvent* event) {
+    emit pressed(this, event->button());
+}
 
 HandView::HandView(TableContext& context, QObject* parent) : QObject(parent), m_context(context) {
     connect(m_context.board.button_pass, &QAbstractButton::clicked, this,
             &HandView::button_passClick);
 }
 
-bool HandView::passingOpen() const { return m_context.board.button_pass->property("tag").toInt() == 1; }
+bool HandView::passingOpen() const {
+    return m_context.board.button_pass->property("tag").toInt() == 1;
+}
 
 CardPicture* HandView::cardInSlot(int slot) const {
     return slot >= 1 && slot <= kPlaces ? m_cards[static_cast<std::size_t>(slot)] : nullptr;
 }
 
-void HandView::placeAt(CardPicture* card, int place) { card->move(kLeft + kStep * place, card->y()); }
+void HandView::placeAt(CardPicture* card, int place) {
+    card->move(kLeft + kStep * place, card->y());
+}
 
 void HandView::mycards(const std::string& payload) {
     wire::Fields fields(payload);

@@ -73,6 +73,6 @@ private:
 
     TableContext& m_context;
     std::array<int, kPlaces> m_places{};
-    std::array<CardPicture*, 14> m_cards{};  // by slot 1..13
+    std::array<CardPicture*, 14> m_cards{}; // by slot 1..13
     std::array<int, 3> m_passSelection{};
 };

@@ -4,8 +4,7 @@
 #include "seatsview.h"
 #include "wiremessage.h"
 
-ProgressView::ProgressView(TableContext& context, HandView& hand, SeatsView& seats,
-                           QObject* parent)
+ProgressView::ProgressView(TableContext& context, HandView& hand, SeatsView& seats, QObject* parent)
     : QObject(parent), m_context(context), m_hand(hand), m_seats(seats), m_speedGroup(this) {
     BotSpeed1 = new QAction(QStringLiteral("Bot Speed"), this);
     BotSpeed1->setData(m_botSpeed);
@@ -203,7 +202,7 @@ void ProgressView::gamestats(const std::string& payload) {
     const std::string safe = fields.text();
     const QString round = QString::fromStdString(fields.text());
     const int turn = fields.number();
-    fields.text();  // the phase is not shown
+    fields.text(); // the phase is not shown
     Board& board = m_context.board;
     Board::setAutoText(board.label_playtoscore, QStringLiteral("Play To Score: ") + playto);
     Board::setAutoText(board.label_roundnum, QStringLiteral("Round: ") + round);

@@ -18,9 +18,8 @@ SeatsView::SeatsView(TableContext& context, HandView& hand, QObject* parent)
     // The bottom label is the own seat: it has no popup.
     for (int position = 2; position <= 4; ++position) {
         connect(m_context.board.seat[static_cast<std::size_t>(position)].label_playername,
-                &NameLabel::popupRequested, this, [this, position](const QPoint& at) {
-                    preparePopup(position)->popup(at);
-                });
+                &NameLabel::popupRequested, this,
+                [this, position](const QPoint& at) { preparePopup(position)->popup(at); });
     }
 }
 
@@ -83,9 +82,9 @@ void SeatsView::justwatching(const std::string& payload) {
     if (seat == m_context.mySeat() && m_context.JustWatch1 != nullptr) {
         m_context.JustWatch1->setChecked(watching);
     }
-    m_context.statusLine(QStringLiteral("0+") + m_context.seatName(seat) +
-                         (watching ? QStringLiteral(" is just watching")
-                                   : QStringLiteral(" is now playing again")));
+    m_context.statusLine(
+        QStringLiteral("0+") + m_context.seatName(seat) +
+        (watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again")));
     m_context.at(seat).image_eyes->setVisible(watching);
 }
 
@@ -121,7 +120,8 @@ void SeatsView::kicking() {
 
 void SeatsView::sendJustWatch(const char* mode) {
     if (m_context.connected() && m_target <= 4) {
-        m_context.send(QStringLiteral("CMD_justwatch+%1+%2").arg(m_target).arg(QLatin1String(mode)));
+        m_context.send(
+            QStringLiteral("CMD_justwatch+%1+%2").arg(m_target).arg(QLatin1String(mode)));
     }
 }
 

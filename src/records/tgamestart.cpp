@@ -10,11 +10,13 @@
 
 using cardpictures::Picture;
 
-Tgamestart::Tgamestart(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {
+Tgamestart::Tgamestart(QWidget* parent)
+    : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     // The table's tiled background.
     QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window, QBrush(cardpictures::board(Picture::Tile, devicePixelRatioF())));
+    palette.setBrush(QPalette::Window,
+                     QBrush(cardpictures::board(Picture::Tile, devicePixelRatioF())));
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -40,8 +42,8 @@ Tgamestart::Tgamestart(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Ga
     layout->addWidget(UpDown1, 1, 1);
 
     auto* safeLabel = new QLabel(QStringLiteral("Safe 1st Trick"), this);
-    const QString hint =
-        QStringLiteral("If checked, no heart or the Queen of Spades can be played on the first trick.");
+    const QString hint = QStringLiteral(
+        "If checked, no heart or the Queen of Spades can be played on the first trick.");
     safeLabel->setToolTip(hint);
     layout->addWidget(safeLabel, 2, 0);
     image_safe = new QLabel(this);
@@ -52,7 +54,8 @@ Tgamestart::Tgamestart(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Ga
     layout->addWidget(image_safe, 2, 1);
     changebox(0);
 
-    auto* start = new PictureButton(cardpictures::board(Picture::StartButton, devicePixelRatioF()), this);
+    auto* start =
+        new PictureButton(cardpictures::board(Picture::StartButton, devicePixelRatioF()), this);
     start->setObjectName(QStringLiteral("button_start"));
     button_start = start;
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);

@@ -33,7 +33,7 @@ QPainterPath suitPath(int suit, QPointF centre, qreal size) {
         path.cubicTo(x + s * 0.75, y - dir * s * 1.15, x + s * 1.15, y + dir * s * 0.1, x, tip);
     };
     switch (suit) {
-    case 1: {  // clubs: three leaves and a stem
+    case 1: { // clubs: three leaves and a stem
         const qreal r = s * 0.42;
         path.addEllipse(QPointF(x, y - s * 0.45), r, r);
         path.addEllipse(QPointF(x - s * 0.47, y + s * 0.12), r, r);
@@ -49,14 +49,14 @@ QPainterPath suitPath(int suit, QPointF centre, qreal size) {
         path.setFillRule(Qt::WindingFill);
         break;
     }
-    case 2:  // diamonds
+    case 2: // diamonds
         path.moveTo(x, y - s);
         path.quadTo(x + s * 0.35, y - s * 0.35, x + s * 0.78, y);
         path.quadTo(x + s * 0.35, y + s * 0.35, x, y + s);
         path.quadTo(x - s * 0.35, y + s * 0.35, x - s * 0.78, y);
         path.quadTo(x - s * 0.35, y - s * 0.35, x, y - s);
         break;
-    case 3: {  // spades: an upside-down heart with a stem
+    case 3: { // spades: an upside-down heart with a stem
         heart(y - s, y + s * 0.55, true);
         QPainterPath stem;
         stem.moveTo(x - s * 0.08, y + s * 0.2);
@@ -68,7 +68,7 @@ QPainterPath suitPath(int suit, QPointF centre, qreal size) {
         path.setFillRule(Qt::WindingFill);
         break;
     }
-    default:  // hearts
+    default: // hearts
         heart(y - s, y + s * 0.95, false);
         break;
     }
@@ -76,7 +76,7 @@ QPainterPath suitPath(int suit, QPointF centre, qreal size) {
 }
 
 QString rankText(int rank) {
-    static const std::array<const char*, 13> kRanks = {"2", "3", "4",  "5", "6", "7", "8",
+    static const std::array<const char*, 13> kRanks = {"2", "3",  "4", "5", "6", "7", "8",
                                                        "9", "10", "J", "Q", "K", "A"};
     return QString::fromLatin1(kRanks[static_cast<std::size_t>(rank)]);
 }
@@ -108,8 +108,25 @@ const std::array<std::vector<QPointF>, 9>& pipLayouts() {
         {{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
         {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}},
         {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}},
-        {{0, 0}, {1, 0}, {0, 1.0 / 3}, {1, 1.0 / 3}, {0.5, 0.5}, {0, 2.0 / 3}, {1, 2.0 / 3}, {0, 1}, {1, 1}},
-        {{0, 0}, {1, 0}, {0.5, 1.0 / 6}, {0, 1.0 / 3}, {1, 1.0 / 3}, {0, 2.0 / 3}, {1, 2.0 / 3}, {0.5, 5.0 / 6}, {0, 1}, {1, 1}},
+        {{0, 0},
+         {1, 0},
+         {0, 1.0 / 3},
+         {1, 1.0 / 3},
+         {0.5, 0.5},
+         {0, 2.0 / 3},
+         {1, 2.0 / 3},
+         {0, 1},
+         {1, 1}},
+        {{0, 0},
+         {1, 0},
+         {0.5, 1.0 / 6},
+         {0, 1.0 / 3},
+         {1, 1.0 / 3},
+         {0, 2.0 / 3},
+         {1, 2.0 / 3},
+         {0.5, 5.0 / 6},
+         {0, 1},
+         {1, 1}},
     }};
     return layouts;
 }
@@ -122,7 +139,7 @@ void drawCardFrame(QPainter& p, const QColor& fill) {
 
 void drawFace(QPainter& p, int cardNumber) {
     const int suit = (cardNumber - 1) / 13 + 1;
-    const int rank = (cardNumber - 1) % 13;  // 0 = two .. 12 = ace
+    const int rank = (cardNumber - 1) % 13; // 0 = two .. 12 = ace
     const QColor colour = suit == 2 || suit == 4 ? kRed : kBlack;
     drawCardFrame(p, QColor(0xFF, 0xFF, 0xFA));
     drawIndex(p, rank, suit, colour);
@@ -151,7 +168,7 @@ void drawFace(QPainter& p, int cardNumber) {
         }
         return;
     }
-    if (rank == 12) {  // ace: one large pip
+    if (rank == 12) { // ace: one large pip
         p.drawPath(suitPath(suit, QPointF(35.5, 48), suit == 3 ? 34 : 28));
         return;
     }
@@ -170,7 +187,7 @@ void drawFace(QPainter& p, int cardNumber) {
     p.setPen(QPen(QColor(0xF4, 0xD0, 0x3C), 1.5));
     p.setBrush(QColor(0xF4, 0xD0, 0x3C));
     QPainterPath crown;
-    if (rank == 11) {  // king
+    if (rank == 11) { // king
         crown.moveTo(24, 30);
         crown.lineTo(24, 18);
         crown.lineTo(30, 24);
@@ -179,12 +196,12 @@ void drawFace(QPainter& p, int cardNumber) {
         crown.lineTo(47, 18);
         crown.lineTo(47, 30);
         crown.closeSubpath();
-    } else if (rank == 10) {  // queen
+    } else if (rank == 10) { // queen
         crown.moveTo(26, 29);
         crown.quadTo(35.5, 12, 45, 29);
         crown.closeSubpath();
         crown.addEllipse(QPointF(35.5, 16), 2.5, 2.5);
-    } else {  // jack
+    } else { // jack
         crown.moveTo(27, 29);
         crown.quadTo(30, 14, 44, 16);
         crown.quadTo(36, 20, 44, 29);
@@ -228,7 +245,9 @@ void drawBack(QPainter& p) {
     p.drawPath(suitPath(4, QPointF(35.5, 48), 14));
 }
 
-void drawBlank(QPainter& p) { drawCardFrame(p, QColor(0x30, 0x30, 0x38)); }
+void drawBlank(QPainter& p) {
+    drawCardFrame(p, QColor(0x30, 0x30, 0x38));
+}
 
 void drawArrow(QPainter& p, QSize size, qreal angle) {
     p.translate(size.width() / 2.0, size.height() / 2.0);

@@ -54,7 +54,7 @@ TEST_F(Hand, ADealtHandIsShownSortedAtItsPlaces) {
 
 TEST_F(Hand, ChoosingThreeCardsToPassAndSendingThem) {
     deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
-    click(1);  // no pass asked yet: nothing
+    click(1); // no pass asked yet: nothing
     EXPECT_EQ(yOf(1), 333);
     host("CMD_passcards+1+2+");
     EXPECT_FALSE(board.image_arrow[2]->isHidden());

@@ -7,10 +7,13 @@ using Seats = TableFixture;
 TEST(SeatMap, TheOwnSeatAtTheBottomAndAWatcherUnrotated) {
     struct Case {
         int mySeat;
-        std::array<int, 4> positionOfSeat;  // seats 1..4
+        std::array<int, 4> positionOfSeat; // seats 1..4
     };
-    const Case cases[] = {{1, {1, 2, 3, 4}}, {2, {4, 1, 2, 3}}, {3, {3, 4, 1, 2}},
-                          {4, {2, 3, 4, 1}}, {6, {1, 2, 3, 4}}};
+    const Case cases[] = {{1, {1, 2, 3, 4}},
+                          {2, {4, 1, 2, 3}},
+                          {3, {3, 4, 1, 2}},
+                          {4, {2, 3, 4, 1}},
+                          {6, {1, 2, 3, 4}}};
     for (const Case& c : cases) {
         SeatMap map;
         EXPECT_EQ(map.position(3), 3) << "before the mapping is fixed";
@@ -27,8 +30,8 @@ TEST_F(Seats, ArrivalsAtSeatThreeAndTheTurnOfTheLeftPlayer) {
           "CMD_existingplayers+4+Dan"});
     EXPECT_EQ(fromClient(), std::vector<std::string>{"CMD_logininfo+3+1.0.9+Me"});
     EXPECT_EQ(at(1).label_playername->text(), QStringLiteral("Me"));
-    EXPECT_EQ(at(3).label_playername->text(), QStringLiteral("Ann"));   // across
-    EXPECT_EQ(at(2).label_playername->text(), QStringLiteral("Dan"));   // left
+    EXPECT_EQ(at(3).label_playername->text(), QStringLiteral("Ann")); // across
+    EXPECT_EQ(at(2).label_playername->text(), QStringLiteral("Dan")); // left
     EXPECT_EQ(at(4).label_playername->text(), QStringLiteral("<Waiting>"));
     EXPECT_EQ(statusLines, (std::vector<QString>{"0+You are Connected.", "0+Ann is Connected.",
                                                  "0+Dan is Connected."}));
@@ -88,7 +91,9 @@ TEST_F(Seats, TheSeatPopupOnTheHostAndElsewhere) {
         bool remove;
         bool watchItems;
     };
-    const Case cases[] = {{true, 2, true, true}, {true, 3, false, true}, {false, 2, false, false},
+    const Case cases[] = {{true, 2, true, true},
+                          {true, 3, false, true},
+                          {false, 2, false, false},
                           {false, 3, false, false}};
     for (const Case& c : cases) {
         table->context().hostFlag = c.hostFlag;
