@@ -28,6 +28,23 @@ const SeatPlaces kMoon{{{{}, {160, 336}, {32, 192}, {224, 16}, {384, 136}}}};
 const SeatPlaces kTrickWinner{{{{}, {122, 369}, {109, 197}, {182, 61}, {352, 133}}}};
 const SeatPlaces kEyes{{{{}, {47, 308}, {4, 132}, {129, 2}, {351, 75}}}};
 
+// The per-seat pictures that start hidden, in the order they are stacked.
+struct HiddenPicture {
+    QLabel* Board::SeatWidgets::*member;
+    const SeatPlaces* places;
+    Picture picture;
+    const char* name;
+};
+const HiddenPicture kHiddenPictures[] = {
+    {&Board::SeatWidgets::image_points, &kPoints, Picture::Bubble, "image_points"},
+    {&Board::SeatWidgets::image_winner, &kWinner, Picture::Winner, "image_winner"},
+    {&Board::SeatWidgets::image_moon, &kMoon, Picture::Moon, "image_moon"},
+    {&Board::SeatWidgets::image_trickwinner, &kTrickWinner, Picture::TrickStack,
+     "image_trickwinner"},
+    {&Board::SeatWidgets::image_eyes, &kEyes, Picture::Eyes, "image_eyes"},
+    {&Board::SeatWidgets::image_turn, &kEyes, Picture::TurnArrow, "image_turn"},
+};
+
 const QColor kNameColour(0x2D, 0x9E, 0x9A);
 const QColor kCountColour(0x00, 0xA4, 0xA4);
 const QColor kTableTextColour(0x6C, 0x6C, 0x00);
@@ -78,25 +95,12 @@ Board::Board(QWidget* parent) : QWidget(parent) {
         s.image_cards = picture(kCards.at[p], cardpictures::card(cardpictures::kBack, ratio),
                                 QStringLiteral("image_cards") + n);
         s.image_cards->hide();
-        s.image_points = picture(kPoints.at[p], cardpictures::board(Picture::Bubble, ratio),
-                                 QStringLiteral("image_points") + n);
-        s.image_points->hide();
-        s.image_winner = picture(kWinner.at[p], cardpictures::board(Picture::Winner, ratio),
-                                 QStringLiteral("image_winner") + n);
-        s.image_winner->hide();
-        s.image_moon = picture(kMoon.at[p], cardpictures::board(Picture::Moon, ratio),
-                               QStringLiteral("image_moon") + n);
-        s.image_moon->hide();
-        s.image_trickwinner =
-            picture(kTrickWinner.at[p], cardpictures::board(Picture::TrickStack, ratio),
-                    QStringLiteral("image_trickwinner") + n);
-        s.image_trickwinner->hide();
-        s.image_eyes = picture(kEyes.at[p], cardpictures::board(Picture::Eyes, ratio),
-                               QStringLiteral("image_eyes") + n);
-        s.image_eyes->hide();
-        s.image_turn = picture(kEyes.at[p], cardpictures::board(Picture::TurnArrow, ratio),
-                               QStringLiteral("image_turn") + n);
-        s.image_turn->hide();
+        for (const HiddenPicture& hidden : kHiddenPictures) {
+            s.*hidden.member =
+                picture(hidden.places->at[p], cardpictures::board(hidden.picture, ratio),
+                        QLatin1String(hidden.name) + n);
+            (s.*hidden.member)->hide();
+        }
         s.image_played = picture(kPlayed.at[p], QPixmap(), QStringLiteral("image_played") + n);
         s.image_played->resize(cardpictures::kCardWidth, cardpictures::kCardHeight);
 

@@ -61,9 +61,7 @@ void ProgressView::Fast1Click(int ms) {
 }
 
 void ProgressView::hideTurnArrows() {
-    for (int position = 1; position <= 4; ++position) {
-        m_context.board.seat[static_cast<std::size_t>(position)].image_turn->hide();
-    }
+    m_context.forEachPosition([](Board::SeatWidgets& s) { s.image_turn->hide(); });
 }
 
 void ProgressView::startthegame(const std::string& payload) {
@@ -112,13 +110,12 @@ void ProgressView::getnextplayer(const std::string& payload) {
     const int led = fields.number();
     m_context.turnSeat = seat;
     if (led == 0) {
-        for (int position = 1; position <= 4; ++position) {
-            Board::SeatWidgets& s = m_context.board.seat[static_cast<std::size_t>(position)];
+        m_context.forEachPosition([&](Board::SeatWidgets& s) {
             m_context.board.showCard(s.image_played, 0);
             s.image_trickwinner->hide();
             s.label_taken->hide();
             s.image_points->hide();
-        }
+        });
     }
     hideTurnArrows();
     if (!m_context.isSeat(seat)) {
@@ -171,9 +168,7 @@ void ProgressView::endround(const std::string& payload) {
     wire::Fields fields(payload);
     const int moon = fields.number();
     m_context.setStatusText(QStringLiteral("Posting Scores.. Please Wait."));
-    for (int position = 1; position <= 4; ++position) {
-        m_context.board.seat[static_cast<std::size_t>(position)].image_trickwinner->hide();
-    }
+    m_context.forEachPosition([](Board::SeatWidgets& s) { s.image_trickwinner->hide(); });
     if (m_context.isSeat(moon)) {
         m_context.at(moon).image_moon->show();
     }
@@ -235,13 +230,12 @@ void ProgressView::winner(const std::string& payload) {
         rest.pop_back();
     }
     const QString name = QString::fromStdString(rest);
-    for (int position = 1; position <= 4; ++position) {
-        Board::SeatWidgets& s = m_context.board.seat[static_cast<std::size_t>(position)];
+    m_context.forEachPosition([&](Board::SeatWidgets& s) {
         s.image_moon->hide();
         s.label_taken->hide();
         s.image_points->hide();
         s.image_trickwinner->hide();
-    }
+    });
     m_context.playsounds(QStringLiteral("winner"));
     m_context.statusLine(seat == m_context.mySeat()
                              ? QStringLiteral("0+You have Won the Game!")

@@ -126,8 +126,7 @@ void SeatsView::sendJustWatch(const char* mode) {
 }
 
 void SeatsView::clearall() {
-    for (int position = 1; position <= 4; ++position) {
-        Board::SeatWidgets& s = m_context.board.seat[static_cast<std::size_t>(position)];
+    m_context.forEachPosition([&](Board::SeatWidgets& s) {
         Board::setAutoText(s.label_tricks, QStringLiteral("0"));
         m_context.board.showCard(s.image_played, 0);
         s.image_winner->hide();
@@ -140,7 +139,7 @@ void SeatsView::clearall() {
         s.label_taken->clear();
         s.label_taken->hide();
         s.image_points->hide();
-    }
+    });
     m_hand.destroyCards();
     m_hand.hidePassing();
 }

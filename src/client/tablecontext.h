@@ -49,6 +49,12 @@ struct TableContext {
         return board.seat[static_cast<std::size_t>(seatMap.position(seat))];
     }
     QString seatName(int seat) { return at(seat).label_playername->text(); }
+    // Runs over the elements of the four display positions.
+    template <typename F> void forEachPosition(F&& f) {
+        for (int position = 1; position <= 4; ++position) {
+            f(board.seat[static_cast<std::size_t>(position)]);
+        }
+    }
     void setStatusText(const QString& text) { board.label_status->setText(text); }
     void send(const QString& text) { connection.send(text.toStdString()); }
     bool justWatching() const { return JustWatch1 != nullptr && JustWatch1->isChecked(); }

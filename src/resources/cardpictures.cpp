@@ -1,7 +1,6 @@
 #include "cardpictures.h"
 
 #include <QFont>
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +8,8 @@
 
 #include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 namespace cardpictures {
 
@@ -471,13 +472,24 @@ QSize boardSize(Picture picture) {
     return {};
 }
 
-QPixmap card(int index, qreal ratio) {
-    static QHash<QPair<int, qreal>, QPixmap> cache;
-    const auto key = qMakePair(index, ratio);
-    if (auto found = cache.constFind(key); found != cache.constEnd()) {
-        return *found;
+namespace {
+
+// Pictures are drawn once per kind, number and pixel ratio.
+template <typename Draw> QPixmap cached(int kind, int number, qreal ratio, QSize size, Draw draw) {
+    static std::map<std::tuple<int, int, qreal>, QPixmap> cache;
+    const auto key = std::make_tuple(kind, number, ratio);
+    if (auto found = cache.find(key); found != cache.end()) {
+        return found->second;
     }
-    QPixmap pixmap = render(QSize(kCardWidth, kCardHeight), ratio, [index](QPainter& p) {
+    const QPixmap pixmap = render(size, ratio, draw);
+    cache.emplace(key, pixmap);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap card(int index, qreal ratio) {
+    return cached(0, index, ratio, QSize(kCardWidth, kCardHeight), [index](QPainter& p) {
         if (index >= 1 && index <= 52) {
             drawFace(p, index);
         } else if (index == kBack) {
@@ -486,20 +498,12 @@ QPixmap card(int index, qreal ratio) {
             drawBlank(p);
         }
     });
-    cache.insert(key, pixmap);
-    return pixmap;
 }
 
 QPixmap board(Picture picture, qreal ratio) {
-    static QHash<QPair<int, qreal>, QPixmap> cache;
-    const auto key = qMakePair(static_cast<int>(picture), ratio);
-    if (auto found = cache.constFind(key); found != cache.constEnd()) {
-        return *found;
-    }
     const QSize size = boardSize(picture);
-    QPixmap pixmap = render(size, ratio, [&](QPainter& p) { drawBoardPicture(p, picture, size); });
-    cache.insert(key, pixmap);
-    return pixmap;
+    return cached(1, static_cast<int>(picture), ratio, size,
+                  [&](QPainter& p) { drawBoardPicture(p, picture, size); });
 }
 
 } // namespace cardpictures
