@@ -2,16 +2,16 @@
 
 #include "random.h"
 #include "tgamestart.h"
+#include "tphrases.h"
 #include "tserver.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -54,25 +54,19 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(&m_client, &ClientConnection::tableFull, this, &Tchat::showGameFull);
 }
 
-Tchat::~Tchat() {
-    Sock11.OnInfo = nullptr;
-}
+Tchat::~Tchat() { Sock11.OnInfo = nullptr; }
 
 void Tchat::FormCreate() {
     m_sectionName = QStringLiteral("agame");
     // Held for the life of the process; nothing waits on it.
     m_heartsLock.setStaleLockTime(0);
     m_heartsLock.tryLock(0);
-    m_defaultWidth = 775;
-    m_defaultHeight = 524;
-    m_phraseGuardReady = true;
-    m_statusColour = QColor(0, 0, 255);
+    m_statusColour = colortext::kBlue;
     m_numberOfSeats = 4;
     m_table->seats().clearall();
     processrandom::setSeed(startSeed());
     m_hostFlag = false;
     m_table->context().turnSeat = 0;
-    m_linkCounter = -1;
     m_table->hand().freeAllPlaces();
 }
 
@@ -80,30 +74,21 @@ void Tchat::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, &m_table->progress(),
-            &ProgressView::button_startClick);
+    connect(StartGame1, &QAction::triggered, &m_table->progress(), &ProgressView::button_startClick);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
-    ProgressView& progress = m_table->progress();
-    QMenu* speed = options->addMenu(progress.BotSpeed1->text());
-    speed->addActions({progress.Slow1, progress.Normal1, progress.Fast1});
-    options->addSeparator();
-    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
-    JustWatch1->setCheckable(true);
-    m_table->context().JustWatch1 = JustWatch1;
-    connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
-        // The host's answer moves the check mark, not the click.
-        JustWatch1->setChecked(!checked);
-        m_table->seats().JustWatch1Click();
-    });
+    buildOptionsMenu(menuBar()->addMenu(QStringLiteral("Options")));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    PrhaseList1 = view->addAction(QStringLiteral("Phrase List"));
+    connect(PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
 }
 
 void Tchat::buildBoard() {
     auto* client = new TiledBackground(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMinimumSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
 
     m_board = new Board(client);
@@ -112,18 +97,33 @@ void Tchat::buildBoard() {
     TableContext& context = m_table->context();
     context.statusLine = [this](const QString& line) { statusLine(line); };
     context.messageBox = [this](const QString& text) { showMessage(text); };
+    context.playsounds = [this](const QString& cue) { m_sounds.playsounds(cue); };
     connect(&m_table->progress(), &ProgressView::startDialogRequested, this, &Tchat::showGameStart);
+    connect(&m_table->progress(), &ProgressView::settingsChanged, this, &Tchat::saveinifile);
+    connect(&m_table->seats(), &SeatsView::ownArrival, this, &Tchat::loadinifile);
 
-    m_chatView = new QTextEdit(client);
-    m_chatView->setObjectName(QStringLiteral("mainchat"));
-    m_chatView->setReadOnly(true);
-    m_chatView->setGeometry(484, 42, 278, 430);
+    m_chat = new ChatPanel(m_client, m_sounds, client);
+    m_chat->move(484, 42);
+    m_chat->statusLine = [this](const QString& line) { statusLine(line); };
+    m_chat->seatName = [this](int seat) {
+        TableContext& table = m_table->context();
+        return table.isSeat(seat) ? table.seatName(seat) : QString();
+    };
+    m_chat->mainchat->message = [this](const QString& text) { showMessage(text); };
+    auto chatLine = [this](const std::string& payload) { m_chat->chatrecieved(payload); };
+    m_client.addRoute("CMD_chat", chatLine);
+    m_client.addRoute("CMD_action", chatLine);
+    m_client.addRoute("CMD_playasound",
+                      [this](const std::string& payload) { m_chat->playasound(payload); });
 }
 
 void Tchat::attach(const Windows& windows) {
     m_windows = windows;
     if (m_windows.gamestart != nullptr) {
         connect(m_windows.gamestart, &Tgamestart::startRequested, this, &Tchat::sendStartGame);
+    }
+    if (m_windows.phrases != nullptr) {
+        connect(m_windows.phrases, &Tphrases::phrasesDone, this, &Tchat::storePhrases);
     }
 }
 
@@ -150,20 +150,15 @@ void Tchat::sendStartGame(const QString& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.
     QString name = m_playerName;
     name.replace(QLatin1Char('+'), QLatin1Char(' '));
-    m_client.send(
-        QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
+    m_client.send(QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
+    saveinifile();
 }
 
-void Tchat::addlinetochat(const QString& line, const QColor& colour) {
-    const qsizetype plus = line.indexOf(QLatin1Char('+'));
-    const QString body = plus < 0 ? line : line.mid(plus + 1);
-    m_chatView->setTextColor(colour);
-    m_chatView->append(body);
+void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
+    m_chat->mainchat->addlinetochat(line, colour);
 }
 
-QString Tchat::chatText() const {
-    return m_chatView->toPlainText();
-}
+QString Tchat::chatText() const { return m_chat->mainchat->toPlainText(); }
 
 void Tchat::bringForward() {
     if (isMinimized()) {
@@ -213,7 +208,7 @@ void Tchat::hostpress() {
             m_windows.server->startListening();
         } catch (const ESockException& e) {
             // The host cannot open its port: no client, no start button.
-            QMessageBox::critical(this, QStringLiteral("Hearts"), QString::fromUtf8(e.what()));
+            showMessage(QString::fromUtf8(e.what()));
             return;
         }
     }
@@ -251,4 +246,9 @@ void Tchat::showGameFull() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, &QWidget::close);
     box->open();
+}
+
+void Tchat::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
 }

@@ -1,21 +1,24 @@
 #pragma once
 
 #include "board.h"
+#include "chatpanel.h"
 #include "clientconnection.h"
 #include "clienttable.h"
+#include "colortext.h"
+#include "sounds.h"
 #include "tsock.h"
 
-#include <QColor>
 #include <QLockFile>
 #include <QMainWindow>
+#include <QRect>
 #include <QStringList>
 
 #include <array>
 #include <memory>
 
-class QAction;
 class QAbstractButton;
-class QTextEdit;
+class QAction;
+class QActionGroup;
 class TServer;
 class Tdownload;
 class Ttallylist;
@@ -44,6 +47,10 @@ public:
 
     static constexpr int kClientWidth = 767;
     static constexpr int kClientHeight = 478;
+    static constexpr int kDefaultLeft = 3;
+    static constexpr int kDefaultTop = 3;
+    static constexpr int kDefaultWidth = 775;
+    static constexpr int kDefaultHeight = 524;
 
     // `params` are the command-line parameters without the program name.
     explicit Tchat(QStringList params, QWidget* parent = nullptr);
@@ -52,12 +59,21 @@ public:
     void attach(const Windows& windows);
 
     // Appends one chat line ("<code>+<body>") in a colour.
-    void addlinetochat(const QString& line, const QColor& colour);
+    void addlinetochat(const QString& line, colortext::ColorValue colour);
     // Writes a status line ("0+" and its text) in the status colour.
     void statusLine(const QString& line) { addlinetochat(line, m_statusColour); }
 
     // Brings the window forward, restored if it was minimised.
     void bringForward();
+
+    // Settings file.
+    QString settingsPath() const;
+    void loadinifile();
+    void saveinifile();
+    void ResetScreenLocation1Click();
+    // The outer bounds of the window.
+    QRect bounds() const;
+    void setBounds(const QRect& outer);
 
     int botSpeedMs() const { return m_table->progress().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
@@ -66,11 +82,26 @@ public:
     ClientConnection& client() { return m_client; }
     ClientTable& table() { return *m_table; }
     Board& board() { return *m_board; }
+    ChatPanel& chat() { return *m_chat; }
+    Sounds& sounds() { return m_sounds; }
     QAbstractButton* startButton() const { return m_board->button_start; }
     QAction* startGameAction() const { return StartGame1; }
 
+    QAction* PlaySounds1 = nullptr;
+    QAction* PlayChatterSounds1 = nullptr;
+    QAction* Classic1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* TextColor1 = nullptr;
+    std::array<QAction*, 4> textSizeItems{};  // 8, 10, 12, 14
+    QAction* ScrollChatOff2 = nullptr;
+    QAction* ClearMainChat2 = nullptr;
+    QAction* ResetScreenLocation1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    QAction* PrhaseList1 = nullptr;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -82,33 +113,40 @@ private:
     void showGameFull();
     void showMessage(const QString& text);
     void buildMenus();
+    void buildOptionsMenu(QMenu* options);
     void buildBoard();
     void showGameStart();
     void sendStartGame(const QString& playto, int safe);
+    void setTextSize(int points);
+    void setTurnSound(int tag);
+    void TextColor1Click();
+    void PrhaseList1Click();
+    void storePhrases(const QStringList& phrases);
+    // Keeps window placement as the file last said, or as the close rule stored.
+    void FormClose();
 
     QStringList m_params;
     Windows m_windows;
     ClientConnection m_client;
     TSock Sock11;
     QLockFile m_heartsLock;
+    QtSoundSink m_soundSink;
+    Sounds m_sounds{m_soundSink};
 
     QString m_sectionName;
-    int m_defaultWidth = 0;
-    int m_defaultHeight = 0;
-    QColor m_statusColour;
+    colortext::ColorValue m_statusColour = colortext::kBlue;
     int m_numberOfSeats = 0;
-    bool m_phraseGuardReady = false;
     bool m_hostFlag = false;
-    int m_linkCounter = 0;
     QString m_playerName;
     QString m_hostAddress;
     bool m_paramsProcessed = false;
     bool m_showingFull = false;
+    // The bounds read at the last load or stored by the close rule.
+    QRect m_placement;
 
     Board* m_board = nullptr;
     ClientTable* m_table = nullptr;
-    QTextEdit* m_chatView = nullptr;
+    ChatPanel* m_chat = nullptr;
     QAction* StartGame1 = nullptr;
     QAction* Exit1 = nullptr;
-    QAction* JustWatch1 = nullptr;
 };

@@ -48,12 +48,16 @@ void ProgressView::button_startClick() {
     }
 }
 
-void ProgressView::Fast1Click(int ms) {
+void ProgressView::setBotSpeed(int ms) {
     m_botSpeed = ms;
     BotSpeed1->setData(ms);
     for (QAction* item : {Slow1, Normal1, Fast1}) {
         item->setChecked(item->data().toInt() == ms);
     }
+}
+
+void ProgressView::Fast1Click(int ms) {
+    setBotSpeed(ms);
     if (m_context.connected()) {
         m_context.send(QStringLiteral("CMD_botspeed+%1+%2+").arg(m_context.mySeat()).arg(ms));
     }

@@ -34,6 +34,9 @@ public:
     // Sets the bot speed (2000, 1000 or 500 ms) as its menu item does.
     void Fast1Click(int ms);
     int botSpeed() const { return m_botSpeed; }
+    // Sets the bot speed and its check mark as the settings file says,
+    // without telling the host.
+    void setBotSpeed(int ms);
 
     // Options > "Bot Speed" with "Slow", "Normal" and "Fast".
     QAction* BotSpeed1 = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
@@ -36,5 +37,11 @@ QSize boardSize(Picture picture);
 // A card picture by its index 0..53.
 QPixmap card(int index, qreal devicePixelRatio = 1.0);
 QPixmap board(Picture picture, qreal devicePixelRatio = 1.0);
+
+// The 18 smilies of 17 x 16, numbered 0..17 (chat code ":)#10" is picture 0).
+constexpr int kSmilies = 18;
+QImage smiley(int index, qreal devicePixelRatio = 1.0);
+// The ten phrase buttons of 24 x 22: 1..9 numbered, 10 the chatter sounds.
+QPixmap phraseButton(int number, qreal devicePixelRatio = 1.0);
 
 } // namespace cardpictures

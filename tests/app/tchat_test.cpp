@@ -21,7 +21,7 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     chat.attach(windows);
     chat.show();
     ASSERT_TRUE(waitUntil([&] { return chat.client().isConnected(); }));
-    EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral("Loading Solo Game..Please wait.")));
+    EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading Solo Game..Please wait.")));
     EXPECT_EQ(chat.client().mySeat(), 1);
     EXPECT_TRUE(chat.hostFlag());
     EXPECT_TRUE(chat.startButton()->isVisible());

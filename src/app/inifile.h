@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// An INI file read and written key by key, with the profile-string rules:
+// section and key names match without regard to case, values are the text
+// after "=", and every other line (another program's sections and keys,
+// comments) stays as it was. A save replaces the file whole and atomically.
+class IniFile {
+public:
+    // Reads the file if it exists; a missing or unreadable file is empty.
+    explicit IniFile(QString path);
+
+    QString readString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
+    int readInteger(const QString& section, const QString& key, int defaultValue) const;
+    void writeString(const QString& section, const QString& key, const QString& value);
+    bool save() const;
+    const QString& path() const { return m_path; }
+
+private:
+    // The line index of a section's header, or -1.
+    qsizetype findSection(const QString& section) const;
+    // The line index of a key inside the section starting at `header`, or -1.
+    qsizetype findKey(qsizetype header, const QString& key) const;
+    qsizetype sectionEnd(qsizetype header) const;
+
+    QString m_path;
+    QStringList m_lines;
+    QString m_newline = QStringLiteral("\n");
+};

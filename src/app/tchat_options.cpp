@@ -1,0 +1,246 @@
+// The main window's options: the Options menu, the settings file and the
+// window's placement.
+#include "inifile.h"
+#include "programfolder.h"
+#include "tchat.h"
+#include "tgamestart.h"
+#include "tphrases.h"
+
+#include <QActionGroup>
+#include <QColorDialog>
+#include <QDir>
+#include <QMenu>
+#include <QScreen>
+
+namespace {
+constexpr std::array<int, 4> kTextSizes = {8, 10, 12, 14};
+}
+
+void Tchat::buildOptionsMenu(QMenu* options) {
+    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1->setCheckable(true);
+    PlaySounds1->setChecked(true);
+    connect(PlaySounds1, &QAction::triggered, this, [this](bool on) {
+        m_sounds.playSounds = on;
+        saveinifile();
+    });
+    PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
+    PlayChatterSounds1->setCheckable(true);
+    connect(PlayChatterSounds1, &QAction::triggered, this, [this](bool on) {
+        m_sounds.chatterSounds = on;
+        saveinifile();
+    });
+
+    ProgressView& progress = m_table->progress();
+    QMenu* speed = options->addMenu(progress.BotSpeed1->text());
+    speed->addActions({progress.Slow1, progress.Normal1, progress.Fast1});
+
+    QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
+    auto* turnGroup = new QActionGroup(this);
+    Classic1 = turn->addAction(QStringLiteral("Classic"));
+    New1 = turn->addAction(QStringLiteral("New"));
+    for (QAction* item : {Classic1, New1}) {
+        item->setCheckable(true);
+        turnGroup->addAction(item);
+    }
+    Classic1->setChecked(true);
+    connect(Classic1, &QAction::triggered, this, [this] {
+        setTurnSound(0);
+        saveinifile();
+    });
+    connect(New1, &QAction::triggered, this, [this] {
+        setTurnSound(1);
+        saveinifile();
+    });
+
+    TextColor1 = options->addAction(QStringLiteral("Text Color"));
+    connect(TextColor1, &QAction::triggered, this, &Tchat::TextColor1Click);
+    QMenu* size = options->addMenu(QStringLiteral("Text Size"));
+    for (std::size_t i = 0; i < kTextSizes.size(); ++i) {
+        const int points = kTextSizes[i];
+        QAction* item = size->addAction(QString::number(points));
+        item->setObjectName(QStringLiteral("N%1").arg(points));
+        item->setCheckable(true);
+        textSizeItems[i] = item;
+        connect(item, &QAction::triggered, this, [this, points] {
+            setTextSize(points);
+            saveinifile();
+        });
+    }
+    setTextSize(10);
+
+    options->addSeparator();
+    ScrollChatOff2 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff2->setCheckable(true);
+    // The twin items show one check mark; either one toggles both.
+    connect(ScrollChatOff2, &QAction::triggered, m_chat->ScrollChatOff1, &QAction::setChecked);
+    connect(m_chat, &ChatPanel::scrollChatOffToggled, ScrollChatOff2, &QAction::setChecked);
+    ClearMainChat2 = options->addAction(QStringLiteral("Clear Main Chat"));
+    connect(ClearMainChat2, &QAction::triggered, m_chat->ClearMainChat1, &QAction::trigger);
+    ResetScreenLocation1 = options->addAction(QStringLiteral("Reset Screen Location"));
+    connect(ResetScreenLocation1, &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
+    options->addSeparator();
+    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
+    JustWatch1->setCheckable(true);
+    m_table->context().JustWatch1 = JustWatch1;
+    connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
+        // The host's answer moves the check mark, not the click.
+        JustWatch1->setChecked(!checked);
+        m_table->seats().JustWatch1Click();
+    });
+}
+
+void Tchat::setTextSize(int points) {
+    m_chat->mainchat->setTextSize(points);
+    for (QAction* item : textSizeItems) {
+        item->setChecked(item->objectName() == QStringLiteral("N%1").arg(points));
+    }
+}
+
+void Tchat::setTurnSound(int tag) {
+    m_table->context().turnSound = tag;
+    Classic1->setChecked(tag == 0);
+    New1->setChecked(tag == 1);
+}
+
+void Tchat::TextColor1Click() {
+    auto* dialog = new QColorDialog(colortext::toColor(m_chat->chatColour()), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Only a confirmed choice changes the colour.
+    connect(dialog, &QColorDialog::colorSelected, this, [this](const QColor& colour) {
+        m_chat->setChatColour(colortext::fromColor(colour));
+        saveinifile();
+    });
+    dialog->open();
+}
+
+void Tchat::PrhaseList1Click() {
+    if (m_windows.phrases == nullptr) {
+        return;
+    }
+    QStringList phrases;
+    for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
+        phrases.append(m_chat->phrase(n));
+    }
+    m_windows.phrases->setPhrases(phrases);
+    m_windows.phrases->adjustSize();
+    m_windows.phrases->move(geometry().center() - m_windows.phrases->rect().center());
+    m_windows.phrases->show();
+}
+
+void Tchat::storePhrases(const QStringList& phrases) {
+    IniFile ini(settingsPath());
+    for (int n = 1; n <= ChatPanel::kPhrases && n <= phrases.size(); ++n) {
+        m_chat->setPhrase(n, phrases.at(n - 1));
+        ini.writeString(m_sectionName, QStringLiteral("Phrase%1").arg(n), phrases.at(n - 1));
+    }
+    ini.save();
+}
+
+QString Tchat::settingsPath() const {
+    return QDir(programFolder()).filePath(QStringLiteral("orvanelobby.ini"));
+}
+
+QRect Tchat::bounds() const { return frameGeometry(); }
+
+void Tchat::setBounds(const QRect& outer) {
+    // Outer bounds: the frame around the window counts.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(outer.topLeft());
+    resize(outer.size() - frame);
+}
+
+void Tchat::loadinifile() {
+    const IniFile ini(settingsPath());
+    const QString& s = m_sectionName;
+    const int top = ini.readInteger(s, QStringLiteral("Top"), kDefaultTop);
+    const int left = ini.readInteger(s, QStringLiteral("Left"), kDefaultLeft);
+    const int width = ini.readInteger(s, QStringLiteral("Width"), kDefaultWidth);
+    const int height = ini.readInteger(s, QStringLiteral("Height"), kDefaultHeight);
+    m_placement = QRect(left, top, width, height);
+    setBounds(m_placement);
+
+    setTextSize(ini.readInteger(s, QStringLiteral("Textsize"), 8));
+    colortext::ColorValue colour = colortext::kBlack;
+    if (!colortext::fromText(ini.readString(s, QStringLiteral("Textcolor"), QStringLiteral("clblack")),
+                             colour)) {
+        colour = colortext::kBlack;
+    }
+    m_chat->setChatColour(colour);
+
+    bool ok = false;
+    if (Tgamestart* dialog = m_windows.gamestart) {
+        const int playto = ini.readString(s, QStringLiteral("Playtoscore"), QStringLiteral("30")).toInt(&ok);
+        if (ok) {
+            dialog->setPlayto(playto);
+        }
+        const int safe = ini.readString(s, QStringLiteral("Safe"), QStringLiteral("0")).toInt(&ok);
+        if (ok) {
+            dialog->changebox(safe == 1 ? 1 : 0);
+        }
+    }
+    const QString speed = ini.readString(s, QStringLiteral("Botspeed"), QStringLiteral("1000"));
+    m_table->progress().setBotSpeed(speed == QLatin1String("2000")  ? 2000
+                                    : speed == QLatin1String("500") ? 500
+                                                                    : 1000);
+    for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
+        const QString phrase = ini.readString(s, QStringLiteral("Phrase%1").arg(n), QString());
+        if (!phrase.isEmpty()) {
+            m_chat->setPhrase(n, phrase);
+        }
+    }
+    m_sounds.playSounds = ini.readString(s, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
+    PlaySounds1->setChecked(m_sounds.playSounds);
+    setTurnSound(ini.readString(s, QStringLiteral("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0);
+    m_sounds.chatterSounds =
+        ini.readString(s, QStringLiteral("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");
+    PlayChatterSounds1->setChecked(m_sounds.chatterSounds);
+}
+
+void Tchat::saveinifile() {
+    IniFile ini(settingsPath());
+    const QString& s = m_sectionName;
+    const QRect outer = bounds();
+    ini.writeString(s, QStringLiteral("Top"), QString::number(outer.top()));
+    ini.writeString(s, QStringLiteral("Left"), QString::number(outer.left()));
+    ini.writeString(s, QStringLiteral("Width"), QString::number(outer.width()));
+    ini.writeString(s, QStringLiteral("Height"), QString::number(outer.height()));
+    ini.writeString(s, QStringLiteral("Textcolor"), colortext::toText(m_chat->chatColour()));
+    ini.writeString(s, QStringLiteral("Textsize"), QString::number(m_chat->mainchat->textSize()));
+    if (Tgamestart* dialog = m_windows.gamestart) {
+        ini.writeString(s, QStringLiteral("Playtoscore"), dialog->playtoText());
+        ini.writeString(s, QStringLiteral("Safe"), QString::number(dialog->safeState()));
+    }
+    ini.writeString(s, QStringLiteral("Botspeed"), QString::number(m_table->progress().botSpeed()));
+    ini.writeString(s, QStringLiteral("Turnsound"), QString::number(m_table->context().turnSound));
+    auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    ini.writeString(s, QStringLiteral("ChatterSounds"), flag(PlayChatterSounds1->isChecked()));
+    ini.writeString(s, QStringLiteral("Playsounds"), flag(PlaySounds1->isChecked()));
+    ini.save();
+}
+
+void Tchat::ResetScreenLocation1Click() {
+    setBounds(QRect(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight));
+}
+
+void Tchat::FormClose() {
+    QRect outer = bounds();
+    if (outer == m_placement) {
+        return;
+    }
+    // A window larger than the work area is kept 15 pixels smaller.
+    if (const QScreen* where = screen()) {
+        const QRect work = where->availableGeometry();
+        if (outer.width() > work.width()) {
+            outer.setWidth(outer.width() - 15);
+        }
+        if (outer.height() > work.height()) {
+            outer.setHeight(outer.height() - 15);
+        }
+    }
+    m_placement = outer;
+    const QRect current = bounds();
+    setBounds(outer);
+    saveinifile();
+    setBounds(current);
+}

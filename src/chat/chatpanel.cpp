@@ -1,0 +1,234 @@
+#include "chatpanel.h"
+
+#include "board.h"
+#include "cardpictures.h"
+#include "clientconnection.h"
+#include "sounds.h"
+#include "wiremessage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr std::array<const char*, 21> kSoundCaptions = {
+    "<Cancel>",  "Doh",    "Cough",     "Hello",    "Thank You",      "Where have you been?",
+    "Snoring",   "Sneezing", "Sorry",   "Welcome",  "Yeehaa",         "Yippee",
+    "Oh No",     "Applause", "Honk",    "Oooh",     "Razzberry",      "Cheer",
+    "Woman Laughing", "Man Laughing", "Crying"};
+
+constexpr std::array<const char*, 10> kBuiltInPhrases = {
+    "",          "Way To Go!", "Good One!", "Nice Try!", "Excellent!",
+    "Brilliant!", "Wow, WTG!", "Thanks!",  "Way To Go Teamie!", "Good Game Everyone!"};
+
+} // namespace
+
+ChatInput::ChatInput(QWidget* parent) : QLineEdit(QString::fromLatin1(kPrompt), parent) {
+    setObjectName(QStringLiteral("mychat"));
+}
+
+void ChatInput::keyPressEvent(QKeyEvent* event) {
+    if (text() == QLatin1String(kPrompt)) {
+        clear();
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void ChatInput::pasteAtEnd() {
+    const QString clip = QApplication::clipboard()->text();
+    if (!clip.isEmpty()) {
+        appendText(clip);
+    }
+}
+
+void ChatInput::appendText(const QString& added) {
+    if (text() == QLatin1String(kPrompt)) {
+        clear();
+    }
+    setText(text() + added);
+    deselect();
+    setCursorPosition(static_cast<int>(text().size()));
+}
+
+void ChatInput::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Paste"), QKeySequence::Paste, this, &ChatInput::pasteAtEnd);
+    menu.exec(event->globalPos());
+}
+
+ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* parent)
+    : QWidget(parent), m_connection(connection), m_sounds(sounds) {
+    setObjectName(QStringLiteral("chatpanel"));
+    resize(278, 430);
+    const qreal ratio = devicePixelRatioF();
+    for (int n = 1; n <= 10; ++n) {
+        auto* button = new PictureButton(cardpictures::phraseButton(n, ratio), this);
+        button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        button->move(1 + (n - 1) * 27, 0);
+        b_phrase[static_cast<std::size_t>(n)] = button;
+        if (n <= kPhrases) {
+            setPhrase(n, builtInPhrase(n));
+            connect(button, &QAbstractButton::clicked, this, [this, n] { b_phrase1Click(n); });
+        }
+    }
+    b_phrase[10]->setToolTip(QStringLiteral("Chatter Sounds"));
+    for (int tag = 0; tag <= 20; ++tag) {
+        QAction* item = popup_sounds.addAction(soundCaption(tag));
+        item->setObjectName(tag == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(tag));
+        item->setToolTip(soundCaption(tag));
+        item->setData(tag);
+        connect(item, &QAction::triggered, this, [this, tag] { wave12Click(tag); });
+    }
+    connect(b_phrase[10], &QAbstractButton::clicked, this, [this] {
+        popup_sounds.popup(b_phrase[10]->mapToGlobal(b_phrase[10]->rect().bottomRight()));
+    });
+
+    mainchat = new ChatView(this);
+    mainchat->setGeometry(0, 26, 278, 376);
+    mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    SelectAll1 = popup_view.addAction(QStringLiteral("Select All"), mainchat, &QTextEdit::selectAll);
+    Copy1 = popup_view.addAction(QStringLiteral("Copy"), QKeySequence::Copy, mainchat, &QTextEdit::copy);
+    ClearMainChat1 = popup_view.addAction(QStringLiteral("Clear Main Chat"), this, [this] {
+        mainchat->clearMainChat();
+        mychat->setFocus();
+    });
+    ScrollChatOff1 = popup_view.addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ScrollChatOff1->setCheckable(true);
+    connect(ScrollChatOff1, &QAction::toggled, this, [this](bool on) {
+        mainchat->setScrollOff(on);
+        emit scrollChatOffToggled(on);
+    });
+    connect(mainchat, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_view.popup(mainchat->mapToGlobal(at)); });
+
+    mychat = new ChatInput(this);
+    mychat->setGeometry(0, 406, 250, 24);
+    connect(mychat, &ChatInput::enterPressed, this, &ChatPanel::sendit);
+    button_smilies = new QToolButton(this);
+    button_smilies->setObjectName(QStringLiteral("button_smilies"));
+    button_smilies->setGeometry(253, 406, 25, 24);
+    button_smilies->setIcon(QIcon(QPixmap::fromImage(cardpictures::smiley(0, ratio))));
+    button_smilies->setToolTip(QStringLiteral("Smilies"));
+    for (int n = 10; n <= 27; ++n) {
+        QAction* item = popup_smilies.addAction(
+            QIcon(QPixmap::fromImage(cardpictures::smiley(n - 10, ratio))), QStringLiteral(":)#%1").arg(n));
+        item->setData(n);
+        connect(item, &QAction::triggered, this,
+                [this, n] { mychat->appendText(QStringLiteral(":)#%1").arg(n)); });
+    }
+    connect(button_smilies, &QToolButton::clicked, this, [this] {
+        popup_smilies.popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
+    });
+}
+
+QString ChatPanel::builtInPhrase(int number) {
+    return number >= 1 && number <= kPhrases
+               ? QString::fromLatin1(kBuiltInPhrases[static_cast<std::size_t>(number)])
+               : QString();
+}
+
+QString ChatPanel::soundCaption(int tag) {
+    return tag >= 0 && tag <= 20 ? QString::fromLatin1(kSoundCaptions[static_cast<std::size_t>(tag)])
+                                 : QString();
+}
+
+void ChatPanel::setPhrase(int number, const QString& text) {
+    m_phrases[static_cast<std::size_t>(number)] = text;
+    b_phrase[static_cast<std::size_t>(number)]->setToolTip(text);
+}
+
+void ChatPanel::setChatColour(colortext::ColorValue colour) {
+    m_chatColour = colour;
+    QPalette palette = mychat->palette();
+    palette.setColor(QPalette::Text, colortext::toColor(colour));
+    mychat->setPalette(palette);
+}
+
+void ChatPanel::sendTextWithColour(const char* word, const QString& text) {
+    m_connection.send(QStringLiteral("%1+%2+%3|%4")
+                          .arg(QLatin1String(word))
+                          .arg(m_connection.mySeat())
+                          .arg(text, colortext::toText(m_chatColour))
+                          .toStdString());
+}
+
+void ChatPanel::sendit() {
+    if (!m_connection.isConnected()) {
+        return;
+    }
+    const QString text = mychat->text();
+    if (!text.isEmpty()) {
+        if (!text.startsWith(QLatin1Char('/'))) {
+            sendTextWithColour("CMD_chat", text);
+        } else if (text.startsWith(QLatin1String("/me"))) {
+            sendTextWithColour("CMD_action", text.mid(4));
+        }
+    }
+    mychat->clear();
+}
+
+void ChatPanel::chatrecieved(const std::string& payload) {
+    const QString text = QString::fromStdString(payload);
+    const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    colortext::ColorValue colour = colortext::kRed;
+    if (bar >= 0 && !colortext::fromText(text.mid(bar + 1), colour)) {
+        colour = colortext::kRed;
+    }
+    mainchat->addlinetochat(bar < 0 ? text : text.left(bar), colour);
+}
+
+bool ChatPanel::phraseGuardOpen() const {
+    return !m_phraseGuard.isValid() || m_phraseGuard.elapsed() >= kPhraseGuardMs;
+}
+
+void ChatPanel::b_phrase1Click(int number) {
+    if (!phraseGuardOpen() || !m_connection.isConnected()) {
+        return;
+    }
+    const QString text = phrase(number);
+    if (text.startsWith(QLatin1String("/me "))) {
+        sendTextWithColour("CMD_action", text.mid(4));
+    } else {
+        sendTextWithColour("CMD_action", QStringLiteral("says: ") + text);
+    }
+    m_phraseGuard.start();
+}
+
+void ChatPanel::wave12Click(int tag) {
+    const int seat = m_connection.mySeat();
+    if (tag == 0 || !m_connection.isConnected() || seat < 1 || seat > 4) {
+        return;
+    }
+    m_connection.send(QStringLiteral("CMD_playasound+%1+wave%2+").arg(seat).arg(tag).toStdString());
+}
+
+void ChatPanel::playasound(const std::string& payload) {
+    wire::Fields fields(payload);
+    const std::string seatText = fields.text();
+    const QString name = QString::fromStdString(fields.text());
+    if (m_sounds.chatterSounds) {
+        m_sounds.playChatter(name);
+        return;
+    }
+    int seat = 0;
+    QString caption;
+    for (int tag = 1; tag <= 20; ++tag) {
+        if (name.compare(QStringLiteral("wave%1").arg(tag), Qt::CaseInsensitive) == 0) {
+            caption = soundCaption(tag);
+        }
+    }
+    if (!wire::parseInt(seatText, seat) || caption.isEmpty()) {
+        return;
+    }
+    const QString who = seatName(seat);
+    if (!who.isEmpty()) {
+        statusLine(QStringLiteral("0+") + who + QStringLiteral(": <Chatter Sound> ") + caption);
+    }
+}

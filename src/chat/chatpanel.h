@@ -1,0 +1,91 @@
+#pragma once
+
+#include "chatview.h"
+#include "colortext.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class ClientConnection;
+class PictureButton;
+class Sounds;
+
+// The chat input line: it shows "<Enter Chat Here>" until the first key,
+// and Enter sends.
+class ChatInput : public QLineEdit {
+    Q_OBJECT
+public:
+    static constexpr const char* kPrompt = "<Enter Chat Here>";
+    explicit ChatInput(QWidget* parent = nullptr);
+    // "Paste": the clipboard's text goes to the end of the line.
+    void pasteAtEnd();
+    // Appends a text, first clearing the prompt.
+    void appendText(const QString& text);
+signals:
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+// The chat room beside the table: phrase buttons, the chat view, the input
+// line with its smilies, and the chatter sounds.
+class ChatPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kPhrases = 9;
+    // The two seconds a phrase button waits before it sends again.
+    static constexpr int kPhraseGuardMs = 2000;
+
+    ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* parent = nullptr);
+
+    void sendit();
+    void chatrecieved(const std::string& payload);
+    void playasound(const std::string& payload);
+    void b_phrase1Click(int number);
+    void wave12Click(int tag);
+
+    void setChatColour(colortext::ColorValue colour);
+    colortext::ColorValue chatColour() const { return m_chatColour; }
+    QString phrase(int number) const { return m_phrases[static_cast<std::size_t>(number)]; }
+    void setPhrase(int number, const QString& text);
+    static QString builtInPhrase(int number);
+    static QString soundCaption(int tag);
+    bool phraseGuardOpen() const;
+
+    // The name shown for a seat, or empty when there is no such seat label.
+    std::function<QString(int seat)> seatName = [](int) { return QString(); };
+    std::function<void(const QString& line)> statusLine = [](const QString&) {};
+
+    ChatView* mainchat = nullptr;
+    ChatInput* mychat = nullptr;
+    QToolButton* button_smilies = nullptr;
+    std::array<PictureButton*, 11> b_phrase{};  // [1..10]
+    QMenu popup_smilies;
+    QMenu popup_sounds;
+    QMenu popup_view;
+    QAction* SelectAll1 = nullptr;
+    QAction* Copy1 = nullptr;
+    QAction* ClearMainChat1 = nullptr;
+    QAction* ScrollChatOff1 = nullptr;
+
+signals:
+    void scrollChatOffToggled(bool on);
+
+private:
+    void sendTextWithColour(const char* word, const QString& text);
+
+    ClientConnection& m_connection;
+    Sounds& m_sounds;
+    colortext::ColorValue m_chatColour = colortext::kBlack;
+    std::array<QString, kPhrases + 1> m_phrases;
+    QElapsedTimer m_phraseGuard;
+};
