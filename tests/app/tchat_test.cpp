@@ -37,7 +37,7 @@ TEST(TchatStart, AnUnreachableHostIsReported) {
         return chat.chatText().contains(QStringLiteral("Could not connect to 127.0.0.1."));
     }));
     EXPECT_TRUE(
-        chat.chatText().startsWith(QStringLiteral("Loading Multi-player Game.. Please Wait.")));
+        chat.chatText().startsWith(QStringLiteral(" Loading Multi-player Game.. Please Wait.")));
     EXPECT_FALSE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.isVisible());
 }
