@@ -73,7 +73,8 @@ QString IniFile::readString(const QString& section, const QString& key,
     }
     QString value = m_lines.at(line).mid(m_lines.at(line).indexOf(QLatin1Char('=')) + 1).trimmed();
     // A value in matching quotes is read without them.
-    if (value.size() >= 2 && (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) &&
+    if (value.size() >= 2 &&
+        (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) &&
         value.endsWith(value.at(0))) {
         value = value.mid(1, value.size() - 2);
     }

@@ -54,7 +54,9 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(&m_client, &ClientConnection::tableFull, this, &Tchat::showGameFull);
 }
 
-Tchat::~Tchat() { Sock11.OnInfo = nullptr; }
+Tchat::~Tchat() {
+    Sock11.OnInfo = nullptr;
+}
 
 void Tchat::FormCreate() {
     m_sectionName = QStringLiteral("agame");
@@ -74,7 +76,8 @@ void Tchat::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, &m_table->progress(), &ProgressView::button_startClick);
+    connect(StartGame1, &QAction::triggered, &m_table->progress(),
+            &ProgressView::button_startClick);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
@@ -150,7 +153,8 @@ void Tchat::sendStartGame(const QString& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.
     QString name = m_playerName;
     name.replace(QLatin1Char('+'), QLatin1Char(' '));
-    m_client.send(QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
+    m_client.send(
+        QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
     saveinifile();
 }
 
@@ -158,7 +162,9 @@ void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
     m_chat->mainchat->addlinetochat(line, colour);
 }
 
-QString Tchat::chatText() const { return m_chat->mainchat->toPlainText(); }
+QString Tchat::chatText() const {
+    return m_chat->mainchat->toPlainText();
+}
 
 void Tchat::bringForward() {
     if (isMinimized()) {

@@ -92,7 +92,7 @@ public:
     QAction* Classic1 = nullptr;
     QAction* New1 = nullptr;
     QAction* TextColor1 = nullptr;
-    std::array<QAction*, 4> textSizeItems{};  // 8, 10, 12, 14
+    std::array<QAction*, 4> textSizeItems{}; // 8, 10, 12, 14
     QAction* ScrollChatOff2 = nullptr;
     QAction* ClearMainChat2 = nullptr;
     QAction* ResetScreenLocation1 = nullptr;

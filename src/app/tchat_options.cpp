@@ -141,7 +141,9 @@ QString Tchat::settingsPath() const {
     return QDir(programFolder()).filePath(QStringLiteral("orvanelobby.ini"));
 }
 
-QRect Tchat::bounds() const { return frameGeometry(); }
+QRect Tchat::bounds() const {
+    return frameGeometry();
+}
 
 void Tchat::setBounds(const QRect& outer) {
     // Outer bounds: the frame around the window counts.
@@ -162,15 +164,16 @@ void Tchat::loadinifile() {
 
     setTextSize(ini.readInteger(s, QStringLiteral("Textsize"), 8));
     colortext::ColorValue colour = colortext::kBlack;
-    if (!colortext::fromText(ini.readString(s, QStringLiteral("Textcolor"), QStringLiteral("clblack")),
-                             colour)) {
+    if (!colortext::fromText(
+            ini.readString(s, QStringLiteral("Textcolor"), QStringLiteral("clblack")), colour)) {
         colour = colortext::kBlack;
     }
     m_chat->setChatColour(colour);
 
     bool ok = false;
     if (Tgamestart* dialog = m_windows.gamestart) {
-        const int playto = ini.readString(s, QStringLiteral("Playtoscore"), QStringLiteral("30")).toInt(&ok);
+        const int playto =
+            ini.readString(s, QStringLiteral("Playtoscore"), QStringLiteral("30")).toInt(&ok);
         if (ok) {
             dialog->setPlayto(playto);
         }
@@ -189,11 +192,15 @@ void Tchat::loadinifile() {
             m_chat->setPhrase(n, phrase);
         }
     }
-    m_sounds.playSounds = ini.readString(s, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
+    m_sounds.playSounds =
+        ini.readString(s, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
     PlaySounds1->setChecked(m_sounds.playSounds);
-    setTurnSound(ini.readString(s, QStringLiteral("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0);
-    m_sounds.chatterSounds =
-        ini.readString(s, QStringLiteral("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");
+    setTurnSound(ini.readString(s, QStringLiteral("Turnsound"), QStringLiteral("0")) ==
+                         QLatin1String("1")
+                     ? 1
+                     : 0);
+    m_sounds.chatterSounds = ini.readString(s, QStringLiteral("ChatterSounds"),
+                                            QStringLiteral("true")) != QLatin1String("false");
     PlayChatterSounds1->setChecked(m_sounds.chatterSounds);
 }
 

@@ -14,14 +14,14 @@
 namespace {
 
 constexpr std::array<const char*, 21> kSoundCaptions = {
-    "<Cancel>",  "Doh",    "Cough",     "Hello",    "Thank You",      "Where have you been?",
-    "Snoring",   "Sneezing", "Sorry",   "Welcome",  "Yeehaa",         "Yippee",
-    "Oh No",     "Applause", "Honk",    "Oooh",     "Razzberry",      "Cheer",
+    "<Cancel>",       "Doh",          "Cough", "Hello",   "Thank You", "Where have you been?",
+    "Snoring",        "Sneezing",     "Sorry", "Welcome", "Yeehaa",    "Yippee",
+    "Oh No",          "Applause",     "Honk",  "Oooh",    "Razzberry", "Cheer",
     "Woman Laughing", "Man Laughing", "Crying"};
 
 constexpr std::array<const char*, 10> kBuiltInPhrases = {
-    "",          "Way To Go!", "Good One!", "Nice Try!", "Excellent!",
-    "Brilliant!", "Wow, WTG!", "Thanks!",  "Way To Go Teamie!", "Good Game Everyone!"};
+    "",           "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",
+    "Brilliant!", "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!"};
 
 } // namespace
 
@@ -80,7 +80,8 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
     b_phrase[10]->setToolTip(QStringLiteral("Chatter Sounds"));
     for (int tag = 0; tag <= 20; ++tag) {
         QAction* item = popup_sounds.addAction(soundCaption(tag));
-        item->setObjectName(tag == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(tag));
+        item->setObjectName(tag == 0 ? QStringLiteral("Cancel1")
+                                     : QStringLiteral("wave%1").arg(tag));
         item->setToolTip(soundCaption(tag));
         item->setData(tag);
         connect(item, &QAction::triggered, this, [this, tag] { wave12Click(tag); });
@@ -92,8 +93,10 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
     mainchat = new ChatView(this);
     mainchat->setGeometry(0, 26, 278, 376);
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
-    SelectAll1 = popup_view.addAction(QStringLiteral("Select All"), mainchat, &QTextEdit::selectAll);
-    Copy1 = popup_view.addAction(QStringLiteral("Copy"), QKeySequence::Copy, mainchat, &QTextEdit::copy);
+    SelectAll1 =
+        popup_view.addAction(QStringLiteral("Select All"), mainchat, &QTextEdit::selectAll);
+    Copy1 = popup_view.addAction(QStringLiteral("Copy"), QKeySequence::Copy, mainchat,
+                                 &QTextEdit::copy);
     ClearMainChat1 = popup_view.addAction(QStringLiteral("Clear Main Chat"), this, [this] {
         mainchat->clearMainChat();
         mychat->setFocus();
@@ -117,8 +120,9 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
     button_smilies->setIcon(QIcon(QPixmap::fromImage(cardpictures::smiley(0, ratio))));
     button_smilies->setToolTip(QStringLiteral("Smilies"));
     for (int n = 10; n <= 27; ++n) {
-        QAction* item = popup_smilies.addAction(
-            QIcon(QPixmap::fromImage(cardpictures::smiley(n - 10, ratio))), QStringLiteral(":)#%1").arg(n));
+        QAction* item =
+            popup_smilies.addAction(QIcon(QPixmap::fromImage(cardpictures::smiley(n - 10, ratio))),
+                                    QStringLiteral(":)#%1").arg(n));
         item->setData(n);
         connect(item, &QAction::triggered, this,
                 [this, n] { mychat->appendText(QStringLiteral(":)#%1").arg(n)); });
@@ -135,8 +139,9 @@ QString ChatPanel::builtInPhrase(int number) {
 }
 
 QString ChatPanel::soundCaption(int tag) {
-    return tag >= 0 && tag <= 20 ? QString::fromLatin1(kSoundCaptions[static_cast<std::size_t>(tag)])
-                                 : QString();
+    return tag >= 0 && tag <= 20
+               ? QString::fromLatin1(kSoundCaptions[static_cast<std::size_t>(tag)])
+               : QString();
 }
 
 void ChatPanel::setPhrase(int number, const QString& text) {

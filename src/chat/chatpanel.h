@@ -68,7 +68,7 @@ public:
     ChatView* mainchat = nullptr;
     ChatInput* mychat = nullptr;
     QToolButton* button_smilies = nullptr;
-    std::array<PictureButton*, 11> b_phrase{};  // [1..10]
+    std::array<PictureButton*, 11> b_phrase{}; // [1..10]
     QMenu popup_smilies;
     QMenu popup_sounds;
     QMenu popup_view;

@@ -35,7 +35,12 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
         {QColor(0, 0x80, 0), false, false, true},
         {QColor(0xC0, 0xC0, 0xC0)},
         {QColor(0xC0, 0xC0, 0xC0)},
-        {windowText}, {windowText}, {windowText}, {windowText}, {windowText}, {windowText},
+        {windowText},
+        {windowText},
+        {windowText},
+        {windowText},
+        {windowText},
+        {windowText},
         {windowText},
     }};
     registerSmilies();
@@ -169,7 +174,8 @@ void ChatView::openLink(const QUrl& url) {
     const QString target = url.toString();
     bool ok = false;
     const int serial = target.startsWith(QLatin1String("link:")) ? target.mid(5).toInt(&ok) : -1;
-    QString word = ok && serial >= 0 && serial < m_linkWords.size() ? m_linkWords.at(serial) : QString();
+    QString word =
+        ok && serial >= 0 && serial < m_linkWords.size() ? m_linkWords.at(serial) : QString();
     while (word.endsWith(QLatin1Char(' '))) {
         word.chop(1);
     }

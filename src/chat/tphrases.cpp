@@ -19,7 +19,8 @@ Tphrases::Tphrases(QWidget* parent) : QDialog(parent) {
         phrase[static_cast<std::size_t>(n)] = field;
     }
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this));
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     connect(done, &QPushButton::clicked, this, &Tphrases::button_doneClick);

@@ -16,7 +16,7 @@ public:
     void setPhrases(const QStringList& phrases);
     QStringList phrases() const;
 
-    std::array<QLineEdit*, 10> phrase{};  // [1..9]
+    std::array<QLineEdit*, 10> phrase{}; // [1..9]
 
 signals:
     // "Done": the nine texts, to go into the buttons and the settings file.

@@ -525,29 +525,29 @@ void drawSmiley(QPainter& p, int index) {
     p.setPen(Qt::NoPen);
     // Eyes.
     switch (index) {
-    case 2:  // wink
+    case 2: // wink
         p.drawEllipse(QPointF(6, 6), 1.1, 1.3);
         p.setPen(QPen(ink, 1));
         p.drawLine(QPointF(9.8, 6), QPointF(12, 6));
         break;
-    case 6:  // sunglasses
+    case 6: // sunglasses
         p.drawRoundedRect(QRectF(3.5, 4.5, 4.5, 3), 1, 1);
         p.drawRoundedRect(QRectF(9, 4.5, 4.5, 3), 1, 1);
         p.setPen(QPen(ink, 0.8));
         p.drawLine(QPointF(8, 5.5), QPointF(9, 5.5));
         break;
-    case 10:  // love
+    case 10: // love
         p.setBrush(QColor(0xD0, 0x10, 0x30));
         p.drawPath(suitPath(4, QPointF(6, 6), 3.5));
         p.drawPath(suitPath(4, QPointF(11, 6), 3.5));
         break;
-    case 14:  // sleepy
+    case 14: // sleepy
         p.setPen(QPen(ink, 1));
         p.drawLine(QPointF(4.5, 6.5), QPointF(7.5, 6.5));
         p.drawLine(QPointF(9.5, 6.5), QPointF(12.5, 6.5));
         break;
     case 4:
-    case 17:  // surprised, shocked: round open eyes
+    case 17: // surprised, shocked: round open eyes
         p.setPen(QPen(ink, 0.8));
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(6, 6), 1.8, 2);
@@ -562,17 +562,17 @@ void drawSmiley(QPainter& p, int index) {
         p.drawEllipse(QPointF(11, 6), 1.1, 1.4);
         break;
     }
-    if (index == 7 || index == 15) {  // angry, devil: brows
+    if (index == 7 || index == 15) { // angry, devil: brows
         p.setPen(QPen(ink, 1));
         p.drawLine(QPointF(4, 3.5), QPointF(7.5, 4.8));
         p.drawLine(QPointF(13, 3.5), QPointF(9.5, 4.8));
     }
-    if (index == 8) {  // crying: a tear
+    if (index == 8) { // crying: a tear
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x30, 0x80, 0xF0));
         p.drawEllipse(QPointF(4.5, 9.5), 1.1, 1.6);
     }
-    if (index == 16) {  // angel: halo
+    if (index == 16) { // angel: halo
         p.setPen(QPen(QColor(0xE0, 0xA0, 0x00), 1));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(4.5, 0, 8, 2.2));
@@ -583,7 +583,7 @@ void drawSmiley(QPainter& p, int index) {
     QPainterPath mouth;
     switch (index) {
     case 1:
-    case 9:  // grin, laugh: open smile
+    case 9: // grin, laugh: open smile
         mouth.moveTo(4.5, 9);
         mouth.quadTo(8.5, 14.5, 12.5, 9);
         mouth.closeSubpath();
@@ -591,16 +591,16 @@ void drawSmiley(QPainter& p, int index) {
         break;
     case 3:
     case 8:
-    case 7:  // sad, crying, angry
+    case 7: // sad, crying, angry
         mouth.moveTo(5, 12);
         mouth.quadTo(8.5, 8.5, 12, 12);
         break;
     case 4:
-    case 17:  // surprised, shocked
+    case 17: // surprised, shocked
         p.setBrush(ink);
         mouth.addEllipse(QPointF(8.5, 11), index == 17 ? 2 : 1.4, index == 17 ? 2.2 : 1.6);
         break;
-    case 5:  // tongue
+    case 5: // tongue
         mouth.moveTo(5, 10);
         mouth.quadTo(8.5, 12.5, 12, 10);
         p.drawPath(mouth);
@@ -608,19 +608,19 @@ void drawSmiley(QPainter& p, int index) {
         p.setBrush(QColor(0xE0, 0x50, 0x70));
         mouth.addEllipse(QPointF(9.5, 12), 1.6, 1.6);
         break;
-    case 11:  // neutral
+    case 11: // neutral
         mouth.moveTo(5.5, 10.5);
         mouth.lineTo(11.5, 10.5);
         break;
-    case 12:  // confused
+    case 12: // confused
         mouth.moveTo(5, 11);
         mouth.cubicTo(7, 9.5, 9, 12.5, 12, 10);
         break;
-    case 13:  // kiss
+    case 13: // kiss
         p.setBrush(QColor(0xD0, 0x10, 0x30));
         mouth.addEllipse(QPointF(8.5, 10.8), 1.5, 1.2);
         break;
-    case 14:  // sleepy
+    case 14: // sleepy
         mouth.addEllipse(QPointF(8.5, 11), 1.2, 1.2);
         break;
     default:
@@ -629,7 +629,7 @@ void drawSmiley(QPainter& p, int index) {
         break;
     }
     p.drawPath(mouth);
-    if (index == 15) {  // devil: horns
+    if (index == 15) { // devil: horns
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x80, 0x10, 0x10));
         QPainterPath horns;
@@ -677,13 +677,15 @@ void drawPhraseButton(QPainter& p, int number) {
 } // namespace
 
 QImage smiley(int index, qreal ratio) {
-    return cached(2, index, ratio, QSize(17, 16), [index](QPainter& p) {
-               drawSmiley(p, index >= 0 && index < kSmilies ? index : 0);
-           }).toImage();
+    return cached(
+               2, index, ratio, QSize(17, 16),
+               [index](QPainter& p) { drawSmiley(p, index >= 0 && index < kSmilies ? index : 0); })
+        .toImage();
 }
 
 QPixmap phraseButton(int number, qreal ratio) {
-    return cached(3, number, ratio, QSize(24, 22), [number](QPainter& p) { drawPhraseButton(p, number); });
+    return cached(3, number, ratio, QSize(24, 22),
+                  [number](QPainter& p) { drawPhraseButton(p, number); });
 }
 
 } // namespace cardpictures
