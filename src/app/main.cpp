@@ -14,7 +14,22 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// A machine without audio output stays silent and says nothing about it.
+void quietAudioWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("PulseAudioService:"))) {
+        return;
+    }
+    g_defaultHandler(type, context, text);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    g_defaultHandler = qInstallMessageHandler(quietAudioWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearts"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
