@@ -1,3 +1,4 @@
+#include "programfolder.h"
 #include "programicon.h"
 #include "singleinstance.h"
 #include "tabout.h"
@@ -12,6 +13,7 @@
 #include "unhandlederror.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 namespace {
@@ -55,6 +57,7 @@ int main(int argc, char* argv[]) {
     windows.server = new TServer(&chat);
     windows.spylist = new Tspylist(&chat);
     chat.attach(windows);
+    windows.tallylist->loadFile(QDir(programFolder()).filePath(QStringLiteral("agametally.tld")));
 
     windows.server->botSpeed = [&chat] { return chat.botSpeedMs(); };
     windows.server->onInternalError = [&chat](const QString& text) {
@@ -73,6 +76,7 @@ int main(int argc, char* argv[]) {
 
     chat.show();
     const int result = QApplication::exec();
+    windows.tallylist->save();
     unhandlederror::setHandler(nullptr);
     return result;
 }

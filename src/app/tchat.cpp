@@ -1,9 +1,16 @@
 #include "tchat.h"
 
+#include "inifile.h"
+#include "programfolder.h"
 #include "random.h"
+#include "tabout.h"
+#include "tdownload.h"
 #include "tgamestart.h"
+#include "thelp.h"
 #include "tphrases.h"
 #include "tserver.h"
+#include "tspylist.h"
+#include "ttallylist.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +18,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -85,8 +93,66 @@ void Tchat::buildMenus() {
     buildOptionsMenu(menuBar()->addMenu(QStringLiteral("Options")));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    ViewTally1 = view->addAction(QStringLiteral("View Tally"));
+    connect(ViewTally1, &QAction::triggered, this, [this] {
+        loadchecklist();
+        showCentred(m_windows.tallylist);
+    });
+    SpyList1 = view->addAction(QStringLiteral("Spy List"));
+    connect(SpyList1, &QAction::triggered, this, [this] { showCentred(m_windows.spylist); });
     PrhaseList1 = view->addAction(QStringLiteral("Phrase List"));
     connect(PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    Content1 = help->addAction(QStringLiteral("Content"));
+    Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(Content1, &QAction::triggered, this, [this] { showCentred(m_windows.help); });
+    About1 = help->addAction(QStringLiteral("About"));
+    connect(About1, &QAction::triggered, this, [this] { showCentred(m_windows.about); });
+}
+
+void Tchat::showCentred(QWidget* window) {
+    if (window == nullptr) {
+        return;
+    }
+    window->adjustSize();
+    window->move(geometry().center() - window->rect().center());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Tchat::loadchecklist() {
+    if (m_windows.tallylist == nullptr) {
+        return;
+    }
+    TableContext& context = m_table->context();
+    QStringList players;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const QString name = context.seatName(seat);
+        if (seat != context.mySeat() && name != QLatin1String("<Waiting>")) {
+            players.append(name);
+        }
+    }
+    m_windows.tallylist->loadchecklist(players);
+}
+
+void Tchat::recordGame(const QString& winner) {
+    if (m_windows.tallylist != nullptr) {
+        loadchecklist();
+        m_windows.tallylist->addgame(winner);
+    }
+}
+
+bool Tchat::eventFilter(QObject* watched, QEvent* event) {
+    // The logo on the table opens the maker's site.
+    if (watched == m_board->Image5 && event->type() == QEvent::MouseButtonPress) {
+        if (m_windows.about != nullptr) {
+            m_windows.about->URL1.open();
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Tchat::buildBoard() {
@@ -104,6 +170,9 @@ void Tchat::buildBoard() {
     connect(&m_table->progress(), &ProgressView::startDialogRequested, this, &Tchat::showGameStart);
     connect(&m_table->progress(), &ProgressView::settingsChanged, this, &Tchat::saveinifile);
     connect(&m_table->seats(), &SeatsView::ownArrival, this, &Tchat::loadinifile);
+    connect(&m_table->progress(), &ProgressView::gameRecorded, this, &Tchat::recordGame);
+    m_board->Image5->installEventFilter(this);
+    m_board->Image5->setCursor(Qt::PointingHandCursor);
 
     m_chat = new ChatPanel(m_client, m_sounds, client);
     m_chat->move(484, 42);
@@ -127,6 +196,21 @@ void Tchat::attach(const Windows& windows) {
     }
     if (m_windows.phrases != nullptr) {
         connect(m_windows.phrases, &Tphrases::phrasesDone, this, &Tchat::storePhrases);
+    }
+    if (Tspylist* spies = m_windows.spylist) {
+        connect(&m_table->seats(), &SeatsView::watchersChanged, spies,
+                [this, spies] { spies->setWatchers(m_table->context().watchers); });
+        spies->kicking = [this](int number) { m_table->seats().kickConnection(number); };
+    }
+    if (Thelp* help = m_windows.help) {
+        connect(help, &Thelp::aboutRequested, this, [this] { showCentred(m_windows.about); });
+    }
+    if (Tdownload* download = m_windows.download) {
+        download->folder = programFolder();
+        const IniFile ini(settingsPath());
+        download->source = QUrl(ini.readString(m_sectionName, QStringLiteral("Lobbyurl"),
+                                               QString::fromLatin1(Tdownload::kDefaultSource)));
+        connect(download, &Tdownload::exitRequested, this, &Tchat::Exit1Click);
     }
 }
 
@@ -188,6 +272,11 @@ void Tchat::processparams() {
     StartGame1->setEnabled(false);
     if (m_params.isEmpty()) {
         statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
+        if (m_windows.download != nullptr) {
+            m_windows.download->move(screen()->availableGeometry().center() -
+                                     m_windows.download->rect().center());
+            m_windows.download->show();
+        }
         m_hostAddress = QStringLiteral("127.0.0.1");
         m_playerName = QStringLiteral("You");
         hostpress();
@@ -224,6 +313,9 @@ void Tchat::hostpress() {
     m_client.connectTo(QStringLiteral("127.0.0.1"));
     m_board->button_start->show();
     StartGame1->setEnabled(true);
+    if (m_windows.spylist != nullptr) {
+        m_windows.spylist->popup_kickhim->setEnabled(true);
+    }
 }
 
 void Tchat::joinpress() {

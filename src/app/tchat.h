@@ -98,9 +98,14 @@ public:
     QAction* ResetScreenLocation1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QAction* PrhaseList1 = nullptr;
+    QAction* ViewTally1 = nullptr;
+    QAction* SpyList1 = nullptr;
+    QAction* Content1 = nullptr;
+    QAction* About1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -122,6 +127,10 @@ private:
     void TextColor1Click();
     void PrhaseList1Click();
     void storePhrases(const QStringList& phrases);
+    // The other seated players now at the table, for the tally.
+    void loadchecklist();
+    void recordGame(const QString& winner);
+    void showCentred(QWidget* window);
     // Keeps window placement as the file last said, or as the close rule stored.
     void FormClose();
 

@@ -113,8 +113,12 @@ QMenu* SeatsView::preparePopup(int position) {
 }
 
 void SeatsView::kicking() {
+    kickConnection(m_target);
+}
+
+void SeatsView::kickConnection(int number) {
     if (m_context.hostFlag && m_context.connected()) {
-        m_context.send(QStringLiteral("CMD_kickhim+%1+%2+").arg(m_context.mySeat()).arg(m_target));
+        m_context.send(QStringLiteral("CMD_kickhim+%1+%2+").arg(m_context.mySeat()).arg(number));
     }
 }
 

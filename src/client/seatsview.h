@@ -21,6 +21,8 @@ public:
     void justwatching(const std::string& payload);
     void clearall();
     void JustWatch1Click();
+    // Removes a connection from the table (host only).
+    void kickConnection(int number);
 
     // Sets the popup's items for the name label at a display position and
     // remembers the position as the target; answers the popup.

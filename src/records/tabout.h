@@ -1,10 +1,26 @@
 #pragma once
 
 #include "sidewindow.h"
+#include "turl.h"
 
+#include <QLabel>
+
+// The about window: logo, version, credits and the maker's link.
 class Tabout : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tabout(QWidget* parent = nullptr)
-        : SideWindow(QStringLiteral("Hearts - About"), parent) {}
+    static constexpr const char* kVersion = "1.0.9";
+    explicit Tabout(QWidget* parent = nullptr);
+
+    // The version text the client sends at login.
+    QLabel* version = nullptr;
+    QLabel* Label7 = nullptr;
+    TURL URL1;
+    void Label7Click() { URL1.open(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_logo = nullptr;
 };

@@ -2,9 +2,68 @@
 
 #include "sidewindow.h"
 
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+// Offers the lobby program: download and install it, play the solo game, or
+// start an installed lobby. A download that fails or is stopped leaves no
+// partial installer behind and starts nothing.
 class Tdownload : public SideWindow {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr)
-        : SideWindow(QStringLiteral("Download The Orvane Lobby"), parent) {}
+    static constexpr const char* kDefaultSource = "http://www.orvane.com/lobby/ovlsetup.exe";
+    static constexpr const char* kInstallerParameters = "/SP- /silent /noicons";
+
+    explicit Tdownload(QWidget* parent = nullptr);
+
+    // Where the installer comes from; a setting, so that it can be pointed
+    // elsewhere.
+    QUrl source = QUrl(QString::fromLatin1(kDefaultSource));
+    // The folder the installer is written to.
+    QString folder;
+    // Where the lobby program lives once installed.
+    static QString lobbyLocation();
+
+    void getbuttonClick();
+    void abortbuttonClick();
+    void Button1Click() { close(); }
+    void Button2Click();
+    int downloadState() const { return m_state; }
+    bool downloading() const { return m_reply != nullptr; }
+
+    // Starts a program with parameters; answers whether it started.
+    std::function<bool(const QString& program, const QStringList& parameters)> startProgram;
+    std::function<void(const QString&)> message;
+
+    QPushButton* getbutton = nullptr;
+    QPushButton* abortbutton = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QLabel* infolabel = nullptr;
+    QLabel* infolabel2 = nullptr;
+    QLabel* infolabel3 = nullptr;
+
+signals:
+    // The game should close (an installer or the lobby was started).
+    void exitRequested();
+
+private:
+    void HttpCli1HeaderData();
+    void HttpCli1DocData();
+    void finished();
+
+    QNetworkAccessManager m_network;
+    QPointer<QNetworkReply> m_reply;
+    std::unique_ptr<QSaveFile> m_file;
+    int m_state = 0;
+    qint64 m_received = 0;
+    bool m_bodyStarted = false;
 };

@@ -2,9 +2,29 @@
 
 #include "sidewindow.h"
 
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTextBrowser>
+
+#include <map>
+
+// The help window: seven pages, one per button on its side panel.
 class Thelp : public SideWindow {
     Q_OBJECT
 public:
-    explicit Thelp(QWidget* parent = nullptr)
-        : SideWindow(QStringLiteral("Hearts - Help File"), parent) {}
+    explicit Thelp(QWidget* parent = nullptr);
+
+    // Shows page n (1..6 or 11) with the button's caption above it.
+    void SelButton1Click(int tag);
+    QLabel* label_caption = nullptr;
+    QTextBrowser* page(int tag) const { return m_pages.at(tag); }
+    QTextBrowser* currentPage() const;
+
+signals:
+    void aboutRequested();
+
+private:
+    QStackedWidget* m_stack = nullptr;
+    std::map<int, QTextBrowser*> m_pages;
+    std::map<int, QString> m_captions;
 };
