@@ -154,13 +154,13 @@ void Tdownload::HttpCli1DocData() {
 }
 
 void Tdownload::abortbuttonClick() {
-    if (m_reply) {
-        m_state = 2;
-        m_reply->abort();
-    }
     infolabel->setText(QStringLiteral("Download has been aborted."));
     m_state = 2;
     infolabel3->setText(QStringLiteral("Download Aborted"));
+    // The transfer's end, at once or later, writes "Download Aborted".
+    if (m_reply) {
+        m_reply->abort();
+    }
 }
 
 void Tdownload::finished() {

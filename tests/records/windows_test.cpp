@@ -1,0 +1,72 @@
+#include "helppages.h"
+#include "tabout.h"
+#include "thelp.h"
+#include "tspylist.h"
+#include "turl.h"
+
+#include <QDate>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+TEST(WatcherList, RemoveFromGameNamesTheEntryUnderThePointer) {
+    Tspylist list;
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("Hearts - Spys"));
+    EXPECT_FALSE(list.popup_kickhim->isEnabled());
+    QList<int> kicked;
+    list.kicking = [&](int number) { kicked.append(number); };
+    list.setWatchers({"5: Eve", "7: Zed"});
+    list.setEntryUnderPointer(1);
+    list.popup_kickhimClick();
+    list.setEntryUnderPointer(-1);
+    list.popup_kickhimClick();
+    list.setWatchers({"x: odd"});
+    list.setEntryUnderPointer(0);
+    list.popup_kickhimClick();
+    EXPECT_EQ(kicked, QList<int>{7});
+}
+
+TEST(HelpWindow, PagesAndCaptions) {
+    Thelp help;
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Hearts - Help File"));
+    EXPECT_EQ(help.label_caption->text(), QStringLiteral("Overview"));
+    help.SelButton1Click(5);
+    EXPECT_EQ(help.label_caption->text(), QStringLiteral("Documentation"));
+    EXPECT_TRUE(help.currentPage()->toPlainText().startsWith(QStringLiteral("History")));
+    for (int tag : {1, 2, 3, 4, 5, 6, 11}) {
+        EXPECT_GT(help.page(tag)->toPlainText().size(), 200) << tag;
+    }
+    EXPECT_TRUE(help.page(2)->toPlainText().contains(QStringLiteral("7772")));
+    EXPECT_TRUE(help.page(4)->toPlainText().contains(QStringLiteral("Queen of Spades")));
+}
+
+TEST(AboutWindow, VersionAndLink) {
+    Tabout about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("Hearts - About"));
+    EXPECT_EQ(about.version->text(), QStringLiteral("1.0.9"));
+    EXPECT_EQ(about.size(), QSize(304, 174));
+    QStringList opened;
+    TURL::opener() = [&](const QString& target) {
+        opened.append(target);
+        return true;
+    };
+    about.Label7Click();
+    EXPECT_EQ(opened, QStringList{"http://www.orvane.com"});
+}
+
+TEST(Link, PrefixesByType) {
+    const std::pair<TURL::TURLType, const char*> cases[] = {
+        {TURL::TURLType::utFile, "file://"},     {TURL::TURLType::utFtp, "ftp://"},
+        {TURL::TURLType::utGopher, "gopher://"}, {TURL::TURLType::utHttp, "http://"},
+        {TURL::TURLType::utHttps, "https://"},   {TURL::TURLType::utMailto, "mailto:"},
+        {TURL::TURLType::utNews, "news:"},       {TURL::TURLType::utTelnet, "telnet:"},
+        {TURL::TURLType::utWais, "wais:"},       {TURL::TURLType::utnone, ""}};
+    for (const auto& [type, prefix] : cases) {
+        EXPECT_EQ(TURL::prefix(type), QString::fromLatin1(prefix));
+    }
+    TURL empty;
+    int calls = 0;
+    TURL::opener() = [&](const QString&) { return ++calls > 0; };
+    EXPECT_FALSE(empty.open());
+    EXPECT_EQ(calls, 0);
+}
