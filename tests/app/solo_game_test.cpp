@@ -5,96 +5,155 @@
 #include "tchat.h"
 #include "tgamestart.h"
 #include "tserver.h"
+#include "ttallylist.h"
 
 #include "wait.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-TEST(SoloGame, ARoundPlayedWithTheMouseEndsWithItsScoresOnTheBoard) {
-    Tchat chat({});
-    Tchat::Windows windows;
-    TServer::Options fast;
-    fast.socktimerMs = 1;
-    fast.pauseMs = 5;
-    windows.server = new TServer(fast, &chat);
-    windows.server->botSpeed = [] { return 5; };
-    windows.gamestart = new Tgamestart(&chat);
-    chat.attach(windows);
-    chat.show();
+namespace {
 
-    QString endround;
-    QObject::connect(&chat.client(), &ClientConnection::lineHandled, [&](const QString& line) {
-        if (line.startsWith(QLatin1String("CMD_endround+")) && endround.isEmpty()) {
-            endround = line;
-        }
-    });
-    ASSERT_TRUE(waitUntil([&] { return chat.client().isConnected(); }));
-    ASSERT_TRUE(waitUntil([&] { return chat.board().seat[1].label_playername->text() == "You"; }));
-    processrandom::setSeed(99);
+// The person at the table: passes the three leftmost cards when asked and,
+// on each turn, clicks cards from the left until the host takes one.
+class MousePlayer {
+public:
+    explicit MousePlayer(Tchat& chat) : m_chat(chat) {}
 
-    QTest::mouseClick(chat.startButton(), Qt::LeftButton);
-    ASSERT_TRUE(windows.gamestart->isVisible());
-    QTest::mouseClick(windows.gamestart->button_start, Qt::LeftButton);
-
-    HandView& hand = chat.table().hand();
-    TableContext& context = chat.table().context();
-    auto cardsInHand = [&] {
+    std::vector<CardPicture*> cardsInHand() const {
         std::vector<CardPicture*> cards;
+        HandView& hand = m_chat.table().hand();
         for (int slot : hand.places()) {
             if (CardPicture* card = hand.cardInSlot(slot)) {
                 cards.push_back(card);
             }
         }
         return cards;
-    };
-    int attempt = 0;
-    std::size_t handSize = 0;
+    }
+
+    // One look at the table; acts when it is this player's move.
+    void act() {
+        if (m_chat.table().context().turnSeat != 1) {
+            return;
+        }
+        auto cards = cardsInHand();
+        if (cards.empty()) {
+            return;
+        }
+        if (m_chat.table().hand().passingOpen()) {
+            for (int i = 0; i < 3; ++i) {
+                QTest::mouseClick(cards[static_cast<std::size_t>(i)], Qt::LeftButton);
+            }
+            QTest::mouseClick(m_chat.board().button_pass, Qt::LeftButton);
+            passed = true;
+            return;
+        }
+        if (cards.size() != m_handSize) {
+            m_handSize = cards.size();
+            m_attempt = 0;
+        }
+        QTest::mouseClick(cards[m_attempt % cards.size()], Qt::LeftButton);
+        ++m_attempt;
+    }
+
     bool passed = false;
-    const bool done = waitUntil(
-        [&] {
-            if (!endround.isEmpty()) {
-                return true;
+
+private:
+    Tchat& m_chat;
+    std::size_t m_attempt = 0;
+    std::size_t m_handSize = 0;
+};
+
+// A solo table in this process with short pauses and fast computer players.
+struct SoloTable {
+    Tchat chat{QStringList{}};
+    Tchat::Windows windows;
+    QStringList lines;
+
+    SoloTable() {
+        TServer::Options fast;
+        fast.socktimerMs = 1;
+        fast.pauseMs = 5;
+        windows.server = new TServer(fast, &chat);
+        windows.server->botSpeed = [] { return 5; };
+        windows.gamestart = new Tgamestart(&chat);
+        windows.tallylist = new Ttallylist(&chat);
+        chat.attach(windows);
+        QObject::connect(&chat.client(), &ClientConnection::lineHandled,
+                         [this](const QString& line) { lines.append(line); });
+        chat.show();
+    }
+    QString first(const QString& word) const {
+        for (const QString& line : lines) {
+            if (line.startsWith(word)) {
+                return line;
             }
-            if (context.turnSeat != 1) {
-                return false;
-            }
-            auto cards = cardsInHand();
-            if (cards.empty()) {
-                return false;
-            }
-            if (hand.passingOpen()) {
-                for (int i = 0; i < 3; ++i) {
-                    QTest::mouseClick(cards[static_cast<std::size_t>(i)], Qt::LeftButton);
+        }
+        return QString();
+    }
+    void start(int playto) {
+        ASSERT_TRUE(waitUntil([&] { return chat.board().seat[1].label_playername->text() == "You"; }));
+        QTest::mouseClick(chat.startButton(), Qt::LeftButton);
+        ASSERT_TRUE(windows.gamestart->isVisible());
+        windows.gamestart->setPlayto(playto);
+        QTest::mouseClick(windows.gamestart->button_start, Qt::LeftButton);
+    }
+    bool playUntil(const QString& word, MousePlayer& player, int timeoutMs) {
+        return waitUntil(
+            [&] {
+                if (!first(word).isEmpty()) {
+                    return true;
                 }
-                QTest::mouseClick(chat.board().button_pass, Qt::LeftButton);
-                passed = true;
+                player.act();
                 return false;
-            }
-            if (cards.size() != handSize) {
-                handSize = cards.size();
-                attempt = 0;
-            }
-            // Try the cards from the left; a refused one gives the turn back.
-            QTest::mouseClick(cards[static_cast<std::size_t>(attempt) % cards.size()],
-                              Qt::LeftButton);
-            ++attempt;
-            return false;
-        },
-        60000);
-    ASSERT_TRUE(done) << "the round did not end";
-    EXPECT_TRUE(passed);
+            },
+            timeoutMs);
+    }
+};
+
+} // namespace
+
+TEST(SoloGame, ARoundPlayedWithTheMouseEndsWithItsScoresOnTheBoard) {
+    SoloTable table;
+    processrandom::setSeed(99);
+    table.start(100);
+    MousePlayer player(table.chat);
+    ASSERT_TRUE(table.playUntil(QStringLiteral("CMD_endround+"), player, 60000));
+    EXPECT_TRUE(player.passed);
 
     // CMD_endround+moon then seat, points, total for seats 1..4.
-    const QStringList fields = endround.split(QLatin1Char('+'));
+    const QStringList fields = table.first(QStringLiteral("CMD_endround+")).split(QLatin1Char('+'));
     ASSERT_EQ(fields.size(), 14);
     int points = 0;
     for (int seat = 1; seat <= 4; ++seat) {
-        const QString total = fields[3 * seat + 1];
         points += fields[3 * seat].toInt();
-        EXPECT_EQ(chat.board().seat[static_cast<std::size_t>(seat)].label_score->text(), total);
+        EXPECT_EQ(table.chat.board().seat[static_cast<std::size_t>(seat)].label_score->text(),
+                  fields[3 * seat + 1]);
     }
     EXPECT_TRUE(points == 26 || points == 78);
-    EXPECT_TRUE(cardsInHand().empty());
+    EXPECT_TRUE(player.cardsInHand().empty());
+}
+
+TEST(SoloGame, AWholeGameEndsInTheTallyAndSurvivesARestart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("agametally.tld"));
+    {
+        SoloTable table;
+        table.windows.tallylist->loadFile(file);
+        processrandom::setSeed(5);
+        table.start(50);
+        MousePlayer player(table.chat);
+        ASSERT_TRUE(table.playUntil(QStringLiteral("CMD_winner+"), player, 120000));
+        EXPECT_EQ(table.chat.board().label_status->text(), QStringLiteral("Game Over!"));
+        EXPECT_TRUE(table.chat.chatText().contains(QStringLiteral("Won the Game!")));
+        EXPECT_EQ(table.windows.tallylist->table().cell(1, 0), QStringLiteral("1"));
+        const bool won = table.first(QStringLiteral("CMD_winner+")).startsWith(QStringLiteral("CMD_winner+1+"));
+        EXPECT_EQ(table.windows.tallylist->table().cell(2, 0), won ? QStringLiteral("1") : QStringLiteral("0"));
+        table.windows.tallylist->save();
+    }
+    Ttallylist again;
+    again.loadFile(file);
+    EXPECT_EQ(again.table().cell(1, 0), QStringLiteral("1"));
 }
