@@ -115,7 +115,10 @@ void Tchat::showCentred(QWidget* window) {
     if (window == nullptr) {
         return;
     }
-    window->adjustSize();
+    // A window with a size of its own keeps it; the others fit their content.
+    if (!window->testAttribute(Qt::WA_Resized)) {
+        window->adjustSize();
+    }
     window->move(geometry().center() - window->rect().center());
     window->show();
     window->raise();
@@ -221,17 +224,7 @@ void Tchat::showMessage(const QString& text) {
     box->open();
 }
 
-void Tchat::showGameStart() {
-    Tgamestart* dialog = m_windows.gamestart;
-    if (dialog == nullptr) {
-        return;
-    }
-    dialog->adjustSize();
-    dialog->move(geometry().center() - dialog->rect().center());
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
+void Tchat::showGameStart() { showCentred(m_windows.gamestart); }
 
 void Tchat::sendStartGame(const QString& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.

@@ -123,9 +123,7 @@ void Tchat::PrhaseList1Click() {
         phrases.append(m_chat->phrase(n));
     }
     m_windows.phrases->setPhrases(phrases);
-    m_windows.phrases->adjustSize();
-    m_windows.phrases->move(geometry().center() - m_windows.phrases->rect().center());
-    m_windows.phrases->show();
+    showCentred(m_windows.phrases);
 }
 
 void Tchat::storePhrases(const QStringList& phrases) {
