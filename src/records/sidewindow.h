@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardpictures.h"
+
 #include <QDialog>
 
 // A side window of the game: created at start, shown on request, destroyed
@@ -9,5 +11,15 @@ class SideWindow : public QDialog {
 public:
     SideWindow(const QString& caption, QWidget* parent) : QDialog(parent) {
         setWindowTitle(caption);
+    }
+
+protected:
+    // The table's tiled background, as on the main window.
+    void useTableBackground() {
+        QPalette tiled = palette();
+        tiled.setBrush(QPalette::Window, QBrush(cardpictures::board(cardpictures::Picture::Tile,
+                                                                    devicePixelRatioF())));
+        setPalette(tiled);
+        setAutoFillBackground(true);
     }
 };

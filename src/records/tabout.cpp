@@ -9,11 +9,7 @@
 
 Tabout::Tabout(QWidget* parent) : SideWindow(QStringLiteral("Hearts - About"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(cardpictures::board(cardpictures::Picture::Tile, devicePixelRatioF())));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    useTableBackground();
     setFixedSize(304, 174);
     URL1.URL = QStringLiteral("www.orvane.com");
     URL1.URLType = TURL::TURLType::utHttp;

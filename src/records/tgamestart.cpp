@@ -14,11 +14,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     // The table's tiled background.
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(cardpictures::board(Picture::Tile, devicePixelRatioF())));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    useTableBackground();
 
     auto* layout = new QGridLayout(this);
     auto* heading = new QLabel(QStringLiteral("Game Option"), this);

@@ -9,11 +9,7 @@
 #include <QVBoxLayout>
 
 Thelp::Thelp(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Help File"), parent) {
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(cardpictures::board(cardpictures::Picture::Tile, devicePixelRatioF())));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    useTableBackground();
     resize(564, 422);
 
     auto* layout = new QHBoxLayout(this);

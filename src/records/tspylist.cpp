@@ -10,11 +10,7 @@
 
 Tspylist::Tspylist(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Spys"), parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(cardpictures::board(cardpictures::Picture::Tile, devicePixelRatioF())));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    useTableBackground();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Spy List"), this));
     listbox_spys = new QListWidget(this);

@@ -26,11 +26,7 @@ QLabel* countLabel(QWidget* parent, const QString& name) {
 
 Ttallylist::Ttallylist(QWidget* parent)
     : SideWindow(QStringLiteral("Hearts - Tally List"), parent) {
-    QPalette palette = this->palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(cardpictures::board(cardpictures::Picture::Tile, devicePixelRatioF())));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    useTableBackground();
 
     auto* layout = new QVBoxLayout(this);
     auto* own = new QGroupBox(QStringLiteral("Your Total Tally"), this);
