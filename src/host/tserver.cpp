@@ -4,7 +4,14 @@ TServer::TServer(Options options, QObject* parent)
     : QObject(parent), m_options(std::move(options)), m_game(*this),
       receivedlist(
           m_options.socktimerMs,
-          [this](int connection, const std::string& line) { m_game.receive(connection, line); },
+          [this](int tagged, const std::string& line) {
+              // A line from a connection that has since gone is not taken as
+              // the word of a newcomer who got the same number.
+              const int number = tagged & 0xFF;
+              if (tagged == 0 || tagged >> 8 == m_serials[static_cast<std::size_t>(number)]) {
+                  m_game.receive(number, line);
+              }
+          },
           this) {
     Sock1.setPortName(m_options.port);
     Sock1.OnAccept = [this](TSock* sender) { Sock1Accept(sender); };
@@ -51,6 +58,7 @@ void TServer::Sock1Accept(TSock* sender) {
     releaseConnection(number);
     m_connections[number] = accepted;
     m_framers[number] = wire::Framer();
+    ++m_serials[static_cast<std::size_t>(number)];
     accepted->Tag = number;
     accepted->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
     accepted->OnInfo = [this](TSock* s, TSocketInfo info, const QString& msg) {
@@ -78,7 +86,8 @@ void TServer::Sock1Read(TSock* sender, int /*count*/) {
     std::vector<std::string> messages;
     const bool withinLimit = m_framers[number].feed(bytes.toStdString(), messages);
     for (std::string& message : messages) {
-        receivedlist.append(number, std::move(message));
+        receivedlist.append(m_serials[static_cast<std::size_t>(number)] << 8 | number,
+                            std::move(message));
     }
     if (!withinLimit) {
         log("connection " + std::to_string(number) + " cut off: too much data without an end");

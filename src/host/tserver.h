@@ -68,4 +68,6 @@ private:
     QTimer computertimer;
     std::array<TSock*, kPlayerRecords + 1> m_connections{};
     std::array<wire::Framer, kPlayerRecords + 1> m_framers{};
+    // Counts the connections each number has had; received lines carry it.
+    std::array<int, kPlayerRecords + 1> m_serials{};
 };

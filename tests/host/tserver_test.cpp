@@ -176,3 +176,35 @@ TEST_F(TServerTest, AWholeGameOfComputersReachesAWinner) {
     }
     EXPECT_TRUE(someoneReached);
 }
+
+TEST(TServerQueue, ALeftConnectionsLinesAreNotTakenAsTheNewcomers) {
+    TServer::Options slow;
+    slow.port = QStringLiteral("0");
+    slow.socktimerMs = 300;
+    TServer server(slow);
+    server.startListening();
+    RawClient bob;
+    ASSERT_TRUE(bob.connectTo(server.listeningPort()));
+    bob.send("CMD_logininfo+1+1.0.9+Bob");
+    RawClient ann;
+    ASSERT_TRUE(ann.connectTo(server.listeningPort()));
+    ASSERT_EQ(ann.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+2");
+    ann.send("CMD_logininfo+2+1.0.9+Ann");
+    ASSERT_FALSE(bob.waitFor("CMD_newplayerinfo+2+Ann", 5000).empty());
+    // Ann speaks behind a few other lines and leaves at once; Eve takes
+    // number 2 before the chat line's tick comes.
+    for (int i = 0; i < 3; ++i) {
+        ann.send("CMD_botspeed+2+1000+");
+    }
+    ann.send("CMD_chat+2+old words|clBlack");
+    ann.socket().disconnectFromHost();
+    ASSERT_FALSE(bob.waitFor("CMD_playerdisconnected+2+Ann", 5000).empty());
+    RawClient eve;
+    ASSERT_TRUE(eve.connectTo(server.listeningPort()));
+    ASSERT_EQ(eve.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+2");
+    eve.send("CMD_logininfo+2+1.0.9+Eve");
+    eve.send("CMD_chat+2+new words|clBlack");
+    ASSERT_FALSE(bob.waitFor("CMD_chat+2+Eve chats: new words", 5000).empty());
+    EXPECT_TRUE(bob.with("CMD_chat+2+Eve chats: old").empty());
+    EXPECT_TRUE(bob.with("CMD_chat+2+ chats: old").empty());
+}
