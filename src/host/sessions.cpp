@@ -112,7 +112,6 @@ void HostGame::receivedlogininfo(const std::string& data) {
     }
     m_players[number].name = name;
     m_players[number].connected = true;
-    m_events.log("connection " + std::to_string(number) + " logged in as " + name);
     sendAll(build("CMD_newplayerinfo", number, name));
     for (int other = 1; other <= m_slotcount; ++other) {
         if (other != number && connected(other)) {
