@@ -72,7 +72,6 @@ void Tchat::FormCreate() {
     m_heartsLock.setStaleLockTime(0);
     m_heartsLock.tryLock(0);
     m_statusColour = colortext::kBlue;
-    m_numberOfSeats = 4;
     m_table->seats().clearall();
     processrandom::setSeed(startSeed());
     m_hostFlag = false;

@@ -14,7 +14,6 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
 
 class QAbstractButton;
 class QAction;
@@ -144,7 +143,6 @@ private:
 
     QString m_sectionName;
     colortext::ColorValue m_statusColour = colortext::kBlue;
-    int m_numberOfSeats = 0;
     bool m_hostFlag = false;
     QString m_playerName;
     QString m_hostAddress;

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 // The table host: listens for connections, cuts what they send into the
 // received list, and runs the game's rules with real sockets and timers.
