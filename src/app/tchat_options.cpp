@@ -71,6 +71,7 @@ void Tchat::buildOptionsMenu(QMenu* options) {
 
     options->addSeparator();
     ScrollChatOff2 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ScrollChatOff2->setCheckable(true);
     // The twin items show one check mark; either one toggles both.
     connect(ScrollChatOff2, &QAction::triggered, m_chat->ScrollChatOff1, &QAction::setChecked);

@@ -172,3 +172,12 @@ TEST_F(Settings, TheClientAreaNeverShrinksBelowTheBoard) {
     EXPECT_GE(chat.centralWidget()->width(), 767);
     EXPECT_GE(chat.centralWidget()->height(), 478);
 }
+
+TEST_F(Settings, ScrollChatOffTwinsShowOneCheckMark) {
+    chat.ScrollChatOff2->trigger();
+    EXPECT_TRUE(chat.chat().ScrollChatOff1->isChecked());
+    EXPECT_TRUE(chat.chat().mainchat->scrollOff());
+    chat.chat().ScrollChatOff1->trigger();
+    EXPECT_FALSE(chat.ScrollChatOff2->isChecked());
+    EXPECT_FALSE(chat.chat().mainchat->scrollOff());
+}
