@@ -319,8 +319,8 @@ void drawBoardPicture(QPainter& p, Picture picture, QSize size) {
         p.setBrush(shade);
         p.drawPath(suitPath(4, QPointF(w / 2, h / 2 + 2), w * 0.9));
         p.setPen(Qt::white);
-        p.setFont(boldFont(15));
-        p.drawText(QRectF(0, h * 0.28, w, h * 0.3), Qt::AlignCenter, QStringLiteral("WINNER"));
+        p.setFont(boldFont(12));
+        p.drawText(QRectF(0, h * 0.3, w, h * 0.3), Qt::AlignCenter, QStringLiteral("WINNER"));
         break;
     }
     case Picture::Moon: {
