@@ -72,6 +72,22 @@ std::unique_ptr<TSock> connectedClient(Listener& listener, EventLog& log) {
     return client;
 }
 
+// A client connected to a listener, with the events of both ends recorded.
+class ConnectedPair : public ::testing::Test {
+protected:
+    void SetUp() override {
+        client = connectedClient(listener, log);
+        accepted = listener.accepted.front();
+        serverLog.watch(*accepted, "server");
+    }
+    // Declared first, so that they outlive the sockets that report to them.
+    EventLog log;
+    EventLog serverLog;
+    Listener listener;
+    std::unique_ptr<TSock> client;
+    TSock* accepted = nullptr;
+};
+
 } // namespace
 
 TEST(TSock, ConnectReportsLookupsThenConnectedAndAcceptCopiesHandlers) {
@@ -100,13 +116,7 @@ TEST(TSock, ConnectReportsLookupsThenConnectedAndAcceptCopiesHandlers) {
     EXPECT_TRUE(client->Connect());
 }
 
-TEST(TSock, TwoMessagesInOneReadAndBytesKeptAfterThePeerCloses) {
-    Listener listener;
-    EventLog log;
-    auto client = connectedClient(listener, log);
-    TSock* accepted = listener.accepted.front();
-    EventLog serverLog;
-    serverLog.watch(*accepted, "server");
+TEST_F(ConnectedPair, TwoMessagesInOneReadAndBytesKeptAfterThePeerCloses) {
     accepted->OnRead = nullptr; // keep the bytes in the in-buffer
     ASSERT_TRUE(client->Send(QByteArray("CMD_a+1\xFF"
                                         "CMD_b+2\xFF")));
@@ -119,13 +129,7 @@ TEST(TSock, TwoMessagesInOneReadAndBytesKeptAfterThePeerCloses) {
     expectSockError([&] { accepted->Receive(); }, "Receive - Socket Not Connected");
 }
 
-TEST(TSock, CloseInsideOnDisconnectReportsSocketClosedTwice) {
-    Listener listener;
-    EventLog log;
-    auto client = connectedClient(listener, log);
-    TSock* accepted = listener.accepted.front();
-    EventLog serverLog;
-    serverLog.watch(*accepted, "server");
+TEST_F(ConnectedPair, CloseInsideOnDisconnectReportsSocketClosedTwice) {
     accepted->OnDisconnect = [&](TSock* sender) {
         serverLog.entries.push_back("server disconnect");
         sender->Close();
@@ -249,25 +253,14 @@ TEST(TSock, AnInfoHandlerThatThrowsBecomesErrorHere) {
     EXPECT_NO_THROW(sock.Close());
 }
 
-TEST(TSock, DestroyingAConnectedAcceptedObjectReportsSocketClosed) {
-    Listener listener;
-    EventLog log;
-    auto client = connectedClient(listener, log);
-    EventLog serverLog;
-    serverLog.watch(*listener.accepted.front(), "server");
-    delete listener.accepted.front();
+TEST_F(ConnectedPair, DestroyingAConnectedAcceptedObjectReportsSocketClosed) {
+    delete accepted;
     EXPECT_TRUE(serverLog.has("server info 2 Socket Closed"));
     // The peer sees the close.
     ASSERT_TRUE(waitUntil([&] { return log.has("client disconnect"); }));
 }
 
-TEST(TSock, APeerResetEndsTheConnectionWithAnErrorAndSocketClosed) {
-    Listener listener;
-    EventLog log;
-    auto client = connectedClient(listener, log);
-    TSock* accepted = listener.accepted.front();
-    EventLog serverLog;
-    serverLog.watch(*accepted, "server");
+TEST_F(ConnectedPair, APeerResetEndsTheConnectionWithAnErrorAndSocketClosed) {
     // Abort with unread data on the other side makes the kernel send a reset.
     QTcpSocket raw;
     raw.connectToHost(QStringLiteral("127.0.0.1"), listener.sock.listeningPort());
