@@ -170,7 +170,7 @@ void Tchat::buildBoard() {
     context.messageBox = [this](const QString& text) { showMessage(text); };
     context.playsounds = [this](const QString& cue) { m_sounds.playsounds(cue); };
     connect(&m_table->progress(), &ProgressView::startDialogRequested, this, &Tchat::showGameStart);
-    connect(&m_table->progress(), &ProgressView::settingsChanged, this, &Tchat::saveinifile);
+    connect(&m_table->progress(), &ProgressView::settingsChanged, this, [this] { saveinifile(); });
     connect(&m_table->seats(), &SeatsView::ownArrival, this, &Tchat::loadinifile);
     connect(&m_table->progress(), &ProgressView::gameRecorded, this, &Tchat::recordGame);
     m_board->Image5->installEventFilter(this);
@@ -223,7 +223,9 @@ void Tchat::showMessage(const QString& text) {
     box->open();
 }
 
-void Tchat::showGameStart() { showCentred(m_windows.gamestart); }
+void Tchat::showGameStart() {
+    showCentred(m_windows.gamestart);
+}
 
 void Tchat::sendStartGame(const QString& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.

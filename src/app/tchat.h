@@ -68,7 +68,9 @@ public:
     // Settings file.
     QString settingsPath() const;
     void loadinifile();
-    void saveinifile();
+    void saveinifile() { saveinifile(bounds()); }
+    // Writes the file with these outer bounds for the window.
+    void saveinifile(const QRect& outer);
     void ResetScreenLocation1Click();
     // The outer bounds of the window.
     QRect bounds() const;

@@ -203,10 +203,9 @@ void Tchat::loadinifile() {
     PlayChatterSounds1->setChecked(m_sounds.chatterSounds);
 }
 
-void Tchat::saveinifile() {
+void Tchat::saveinifile(const QRect& outer) {
     IniFile ini(settingsPath());
     const QString& s = m_sectionName;
-    const QRect outer = bounds();
     ini.writeString(s, QStringLiteral("Top"), QString::number(outer.top()));
     ini.writeString(s, QStringLiteral("Left"), QString::number(outer.left()));
     ini.writeString(s, QStringLiteral("Width"), QString::number(outer.width()));
@@ -245,8 +244,5 @@ void Tchat::FormClose() {
         }
     }
     m_placement = outer;
-    const QRect current = bounds();
-    setBounds(outer);
-    saveinifile();
-    setBounds(current);
+    saveinifile(outer);
 }

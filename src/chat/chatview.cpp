@@ -223,12 +223,6 @@ QColor ChatView::colourAt(int position) const {
     return cursor.charFormat().foreground().color();
 }
 
-int ChatView::styleAt(int position) const {
-    QTextCursor cursor(document());
-    cursor.setPosition(position + 1);
-    return cursor.charFormat().property(kStyleProperty).toInt();
-}
-
 QMimeData* ChatView::createMimeDataFromSelection() const {
     auto* plain = new QMimeData;
     plain->setText(textCursor().selection().toPlainText());

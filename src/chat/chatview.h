@@ -35,7 +35,6 @@ public:
     QColor styleColour(int style) const { return m_styles[static_cast<std::size_t>(style)].colour; }
     // The colour a piece of text is drawn in, by its position in the plain text.
     QColor colourAt(int position) const;
-    int styleAt(int position) const;
 
     const std::array<QString, kLinkTableSize>& linkTable() const { return m_linkTable; }
     int linkCounter() const { return m_linkCounter; }

@@ -36,7 +36,6 @@ public:
     QString playerName() const { return m_playerName; }
     int mySeat() const { return m_mySeat; }
     bool isConnected() const { return m_connected; }
-    TSock& socket() { return sock; }
 
 signals:
     // A status line for the chat view: "0+" and its text.

@@ -10,7 +10,6 @@ public:
         m_mySeat = mySeat;
         m_fixed = true;
     }
-    bool fixed() const { return m_fixed; }
 
     int position(int seat) const {
         if (!m_fixed || m_mySeat < 1 || m_mySeat > 4) {

@@ -21,7 +21,6 @@ public:
     void append(int connection, std::string line);
     std::size_t size() const { return m_lines.size(); }
     bool isTicking() const { return m_timer.isActive(); }
-    void setTickInterval(int ms) { m_timer.setInterval(ms); }
 
 private:
     void tick();

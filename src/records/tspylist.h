@@ -14,8 +14,7 @@ public:
     explicit Tspylist(QWidget* parent = nullptr);
 
     void setWatchers(const QStringList& entries);
-    // The entry under the mouse pointer, -1 over empty space.
-    int entryUnderPointer() const { return m_tag; }
+    // Sets the entry under the mouse pointer, -1 over empty space.
     void setEntryUnderPointer(int index) { m_tag = index; }
     void popup_kickhimClick();
 
