@@ -1,8 +1,13 @@
 #include "tchat.h"
 
+#include "board.h"
 #include "inifile.h"
+#include "lasttrickwindow.h"
+#include "picturebutton.h"
 #include "programfolder.h"
 #include "random.h"
+#include "scoresheetwindow.h"
+#include "tablearea.h"
 #include "tabout.h"
 #include "tdownload.h"
 #include "tgamestart.h"
@@ -59,7 +64,6 @@ Tchat::Tchat(QStringList params, QWidget* parent)
             close();
         }
     });
-    connect(&m_client, &ClientConnection::tableFull, this, &Tchat::showGameFull);
 }
 
 Tchat::~Tchat() {
@@ -72,42 +76,52 @@ void Tchat::FormCreate() {
     m_heartsLock.setStaleLockTime(0);
     m_heartsLock.tryLock(0);
     m_statusColour = colortext::kBlue;
-    m_table->seats().clearall();
     processrandom::setSeed(startSeed());
     m_hostFlag = false;
-    m_table->context().turnSeat = 0;
-    m_table->hand().freeAllPlaces();
 }
 
 void Tchat::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    StartGame1 = file->addAction(QStringLiteral("Start Game"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    StartGame1 = file->addAction(QStringLiteral("&Start Game"));
+    StartGame1->setShortcut(QKeySequence(Qt::Key_F2));
     StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, &m_table->progress(),
-            &ProgressView::button_startClick);
+    connect(StartGame1, &QAction::triggered, this, [this] { state().startButton(); });
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("Exit"));
+    Exit1 = file->addAction(QStringLiteral("E&xit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
 
-    buildOptionsMenu(menuBar()->addMenu(QStringLiteral("Options")));
+    buildOptionsMenu(menuBar()->addMenu(QStringLiteral("&Options")));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-    ViewTally1 = view->addAction(QStringLiteral("View Tally"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    LastTrick1 = view->addAction(QStringLiteral("&Last Trick"));
+    LastTrick1->setShortcut(QKeySequence(Qt::Key_L));
+    connect(LastTrick1, &QAction::triggered, this,
+            [this] { showCentred(m_table->lastTrickWindow()); });
+    ScoreSheet1 = view->addAction(QStringLiteral("Score &Sheet"));
+    ScoreSheet1->setShortcut(QKeySequence(Qt::Key_S));
+    connect(ScoreSheet1, &QAction::triggered, this,
+            [this] { showCentred(m_table->scoreSheetWindow()); });
+    view->addSeparator();
+    ViewTally1 = view->addAction(QStringLiteral("View &Tally"));
     connect(ViewTally1, &QAction::triggered, this, [this] {
         loadchecklist();
         showCentred(m_windows.tallylist);
     });
-    SpyList1 = view->addAction(QStringLiteral("Spy List"));
+    SpyList1 = view->addAction(QStringLiteral("Sp&y List"));
     connect(SpyList1, &QAction::triggered, this, [this] { showCentred(m_windows.spylist); });
-    PrhaseList1 = view->addAction(QStringLiteral("Phrase List"));
+    PrhaseList1 = view->addAction(QStringLiteral("&Phrase List"));
     connect(PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    Content1 = help->addAction(QStringLiteral("Content"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    Content1 = help->addAction(QStringLiteral("&Content"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Content1, &QAction::triggered, this, [this] { showCentred(m_windows.help); });
-    About1 = help->addAction(QStringLiteral("About"));
+    About1 = help->addAction(QStringLiteral("&About"));
     connect(About1, &QAction::triggered, this, [this] { showCentred(m_windows.about); });
+}
+
+QAbstractButton* Tchat::startButton() const {
+    return m_table->board().button_start;
 }
 
 void Tchat::showCentred(QWidget* window) {
@@ -128,12 +142,11 @@ void Tchat::loadchecklist() {
     if (m_windows.tallylist == nullptr) {
         return;
     }
-    TableContext& context = m_table->context();
+    const TableState& table = m_table->state();
     QStringList players;
-    for (int seat = 1; seat <= 4; ++seat) {
-        const QString name = context.seatName(seat);
-        if (seat != context.mySeat() && name != QLatin1String("<Waiting>")) {
-            players.append(name);
+    for (int seat = 1; seat <= TableState::kSeats; ++seat) {
+        if (seat != table.mySeat() && table.seat(seat).occupant != TableState::Occupant::Waiting) {
+            players.append(QString::fromStdString(table.seatName(seat)));
         }
     }
     m_windows.tallylist->loadchecklist(players);
@@ -146,49 +159,67 @@ void Tchat::recordGame(const QString& winner) {
     }
 }
 
-bool Tchat::eventFilter(QObject* watched, QEvent* event) {
-    // The logo on the table opens the maker's site.
-    if (watched == m_board->Image5 && event->type() == QEvent::MouseButtonPress) {
-        if (m_windows.about != nullptr) {
-            m_windows.about->URL1.open();
-        }
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void Tchat::buildBoard() {
-    auto* client = new TiledBackground(this);
-    client->setMinimumSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
+    m_area = new TableArea(this);
+    setCentralWidget(m_area);
+    m_table = new ClientTable(m_client, m_area, this);
+    m_chat = new ChatPanel(m_sounds, m_area);
+    m_area->setParts(&m_table->board(), m_chat);
+    wireTable();
 
-    m_board = new Board(client);
-    m_board->move(2, 2);
-    m_table = new ClientTable(m_client, *m_board, this);
-    TableContext& context = m_table->context();
-    context.statusLine = [this](const QString& line) { statusLine(line); };
-    context.messageBox = [this](const QString& text) { showMessage(text); };
-    context.playsounds = [this](const QString& cue) { m_sounds.playsounds(cue); };
-    connect(&m_table->progress(), &ProgressView::startDialogRequested, this, &Tchat::showGameStart);
-    connect(&m_table->progress(), &ProgressView::settingsChanged, this, [this] { saveinifile(); });
-    connect(&m_table->seats(), &SeatsView::ownArrival, this, &Tchat::loadinifile);
-    connect(&m_table->progress(), &ProgressView::gameRecorded, this, &Tchat::recordGame);
-    m_board->Image5->installEventFilter(this);
-    m_board->Image5->setCursor(Qt::PointingHandCursor);
-
-    m_chat = new ChatPanel(m_client, m_sounds, client);
-    m_chat->move(484, 42);
     m_chat->statusLine = [this](const QString& line) { statusLine(line); };
-    m_chat->seatName = [this](int seat) {
-        TableContext& table = m_table->context();
-        return table.isSeat(seat) ? table.seatName(seat) : QString();
-    };
+    m_chat->seatName = [this](int seat) { return QString::fromStdString(state().seatName(seat)); };
+    m_chat->send = [this](const std::string& line) { m_client.send(line); };
+    m_chat->mySeat = [this] { return state().mySeat(); };
+    m_chat->connected = [this] { return state().connected(); };
     m_chat->mainchat->message = [this](const QString& text) { showMessage(text); };
     auto chatLine = [this](const std::string& payload) { m_chat->chatrecieved(payload); };
     m_client.addRoute("CMD_chat", chatLine);
     m_client.addRoute("CMD_action", chatLine);
     m_client.addRoute("CMD_playasound",
                       [this](const std::string& payload) { m_chat->playasound(payload); });
+
+    // Tab goes from the hand to the table's buttons and on to the chat
+    // line; Esc in the chat line comes back to the hand.
+    Board& board = m_table->board();
+    connect(m_chat, &ChatPanel::leaveRequested, &board, &Board::focusHand);
+    QWidget::setTabOrder(board.button_pass, board.button_start);
+    QWidget::setTabOrder(board.button_start, m_chat->mychat);
+    QWidget::setTabOrder(m_chat->mychat, m_chat->button_smilies);
+}
+
+void Tchat::wireTable() {
+    TableState& table = m_table->state();
+    table.statusLine = [this](const std::string& line) {
+        statusLine(QString::fromStdString(line));
+    };
+    table.messageBox = [this](const std::string& text) {
+        showMessage(QString::fromStdString(text));
+    };
+    table.sound = [this](const std::string& cue) {
+        m_sounds.playsounds(QString::fromStdString(cue));
+    };
+    table.startDialogRequested = [this] { showGameStart(); };
+    table.ownArrival = [this] { loadinifile(); };
+    table.gameRecorded = [this](const std::string& winner) {
+        recordGame(QString::fromStdString(winner));
+    };
+    table.tableFull = [this] { showGameFull(); };
+    table.watchersChanged = [this] {
+        if (m_windows.spylist != nullptr) {
+            QStringList watchers;
+            for (const std::string& entry : state().watchers()) {
+                watchers.append(QString::fromStdString(entry));
+            }
+            m_windows.spylist->setWatchers(watchers);
+        }
+    };
+    connect(&m_table->board(), &Board::logoClicked, this, [this] {
+        // The logo on the table opens the maker's site.
+        if (m_windows.about != nullptr) {
+            m_windows.about->URL1.open();
+        }
+    });
 }
 
 void Tchat::attach(const Windows& windows) {
@@ -200,9 +231,7 @@ void Tchat::attach(const Windows& windows) {
         connect(m_windows.phrases, &Tphrases::phrasesDone, this, &Tchat::storePhrases);
     }
     if (Tspylist* spies = m_windows.spylist) {
-        connect(&m_table->seats(), &SeatsView::watchersChanged, spies,
-                [this, spies] { spies->setWatchers(m_table->context().watchers); });
-        spies->kicking = [this](int number) { m_table->seats().kickConnection(number); };
+        spies->kicking = [this](int number) { state().kickConnection(number); };
     }
     if (Thelp* help = m_windows.help) {
         connect(help, &Thelp::aboutRequested, this, [this] { showCentred(m_windows.about); });
@@ -228,12 +257,11 @@ void Tchat::showGameStart() {
 }
 
 void Tchat::sendStartGame(const QString& playto, int safe) {
-    // The starter's name stands before other fields: a "+" in it would break them.
-    QString name = m_playerName;
-    name.replace(QLatin1Char('+'), QLatin1Char(' '));
-    m_client.send(
-        QStringLiteral("CMD_startgame+%1+%2+%3+").arg(name, playto).arg(safe).toStdString());
+    state().sendStartGame(playto.toStdString(), safe);
     saveinifile();
+    // The keyboard comes back to the table for the game.
+    activateWindow();
+    m_table->board().focusHand();
 }
 
 void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
@@ -262,7 +290,6 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    m_board->button_start->hide();
     StartGame1->setEnabled(false);
     if (m_params.isEmpty()) {
         statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
@@ -302,10 +329,9 @@ void Tchat::hostpress() {
         }
     }
     m_hostFlag = true;
-    m_table->context().hostFlag = true;
-    m_client.setPlayerName(m_playerName);
+    state().setPlayerName(m_playerName.toStdString());
+    state().setHostFlag(true);
     m_client.connectTo(QStringLiteral("127.0.0.1"));
-    m_board->button_start->show();
     StartGame1->setEnabled(true);
     if (m_windows.spylist != nullptr) {
         m_windows.spylist->popup_kickhim->setEnabled(true);
@@ -313,9 +339,8 @@ void Tchat::hostpress() {
 }
 
 void Tchat::joinpress() {
-    m_client.setPlayerName(m_playerName);
+    state().setPlayerName(m_playerName.toStdString());
     m_client.connectTo(m_hostAddress);
-    m_board->button_start->hide();
     StartGame1->setEnabled(false);
 }
 

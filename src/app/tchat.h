@@ -1,6 +1,5 @@
 #pragma once
 
-#include "board.h"
 #include "chatpanel.h"
 #include "clientconnection.h"
 #include "clienttable.h"
@@ -15,9 +14,11 @@
 
 #include <array>
 
+class Board;
 class QAbstractButton;
 class QAction;
 class QActionGroup;
+class TableArea;
 class TServer;
 class Tdownload;
 class Ttallylist;
@@ -44,8 +45,6 @@ public:
         Tspylist* spylist = nullptr;
     };
 
-    static constexpr int kClientWidth = 767;
-    static constexpr int kClientHeight = 478;
     static constexpr int kDefaultLeft = 3;
     static constexpr int kDefaultTop = 3;
     static constexpr int kDefaultWidth = 775;
@@ -76,16 +75,18 @@ public:
     QRect bounds() const;
     void setBounds(const QRect& outer);
 
-    int botSpeedMs() const { return m_table->progress().botSpeed(); }
+    int botSpeedMs() const { return m_table->state().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
     QString playerName() const { return m_playerName; }
     QString chatText() const;
     ClientConnection& client() { return m_client; }
     ClientTable& table() { return *m_table; }
-    Board& board() { return *m_board; }
+    TableState& state() { return m_table->state(); }
+    Board& board() { return m_table->board(); }
+    TableArea& tableArea() { return *m_area; }
     ChatPanel& chat() { return *m_chat; }
     Sounds& sounds() { return m_sounds; }
-    QAbstractButton* startButton() const { return m_board->button_start; }
+    QAbstractButton* startButton() const;
     QAction* startGameAction() const { return StartGame1; }
 
     QAction* PlaySounds1 = nullptr;
@@ -100,13 +101,14 @@ public:
     QAction* JustWatch1 = nullptr;
     QAction* PrhaseList1 = nullptr;
     QAction* ViewTally1 = nullptr;
+    QAction* LastTrick1 = nullptr;
+    QAction* ScoreSheet1 = nullptr;
     QAction* SpyList1 = nullptr;
     QAction* Content1 = nullptr;
     QAction* About1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -118,6 +120,7 @@ private:
     void Exit1Click() { close(); }
     void showGameFull();
     void showMessage(const QString& text);
+    void wireTable();
     void buildMenus();
     void buildOptionsMenu(QMenu* options);
     void buildBoard();
@@ -153,7 +156,7 @@ private:
     // The bounds read at the last load or stored by the close rule.
     QRect m_placement;
 
-    Board* m_board = nullptr;
+    TableArea* m_area = nullptr;
     ClientTable* m_table = nullptr;
     ChatPanel* m_chat = nullptr;
     QAction* StartGame1 = nullptr;

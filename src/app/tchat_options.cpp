@@ -17,28 +17,30 @@ constexpr std::array<int, 4> kTextSizes = {8, 10, 12, 14};
 }
 
 void Tchat::buildOptionsMenu(QMenu* options) {
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1 = options->addAction(QStringLiteral("Play &Sounds"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
     connect(PlaySounds1, &QAction::triggered, this, [this](bool on) {
         m_sounds.playSounds = on;
         saveinifile();
     });
-    PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
+    PlayChatterSounds1 = options->addAction(QStringLiteral("Play &Chatter Sounds"));
     PlayChatterSounds1->setCheckable(true);
     connect(PlayChatterSounds1, &QAction::triggered, this, [this](bool on) {
         m_sounds.chatterSounds = on;
         saveinifile();
     });
 
-    ProgressView& progress = m_table->progress();
-    QMenu* speed = options->addMenu(progress.BotSpeed1->text());
-    speed->addActions({progress.Slow1, progress.Normal1, progress.Fast1});
+    QMenu* speed = options->addMenu(QStringLiteral("&Bot Speed"));
+    speed->addActions({m_table->Slow1, m_table->Normal1, m_table->Fast1});
+    for (QAction* item : {m_table->Slow1, m_table->Normal1, m_table->Fast1}) {
+        connect(item, &QAction::triggered, this, [this] { saveinifile(); });
+    }
 
-    QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
+    QMenu* turn = options->addMenu(QStringLiteral("&Turn Sound"));
     auto* turnGroup = new QActionGroup(this);
-    Classic1 = turn->addAction(QStringLiteral("Classic"));
-    New1 = turn->addAction(QStringLiteral("New"));
+    Classic1 = turn->addAction(QStringLiteral("&Classic"));
+    New1 = turn->addAction(QStringLiteral("&New"));
     for (QAction* item : {Classic1, New1}) {
         item->setCheckable(true);
         turnGroup->addAction(item);
@@ -53,9 +55,9 @@ void Tchat::buildOptionsMenu(QMenu* options) {
         saveinifile();
     });
 
-    TextColor1 = options->addAction(QStringLiteral("Text Color"));
+    TextColor1 = options->addAction(QStringLiteral("Text C&olor"));
     connect(TextColor1, &QAction::triggered, this, &Tchat::TextColor1Click);
-    QMenu* size = options->addMenu(QStringLiteral("Text Size"));
+    QMenu* size = options->addMenu(QStringLiteral("Text Si&ze"));
     for (std::size_t i = 0; i < kTextSizes.size(); ++i) {
         const int points = kTextSizes[i];
         QAction* item = size->addAction(QString::number(points));
@@ -70,25 +72,19 @@ void Tchat::buildOptionsMenu(QMenu* options) {
     setTextSize(10);
 
     options->addSeparator();
-    ScrollChatOff2 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff2 = options->addAction(QStringLiteral("Scroll Chat O&ff"));
     ScrollChatOff2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     ScrollChatOff2->setCheckable(true);
     // The twin items show one check mark; either one toggles both.
     connect(ScrollChatOff2, &QAction::triggered, m_chat->ScrollChatOff1, &QAction::setChecked);
     connect(m_chat, &ChatPanel::scrollChatOffToggled, ScrollChatOff2, &QAction::setChecked);
-    ClearMainChat2 = options->addAction(QStringLiteral("Clear Main Chat"));
+    ClearMainChat2 = options->addAction(QStringLiteral("C&lear Main Chat"));
     connect(ClearMainChat2, &QAction::triggered, m_chat->ClearMainChat1, &QAction::trigger);
-    ResetScreenLocation1 = options->addAction(QStringLiteral("Reset Screen Location"));
+    ResetScreenLocation1 = options->addAction(QStringLiteral("&Reset Screen Location"));
     connect(ResetScreenLocation1, &QAction::triggered, this, &Tchat::ResetScreenLocation1Click);
     options->addSeparator();
-    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
-    JustWatch1->setCheckable(true);
-    m_table->context().JustWatch1 = JustWatch1;
-    connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
-        // The host's answer moves the check mark, not the click.
-        JustWatch1->setChecked(!checked);
-        m_table->seats().JustWatch1Click();
-    });
+    JustWatch1 = m_table->JustWatch1;
+    options->addAction(JustWatch1);
 }
 
 void Tchat::setTextSize(int points) {
@@ -99,7 +95,7 @@ void Tchat::setTextSize(int points) {
 }
 
 void Tchat::setTurnSound(int tag) {
-    m_table->context().turnSound = tag;
+    state().setTurnSound(tag);
     Classic1->setChecked(tag == 0);
     New1->setChecked(tag == 1);
 }
@@ -182,9 +178,9 @@ void Tchat::loadinifile() {
         }
     }
     const QString speed = ini.readString(s, QStringLiteral("Botspeed"), QStringLiteral("1000"));
-    m_table->progress().setBotSpeed(speed == QLatin1String("2000")  ? 2000
-                                    : speed == QLatin1String("500") ? 500
-                                                                    : 1000);
+    state().setBotSpeed(speed == QLatin1String("2000")  ? 2000
+                        : speed == QLatin1String("500") ? 500
+                                                        : 1000);
     for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
         const QString phrase = ini.readString(s, QStringLiteral("Phrase%1").arg(n), QString());
         if (!phrase.isEmpty()) {
@@ -216,8 +212,8 @@ void Tchat::saveinifile(const QRect& outer) {
         ini.writeString(s, QStringLiteral("Playtoscore"), dialog->playtoText());
         ini.writeString(s, QStringLiteral("Safe"), QString::number(dialog->safeState()));
     }
-    ini.writeString(s, QStringLiteral("Botspeed"), QString::number(m_table->progress().botSpeed()));
-    ini.writeString(s, QStringLiteral("Turnsound"), QString::number(m_table->context().turnSound));
+    ini.writeString(s, QStringLiteral("Botspeed"), QString::number(state().botSpeed()));
+    ini.writeString(s, QStringLiteral("Turnsound"), QString::number(state().turnSound()));
     auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     ini.writeString(s, QStringLiteral("ChatterSounds"), flag(PlayChatterSounds1->isChecked()));
     ini.writeString(s, QStringLiteral("Playsounds"), flag(PlaySounds1->isChecked()));

@@ -1,8 +1,7 @@
 #include "chatpanel.h"
 
-#include "board.h"
 #include "cardpictures.h"
-#include "clientconnection.h"
+#include "picturebutton.h"
 #include "sounds.h"
 #include "wiremessage.h"
 
@@ -30,6 +29,10 @@ ChatInput::ChatInput(QWidget* parent) : QLineEdit(QString::fromLatin1(kPrompt), 
 }
 
 void ChatInput::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        emit escapePressed();
+        return;
+    }
     if (text() == QLatin1String(kPrompt)) {
         clear();
     }
@@ -62,13 +65,15 @@ void ChatInput::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
-ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* parent)
-    : QWidget(parent), m_connection(connection), m_sounds(sounds) {
+ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sounds(sounds) {
     setObjectName(QStringLiteral("chatpanel"));
-    resize(278, 430);
     const qreal ratio = devicePixelRatioF();
     for (int n = 1; n <= 10; ++n) {
-        auto* button = new PictureButton(cardpictures::phraseButton(n, ratio), this);
+        auto* button = new PictureButton(
+            [n](qreal scale) { return cardpictures::phraseButton(n, scale); }, QSize(24, 22), this);
+        // Reached by Tab, not taken by a click: arrows and Enter stay with
+        // the table and the chat line.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
         button->move(1 + (n - 1) * 27, 0);
         b_phrase[static_cast<std::size_t>(n)] = button;
@@ -91,7 +96,6 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
     });
 
     mainchat = new ChatView(this);
-    mainchat->setGeometry(0, 26, 278, 376);
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     SelectAll1 =
         popup_view.addAction(QStringLiteral("Select All"), mainchat, &QTextEdit::selectAll);
@@ -112,11 +116,11 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
             [this](const QPoint& at) { popup_view.popup(mainchat->mapToGlobal(at)); });
 
     mychat = new ChatInput(this);
-    mychat->setGeometry(0, 406, 250, 24);
+    mychat->setAccessibleName(QStringLiteral("Chat"));
     connect(mychat, &ChatInput::enterPressed, this, &ChatPanel::sendit);
+    connect(mychat, &ChatInput::escapePressed, this, &ChatPanel::leaveRequested);
     button_smilies = new QToolButton(this);
     button_smilies->setObjectName(QStringLiteral("button_smilies"));
-    button_smilies->setGeometry(253, 406, 25, 24);
     button_smilies->setIcon(QIcon(QPixmap::fromImage(cardpictures::smiley(0, ratio))));
     button_smilies->setToolTip(QStringLiteral("Smilies"));
     for (int n = 10; n <= 27; ++n) {
@@ -130,6 +134,23 @@ ChatPanel::ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* pare
     connect(button_smilies, &QToolButton::clicked, this, [this] {
         popup_smilies.popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
     });
+    resize(278, 430);
+    layoutParts();
+}
+
+void ChatPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutParts();
+}
+
+void ChatPanel::layoutParts() {
+    // The phrase buttons on top, the input line with its smilies at the
+    // bottom, the chat view between.
+    const int w = width();
+    const int h = height();
+    mainchat->setGeometry(0, 26, w, h - 54);
+    mychat->setGeometry(0, h - 24, w - 28, 24);
+    button_smilies->setGeometry(w - 25, h - 24, 25, 24);
 }
 
 QString ChatPanel::builtInPhrase(int number) {
@@ -157,15 +178,15 @@ void ChatPanel::setChatColour(colortext::ColorValue colour) {
 }
 
 void ChatPanel::sendTextWithColour(const char* word, const QString& text) {
-    m_connection.send(QStringLiteral("%1+%2+%3|%4")
-                          .arg(QLatin1String(word))
-                          .arg(m_connection.mySeat())
-                          .arg(text, colortext::toText(m_chatColour))
-                          .toStdString());
+    send(QStringLiteral("%1+%2+%3|%4")
+             .arg(QLatin1String(word))
+             .arg(mySeat())
+             .arg(text, colortext::toText(m_chatColour))
+             .toStdString());
 }
 
 void ChatPanel::sendit() {
-    if (!m_connection.isConnected()) {
+    if (!connected()) {
         return;
     }
     const QString text = mychat->text();
@@ -194,7 +215,7 @@ bool ChatPanel::phraseGuardOpen() const {
 }
 
 void ChatPanel::b_phrase1Click(int number) {
-    if (!phraseGuardOpen() || !m_connection.isConnected()) {
+    if (!phraseGuardOpen() || !connected()) {
         return;
     }
     const QString text = phrase(number);
@@ -207,11 +228,11 @@ void ChatPanel::b_phrase1Click(int number) {
 }
 
 void ChatPanel::wave12Click(int tag) {
-    const int seat = m_connection.mySeat();
-    if (tag == 0 || !m_connection.isConnected() || seat < 1 || seat > 4) {
+    const int seat = mySeat();
+    if (tag == 0 || !connected() || seat < 1 || seat > 4) {
         return;
     }
-    m_connection.send(QStringLiteral("CMD_playasound+%1+wave%2+").arg(seat).arg(tag).toStdString());
+    send(QStringLiteral("CMD_playasound+%1+wave%2+").arg(seat).arg(tag).toStdString());
 }
 
 void ChatPanel::playasound(const std::string& payload) {

@@ -13,7 +13,6 @@
 #include <functional>
 #include <string>
 
-class ClientConnection;
 class PictureButton;
 class Sounds;
 
@@ -30,6 +29,7 @@ public:
     void appendText(const QString& text);
 signals:
     void enterPressed();
+    void escapePressed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,7 +45,7 @@ public:
     // The two seconds a phrase button waits before it sends again.
     static constexpr int kPhraseGuardMs = 2000;
 
-    ChatPanel(ClientConnection& connection, Sounds& sounds, QWidget* parent = nullptr);
+    explicit ChatPanel(Sounds& sounds, QWidget* parent = nullptr);
 
     void sendit();
     void chatrecieved(const std::string& payload);
@@ -61,8 +61,12 @@ public:
     static QString soundCaption(int tag);
     bool phraseGuardOpen() const;
 
-    // The name shown for a seat, or empty when there is no such seat label.
+    // The name shown for a seat, or empty when there is no such seat.
     std::function<QString(int seat)> seatName = [](int) { return QString(); };
+    // The connection to the host: a message out, my number, whether logged in.
+    std::function<void(const std::string& line)> send = [](const std::string&) {};
+    std::function<int()> mySeat = [] { return 0; };
+    std::function<bool()> connected = [] { return false; };
     std::function<void(const QString& line)> statusLine = [](const QString&) {};
 
     ChatView* mainchat = nullptr;
@@ -79,11 +83,16 @@ public:
 
 signals:
     void scrollChatOffToggled(bool on);
+    // Esc in the chat line: the keyboard goes back to the table.
+    void leaveRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layoutParts();
     void sendTextWithColour(const char* word, const QString& text);
 
-    ClientConnection& m_connection;
     Sounds& m_sounds;
     colortext::ColorValue m_chatColour = colortext::kBlack;
     std::array<QString, kPhrases + 1> m_phrases;

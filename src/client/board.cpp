@@ -1,206 +1,387 @@
 #include "board.h"
 
+#include "boardfonts.h"
+#include "cardnames.h"
 #include "cardpictures.h"
+#include "handcard.h"
+#include "picturebutton.h"
+#include "seatitem.h"
+#include "tablestate.h"
 
-#include <QContextMenuEvent>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 using cardpictures::Picture;
+using namespace boardlayout;
 
 namespace {
 
-struct SeatPlaces {
-    std::array<QPoint, 5> at; // [1..4]: bottom, left, top, right
-};
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
 
-// The positions of each per-seat element at the four display positions.
-const SeatPlaces kPlayerName{{{{}, {72, 308}, {28, 132}, {153, 2}, {376, 75}}}};
-const SeatPlaces kTrickLabel{{{{}, {97, 334}, {36, 154}, {160, 29}, {383, 98}}}};
-const SeatPlaces kTricks{{{{}, {139, 334}, {78, 154}, {202, 29}, {425, 98}}}};
-const SeatPlaces kScoreLabel{{{{}, {97, 350}, {36, 170}, {160, 45}, {383, 114}}}};
-const SeatPlaces kScore{{{{}, {139, 350}, {78, 170}, {202, 45}, {425, 114}}}};
-const SeatPlaces kPoints{{{{}, {170, 328}, {31, 188}, {226, 16}, {368, 132}}}};
-const SeatPlaces kTaken{{{{}, {192, 340}, {42, 206}, {249, 28}, {380, 150}}}};
-const SeatPlaces kCards{{{{}, {168, 333}, {37, 189}, {227, 29}, {385, 133}}}};
-const SeatPlaces kPlayed{{{{}, {219, 187}, {179, 171}, {200, 146}, {243, 163}}}};
-const SeatPlaces kWinner{{{{}, {160, 333}, {29, 189}, {227, 15}, {384, 133}}}};
-const SeatPlaces kMoon{{{{}, {160, 336}, {32, 192}, {224, 16}, {384, 136}}}};
-const SeatPlaces kTrickWinner{{{{}, {122, 369}, {109, 197}, {182, 61}, {352, 133}}}};
-const SeatPlaces kEyes{{{{}, {47, 308}, {4, 132}, {129, 2}, {351, 75}}}};
-
-// The per-seat pictures that start hidden, in the order they are stacked.
-struct HiddenPicture {
-    QLabel* Board::SeatWidgets::*member;
-    const SeatPlaces* places;
-    Picture picture;
-    const char* name;
-};
-const HiddenPicture kHiddenPictures[] = {
-    {&Board::SeatWidgets::image_points, &kPoints, Picture::Bubble, "image_points"},
-    {&Board::SeatWidgets::image_winner, &kWinner, Picture::Winner, "image_winner"},
-    {&Board::SeatWidgets::image_moon, &kMoon, Picture::Moon, "image_moon"},
-    {&Board::SeatWidgets::image_trickwinner, &kTrickWinner, Picture::TrickStack,
-     "image_trickwinner"},
-    {&Board::SeatWidgets::image_eyes, &kEyes, Picture::Eyes, "image_eyes"},
-    {&Board::SeatWidgets::image_turn, &kEyes, Picture::TurnArrow, "image_turn"},
-};
-
-const QColor kNameColour(0x2D, 0x9E, 0x9A);
-const QColor kCountColour(0x00, 0xA4, 0xA4);
-const QColor kTableTextColour(0x6C, 0x6C, 0x00);
-
-QFont arial(int pixelSize) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
+PictureButton* boardButton(Picture picture, const QString& name, const QString& spoken,
+                           QWidget* parent) {
+    auto* button =
+        new PictureButton([picture](qreal ratio) { return cardpictures::board(picture, ratio); },
+                          cardpictures::boardSize(picture), parent);
+    button->setObjectName(name);
+    button->setAccessibleName(spoken);
+    button->hide();
+    return button;
 }
 
 } // namespace
 
-PictureButton::PictureButton(const QPixmap& picture, QWidget* parent)
-    : QAbstractButton(parent), m_picture(picture) {
-    setCursor(Qt::PointingHandCursor);
-    resize(sizeHint());
-}
-
-QSize PictureButton::sizeHint() const {
-    return m_picture.deviceIndependentSize().toSize();
-}
-
-void PictureButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
-    if (isDown()) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 50));
-        painter.drawRoundedRect(rect(), 8, 8);
-    }
-}
-
-void NameLabel::contextMenuEvent(QContextMenuEvent* event) {
-    emit popupRequested(event->globalPos());
-}
-
-Board::Board(QWidget* parent) : QWidget(parent) {
+Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("board"));
-    resize(kWidth, kHeight);
-    const qreal ratio = devicePixelRatioF();
-    for (int p = 1; p <= 4; ++p) {
-        SeatWidgets& s = seat[static_cast<std::size_t>(p)];
-        const QString n = QString::number(p);
-        // Lower elements first: what is made later lies on top.
-        s.image_cards = picture(kCards.at[p], cardpictures::card(cardpictures::kBack, ratio),
-                                QStringLiteral("image_cards") + n);
-        s.image_cards->hide();
-        for (const HiddenPicture& hidden : kHiddenPictures) {
-            s.*hidden.member =
-                picture(hidden.places->at[p], cardpictures::board(hidden.picture, ratio),
-                        QLatin1String(hidden.name) + n);
-            (s.*hidden.member)->hide();
+    setAccessibleName(QStringLiteral("Card table"));
+    for (int position = 1; position <= 4; ++position) {
+        auto* item = new SeatItem(position, this);
+        connect(item, &SeatItem::popupRequested, this, &Board::seatPopupRequested);
+        m_seatItems[static_cast<std::size_t>(position)] = item;
+    }
+    for (int slot = 1; slot <= 13; ++slot) {
+        auto* card = new HandCard(slot, this);
+        connect(card, &HandCard::pressed, this, &Board::cardPressed);
+        connect(card, &HandCard::keyPressed, this, &Board::cardKey);
+        m_handCards[static_cast<std::size_t>(slot)] = card;
+    }
+    button_start = boardButton(Picture::StartButton, QStringLiteral("button_start"),
+                               QStringLiteral("Start Game"), this);
+    button_pass = boardButton(Picture::PassButton, QStringLiteral("button_pass"),
+                              QStringLiteral("Pass Cards"), this);
+    connect(button_start, &QAbstractButton::clicked, this, [this] { m_state.startButton(); });
+    connect(button_pass, &QAbstractButton::clicked, this, [this] {
+        m_state.passButton();
+        focusHand();
+    });
+    setScale(1.0);
+}
+
+QRect Board::toPixels(const QRectF& logical) const {
+    const QPoint topLeft(static_cast<int>(std::lround(logical.left() * m_scale)),
+                         static_cast<int>(std::lround(logical.top() * m_scale)));
+    const QPoint end(static_cast<int>(std::lround(logical.right() * m_scale)),
+                     static_cast<int>(std::lround(logical.bottom() * m_scale)));
+    return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
+}
+
+void Board::setScale(qreal scale) {
+    m_scale = scale;
+    resize(toPixels(QRectF(0, 0, kWidth, kHeight)).size());
+    layoutChildren();
+    refresh();
+}
+
+void Board::layoutChildren() {
+    for (int position = 1; position <= 4; ++position) {
+        seatAt(position)->setGeometry(toPixels(seatArea(position)));
+    }
+    button_start->setGeometry(toPixels(QRect(kStartButton, button_start->logicalSize())));
+    button_pass->setGeometry(toPixels(QRect(kPassButton, button_pass->logicalSize())));
+}
+
+int Board::seatAtPosition(int position) const {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (m_state.seatMap().position(seat) == position) {
+            return seat;
         }
-        s.image_played = picture(kPlayed.at[p], QPixmap(), QStringLiteral("image_played") + n);
-        s.image_played->resize(cardpictures::kCardWidth, cardpictures::kCardHeight);
-
-        auto* name = new NameLabel(this);
-        name->setObjectName(QStringLiteral("label_playername") + n);
-        name->setGeometry(QRect(kPlayerName.at[p], QSize(90, 22)));
-        name->setFont(arial(19));
-        name->setStyleSheet(QStringLiteral("color: %1").arg(kNameColour.name()));
-        name->setText(QStringLiteral("<Waiting>"));
-        s.label_playername = name;
-        s.label_tricklabel = text(kTrickLabel.at[p], {41, 16}, QStringLiteral("Tricks:"), 13,
-                                  kCountColour, QStringLiteral("label_tricklabel") + n);
-        s.label_tricks = text(kTricks.at[p], {}, QStringLiteral("0"), 13, kCountColour,
-                              QStringLiteral("label_tricks") + n);
-        s.label_scorelabel = text(kScoreLabel.at[p], {41, 16}, QStringLiteral("Score:"), 13,
-                                  kCountColour, QStringLiteral("label_scorelabel") + n);
-        s.label_score = text(kScore.at[p], {}, QStringLiteral("0"), 13, kCountColour,
-                             QStringLiteral("label_score") + n);
-        s.label_taken = text(kTaken.at[p], {57, 34}, QString(), 29, QColor(0xFF, 0xFF, 0xC0),
-                             QStringLiteral("label_taken") + n);
-        s.label_taken->setAlignment(Qt::AlignCenter);
-        s.label_taken->hide();
     }
-    label_status =
-        text({33, 449}, {440, 18}, QStringLiteral("Welcome to Hearts by Orvane Software"), 16,
-             kNameColour, QStringLiteral("label_status"));
-    label_status->setAlignment(Qt::AlignCenter);
-    label_roundnum = text({360, 28}, {}, QStringLiteral("Round: 0"), 16, kTableTextColour,
-                          QStringLiteral("label_roundnum"));
-    label_playtoscore = text({480, 12}, {}, QStringLiteral("Play To Score: 100"), 16,
-                             kTableTextColour, QStringLiteral("label_playtoscore"));
-    Label_safe = text({645, 12}, {}, QStringLiteral("Safe 1st Trick"), 13, kTableTextColour,
-                      QStringLiteral("Label_safe"));
-    Label_safe->hide();
-
-    const std::array<std::pair<QPoint, Picture>, 4> arrows = {{{{}, Picture::ArrowLeft},
-                                                               {{144, 191}, Picture::ArrowLeft},
-                                                               {{256, 191}, Picture::ArrowRight},
-                                                               {{216, 135}, Picture::ArrowUp}}};
-    for (int d = 1; d <= 3; ++d) {
-        image_arrow[static_cast<std::size_t>(d)] =
-            picture(arrows[static_cast<std::size_t>(d)].first,
-                    cardpictures::board(arrows[static_cast<std::size_t>(d)].second, ratio),
-                    QStringLiteral("image_arrow") + QString::number(d));
-        image_arrow[static_cast<std::size_t>(d)]->hide();
-    }
-    Image5 = picture({24, 24}, cardpictures::board(Picture::Logo, ratio), QStringLiteral("Image5"));
-
-    button_start = new PictureButton(cardpictures::board(Picture::StartButton, ratio), this);
-    button_start->setObjectName(QStringLiteral("button_start"));
-    button_start->move(344, 272);
-    button_start->hide();
-    button_pass = new PictureButton(cardpictures::board(Picture::PassButton, ratio), this);
-    button_pass->setObjectName(QStringLiteral("button_pass"));
-    button_pass->move(192, 248);
-    button_pass->hide();
+    return position;
 }
 
-QLabel* Board::picture(QPoint at, const QPixmap& pixmap, const QString& name) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setPixmap(pixmap);
-    label->move(at);
-    label->resize(pixmap.isNull() ? QSize(1, 1) : pixmap.deviceIndependentSize().toSize());
-    return label;
+HandCard* Board::cardInSlot(int slot) const {
+    return slot >= 1 && slot <= 13 ? m_handCards[static_cast<std::size_t>(slot)] : nullptr;
 }
 
-QLabel* Board::text(QPoint at, QSize size, const QString& value, int pixelSize,
-                    const QColor& colour, const QString& name) {
-    auto* label = new QLabel(value, this);
-    label->setObjectName(name);
-    label->setFont(arial(pixelSize));
-    label->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
-    label->move(at);
-    if (size.isEmpty()) {
-        label->adjustSize();
+std::vector<HandCard*> Board::shownCards() const {
+    std::vector<HandCard*> cards;
+    for (int slot : m_state.hand().places) {
+        HandCard* card = cardInSlot(slot);
+        if (card != nullptr && m_state.hand().cards[static_cast<std::size_t>(slot)] != 0) {
+            cards.push_back(card);
+        }
+    }
+    return cards;
+}
+
+void Board::refresh() {
+    for (int position = 1; position <= 4; ++position) {
+        const int seat = seatAtPosition(position);
+        const TableState::Seat& s = m_state.seat(seat);
+        SeatItem::Look look;
+        look.name = text(m_state.seatName(seat));
+        look.tricks = s.tricks;
+        look.score = s.score;
+        look.watching = s.watching;
+        look.toPlay = m_state.turnMark() == seat;
+        seatAt(position)->setLook(look, m_scale);
+    }
+    refreshHand();
+    button_start->setVisible(m_state.startButtonShown());
+    button_pass->setVisible(m_state.passButtonShown());
+    button_pass->raise();
+    update();
+}
+
+void Board::refreshHand() {
+    const TableState::Hand& hand = m_state.hand();
+    QWidget* focused = QApplication::focusWidget();
+    HandCard* focusedCard = nullptr;
+    for (HandCard* card : m_handCards) {
+        if (card != nullptr && card == focused) {
+            focusedCard = card;
+        }
+    }
+    const bool passing = m_state.passingOpen();
+    const auto& chosen = m_state.passSelection();
+    HandCard* nearest = nullptr;
+    for (int slot = 1; slot <= 13; ++slot) {
+        HandCard* card = cardInSlot(slot);
+        const auto index = static_cast<std::size_t>(slot);
+        const int place = hand.placeOf(slot);
+        const int number = hand.cards[index];
+        if (number == 0 || place < 0) {
+            card->hide();
+            continue;
+        }
+        HandCard::Look look;
+        look.card = number;
+        look.dimmed = !m_state.mayPlay(slot);
+        look.received = hand.received[index];
+        card->setLook(look, m_scale);
+        const int y = hand.raised[index] ? kHandRaised : kHandLowered;
+        card->setGeometry(
+            toPixels(QRectF(kHandLeft + kHandStep * place, y, cardpictures::kCardWidth,
+                            cardpictures::kCardHeight + kFocusMarkHeight)));
+        QString spoken = cardnames::cardName(number);
+        if (passing) {
+            spoken += std::find(chosen.begin(), chosen.end(), slot) != chosen.end()
+                          ? QStringLiteral(", chosen to pass")
+                          : QString();
+        } else if (m_state.playing()) {
+            spoken += look.dimmed ? QStringLiteral(", not playable") : QStringLiteral(", playable");
+        }
+        if (look.received) {
+            spoken += QStringLiteral(", received");
+        }
+        card->setAccessibleName(spoken);
+        card->show();
+    }
+    const std::vector<HandCard*> cards = shownCards();
+    for (HandCard* card : cards) {
+        card->raise();
+    }
+    // A card that left the hand hands its focus to its neighbour.
+    if (focusedCard != nullptr && focusedCard->isHidden() && !cards.empty()) {
+        nearest = cards.front();
+        for (HandCard* card : cards) {
+            if (card->x() <= focusedCard->x()) {
+                nearest = card;
+            }
+        }
+        nearest->setFocus(Qt::OtherFocusReason);
+    }
+    // One card of the hand is a tab stop; the arrows move between them.
+    HandCard* stop = nullptr;
+    for (HandCard* card : cards) {
+        if (card->hasFocus() || (nearest != nullptr && card == nearest)) {
+            stop = card;
+        }
+    }
+    if (stop == nullptr && !cards.empty()) {
+        stop = cards.front();
+    }
+    for (HandCard* card : m_handCards) {
+        if (card != nullptr) {
+            card->setFocusPolicy(card == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+    // My turn brings the focus to the hand unless the player is typing.
+    if (m_state.myTurn() && stop != nullptr) {
+        QWidget* now = QApplication::focusWidget();
+        const bool typing = qobject_cast<QLineEdit*>(now) != nullptr;
+        bool inHand = false;
+        for (HandCard* card : cards) {
+            inHand = inHand || card == now;
+        }
+        if (!typing && !inHand && window()->isActiveWindow()) {
+            stop->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void Board::focusHand() {
+    const std::vector<HandCard*> cards = shownCards();
+    for (HandCard* card : cards) {
+        if (card->focusPolicy() == Qt::StrongFocus) {
+            card->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    if (!cards.empty()) {
+        cards.front()->setFocus(Qt::TabFocusReason);
     } else {
-        label->resize(size);
+        setFocus(Qt::OtherFocusReason);
     }
-    return label;
 }
 
-void Board::setAutoText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
+void Board::cardPressed(int slot, Qt::MouseButton button) {
+    // The hand is always shown sorted, so a right click has nothing to do.
+    if (button == Qt::LeftButton) {
+        m_state.chooseCard(slot);
+    }
 }
 
-void Board::showCard(QLabel* place, int card) {
-    if (card == 0) {
-        place->clear();
-        place->setProperty("card", 0);
+void Board::cardKey(int slot, int key) {
+    const std::vector<HandCard*> cards = shownCards();
+    const auto here = std::find(cards.begin(), cards.end(), cardInSlot(slot));
+    if (here == cards.end()) {
         return;
     }
-    place->setPixmap(cardpictures::card(card, devicePixelRatioF()));
-    place->setProperty("card", card);
+    const auto at = static_cast<std::size_t>(here - cards.begin());
+    switch (key) {
+    case Qt::Key_Left:
+        cards[at == 0 ? 0 : at - 1]->setFocus(Qt::TabFocusReason);
+        break;
+    case Qt::Key_Right:
+        cards[std::min(at + 1, cards.size() - 1)]->setFocus(Qt::TabFocusReason);
+        break;
+    case Qt::Key_Home:
+        cards.front()->setFocus(Qt::TabFocusReason);
+        break;
+    case Qt::Key_End:
+        cards.back()->setFocus(Qt::TabFocusReason);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter passes once three cards are chosen.
+        if (m_state.passingOpen() && m_state.passButtonShown()) {
+            m_state.passButton();
+            break;
+        }
+        m_state.chooseCard(slot);
+        break;
+    case Qt::Key_Space:
+        m_state.chooseCard(slot);
+        break;
+    default:
+        break;
+    }
+    refreshHand();
 }
 
-TiledBackground::TiledBackground(QWidget* parent) : QWidget(parent) {}
+void Board::mousePressEvent(QMouseEvent* event) {
+    if (QRectF(kLogo).contains(toLogical(event->position()))) {
+        emit logoClicked();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
 
-void TiledBackground::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawTiledPixmap(rect(), cardpictures::board(Picture::Tile, devicePixelRatioF()));
+void Board::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(m_scale, m_scale);
+    const qreal ratio = m_scale * devicePixelRatioF();
+    p.drawPixmap(kLogo.topLeft(), cardpictures::board(Picture::Logo, ratio));
+    paintLabels(p);
+    paintOpponentHands(p, ratio);
+    paintMarks(p, ratio);
+    paintTrick(p, ratio);
+    static constexpr std::array<Picture, 4> kArrows = {Picture::ArrowLeft, Picture::ArrowLeft,
+                                                       Picture::ArrowRight, Picture::ArrowUp};
+    if (const int arrow = m_state.passArrow(); arrow >= 1 && arrow <= 3) {
+        const auto index = static_cast<std::size_t>(arrow);
+        p.drawPixmap(kPassArrows[index], cardpictures::board(kArrows[index], ratio));
+    }
+}
+
+void Board::paintLabels(QPainter& p) {
+    p.setPen(tableTextColour());
+    p.setFont(boardfonts::bold(16));
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
+    p.drawText(QRectF(kRoundNumber, QSizeF(80, 20)), flags,
+               QStringLiteral("Round: ") + text(m_state.roundText()));
+    p.drawText(QRectF(kPlayToScore, QSizeF(200, 20)), flags,
+               QStringLiteral("Play To Score: ") + text(m_state.playToText()));
+    if (m_state.safeShown()) {
+        p.setFont(boardfonts::bold(13));
+        p.drawText(QRectF(kSafe, QSizeF(120, 18)), flags, QStringLiteral("Safe 1st Trick"));
+    }
+    p.setPen(nameColour());
+    p.setFont(boardfonts::bold(16));
+    p.drawText(kStatus, Qt::AlignCenter | Qt::TextDontClip, text(m_state.statusText()));
+    if (m_state.gameRunning() && m_state.heartsBroken()) {
+        p.drawPixmap(kHeartsBroken.topLeft(),
+                     cardpictures::board(Picture::HeartsBroken, m_scale * devicePixelRatioF()));
+    }
+}
+
+void Board::paintOpponentHands(QPainter& p, qreal ratio) {
+    const QPixmap back = cardpictures::card(cardpictures::kBack, ratio);
+    for (int position = 1; position <= 4; ++position) {
+        const TableState::Seat& s = m_state.seat(seatAtPosition(position));
+        if (!s.backsShown || s.cardsHeld <= 0) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(position);
+        const int step = kFanStep[index];
+        const int spread = (s.cardsHeld - 1) * std::abs(step);
+        const QPoint first = kCards[index] - QPoint(step < 0 ? spread : 0, 0);
+        for (int i = 0; i < s.cardsHeld; ++i) {
+            p.drawPixmap(first + QPoint(i * std::abs(step), 0), back);
+        }
+    }
+}
+
+void Board::paintMarks(QPainter& p, qreal ratio) {
+    for (int position = 1; position <= 4; ++position) {
+        const TableState::Seat& s = m_state.seat(seatAtPosition(position));
+        const auto index = static_cast<std::size_t>(position);
+        if (s.takenShown) {
+            p.drawPixmap(kPoints[index], cardpictures::board(Picture::Bubble, ratio));
+            p.setPen(takenColour());
+            p.setFont(boardfonts::bold(29));
+            p.drawText(QRectF(kTaken[index], kTakenSize), Qt::AlignCenter | Qt::TextDontClip,
+                       QStringLiteral("+%1").arg(s.taken));
+        }
+        if (s.winner) {
+            p.drawPixmap(kWinner[index], cardpictures::board(Picture::Winner, ratio));
+        }
+        if (s.moon) {
+            p.drawPixmap(kMoon[index], cardpictures::board(Picture::Moon, ratio));
+        }
+        if (s.trickWinner) {
+            p.drawPixmap(kTrickWinner[index], cardpictures::board(Picture::TrickStack, ratio));
+        }
+    }
+}
+
+void Board::paintTrick(QPainter& p, qreal ratio) {
+    const TableState::Trick& trick = m_state.trick();
+    for (int position : kTrickStacking) {
+        const int seat = seatAtPosition(position);
+        const int card = trick.cards[static_cast<std::size_t>(seat)];
+        if (card == 0) {
+            continue;
+        }
+        const QPoint at = kPlayed[static_cast<std::size_t>(position)];
+        p.drawPixmap(at, cardpictures::card(card, ratio));
+        if (trick.taker == seat) {
+            p.setPen(QPen(QColor(0xE0, 0xA8, 0x00), 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(
+                QRectF(at, QSizeF(cardpictures::kCardWidth, cardpictures::kCardHeight))
+                    .adjusted(-1.5, -1.5, 1.5, 1.5),
+                6, 6);
+        }
+    }
 }

@@ -1,94 +1,71 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPixmap>
+#include "boardlayout.h"
+
 #include <QWidget>
 
 #include <array>
 
-// A button drawn from one picture, darker while pressed.
-class PictureButton : public QAbstractButton {
-    Q_OBJECT
-public:
-    PictureButton(const QPixmap& picture, QWidget* parent);
-    QSize sizeHint() const override;
+class HandCard;
+class PictureButton;
+class SeatItem;
+class TableState;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPixmap m_picture;
-};
-
-// A seat's name label; a right click asks for the seat popup.
-class NameLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void popupRequested(const QPoint& globalPos);
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-};
-
-// The card table: a transparent panel of 763 x 474 at (2, 2) of the main
-// window with every element of the four seats and of the table, placed as
-// the table's layout gives them. Per-seat elements are indexed by display
-// position 1 (bottom), 2 (left), 3 (top), 4 (right).
+// The card table, drawn from the table's model at any size: everything
+// keeps its place in logical units (763 by 474) and is drawn at the pixel
+// size it takes on screen, so the table stays crisp when it grows. Seats,
+// the cards of the hand and the buttons are child widgets that take the
+// mouse, the keyboard focus and a screen reader's questions; the rest (the
+// trick, the opponents' hands, the marks of the round, the labels) is
+// painted here.
 class Board : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 763;
-    static constexpr int kHeight = 474;
+    static constexpr int kWidth = boardlayout::kWidth;
+    static constexpr int kHeight = boardlayout::kHeight;
 
-    struct SeatWidgets {
-        NameLabel* label_playername = nullptr;
-        QLabel* label_tricklabel = nullptr;
-        QLabel* label_tricks = nullptr;
-        QLabel* label_scorelabel = nullptr;
-        QLabel* label_score = nullptr;
-        QLabel* image_points = nullptr;
-        QLabel* label_taken = nullptr;
-        QLabel* image_cards = nullptr;
-        QLabel* image_played = nullptr;
-        QLabel* image_winner = nullptr;
-        QLabel* image_moon = nullptr;
-        QLabel* image_trickwinner = nullptr;
-        QLabel* image_eyes = nullptr;
-        QLabel* image_turn = nullptr;
-    };
+    explicit Board(TableState& state, QWidget* parent = nullptr);
 
-    explicit Board(QWidget* parent = nullptr);
+    // Logical units to pixels: the table is kWidth * scale wide.
+    void setScale(qreal scale);
+    qreal scale() const { return m_scale; }
+    QRect toPixels(const QRectF& logical) const;
+    QPointF toLogical(const QPointF& pixels) const { return pixels / m_scale; }
 
-    // Puts a text into a label whose size follows its text.
-    static void setAutoText(QLabel* label, const QString& text);
-    // Shows a card face (or nothing for 0) in a card place of the table.
-    void showCard(QLabel* place, int card);
+    // Draws the model anew.
+    void refresh();
+    // Puts the keyboard focus on the hand (the chosen card or the first).
+    void focusHand();
 
-    std::array<SeatWidgets, 5> seat{}; // [1..4]
-    QLabel* label_status = nullptr;
-    QLabel* label_roundnum = nullptr;
-    QLabel* label_playtoscore = nullptr;
-    QLabel* Label_safe = nullptr;
+    HandCard* cardInSlot(int slot) const;
+    SeatItem* seatAt(int position) const { return m_seatItems[static_cast<std::size_t>(position)]; }
     PictureButton* button_start = nullptr;
     PictureButton* button_pass = nullptr;
-    std::array<QLabel*, 4> image_arrow{}; // [1..3]
-    QLabel* Image5 = nullptr;
 
-private:
-    QLabel* picture(QPoint at, const QPixmap& pixmap, const QString& name);
-    QLabel* text(QPoint at, QSize size, const QString& value, int pixelSize, const QColor& colour,
-                 const QString& name);
-};
-
-// The client area's background: the light yellow tile repeated.
-class TiledBackground : public QWidget {
-    Q_OBJECT
-public:
-    explicit TiledBackground(QWidget* parent = nullptr);
+signals:
+    void logoClicked();
+    // A right click on the seat name at a display position.
+    void seatPopupRequested(int position, const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int seatAtPosition(int position) const;
+    void layoutChildren();
+    void refreshHand();
+    void cardPressed(int slot, Qt::MouseButton button);
+    void cardKey(int slot, int key);
+    void paintLabels(QPainter& p);
+    void paintOpponentHands(QPainter& p, qreal ratio);
+    void paintMarks(QPainter& p, qreal ratio);
+    void paintTrick(QPainter& p, qreal ratio);
+    // Hand cards in place order, as shown.
+    std::vector<HandCard*> shownCards() const;
+
+    TableState& m_state;
+    qreal m_scale = 1.0;
+    std::array<SeatItem*, 5> m_seatItems{};  // [1..4] by display position
+    std::array<HandCard*, 14> m_handCards{}; // [1..13] by slot
 };

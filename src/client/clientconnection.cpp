@@ -11,16 +11,6 @@ ClientConnection::ClientConnection(QObject* parent)
     };
     // The list starts with one line that is no message.
     receivedlist.append(0, "receivedlist");
-
-    addRoute("CMD_sendlogininfo", [this](const std::string& payload) { sendloginfo(payload); });
-    addRoute("CMD_havewrongversion", [this](const std::string& payload) {
-        emit statusLine(QStringLiteral("0+") + QString::fromStdString(payload) +
-                        QStringLiteral(" has a different version of the game then you."));
-    });
-    addRoute("CMD_wrongversion", [this](const std::string&) {
-        emit statusLine(QStringLiteral("0+You have a differnt version of the game then the host."));
-    });
-    addRoute("CMD_full", [this](const std::string&) { emit tableFull(); });
 }
 
 ClientConnection::~ClientConnection() {
@@ -84,11 +74,4 @@ void ClientConnection::processsocktimer(const std::string& line) {
         throw;
     }
     emit lineHandled(QString::fromStdString(line));
-}
-
-void ClientConnection::sendloginfo(const std::string& payload) {
-    m_mySeat = wire::Fields(payload).restNumber();
-    m_connected = true;
-    send("CMD_logininfo+" + std::to_string(m_mySeat) + "+" + kVersion + "+" +
-         m_playerName.toStdString());
 }

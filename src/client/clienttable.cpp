@@ -1,27 +1,95 @@
 #include "clienttable.h"
 
-ClientTable::ClientTable(ClientConnection& connection, Board& board, QObject* parent)
-    : QObject(parent), m_context(connection, board), m_hand(m_context), m_seats(m_context, m_hand),
-      m_progress(m_context, m_hand, m_seats) {
-    auto route = [&connection](const char* word, auto* view, auto method) {
-        connection.addRoute(
-            word, [view, method](const std::string& payload) { (view->*method)(payload); });
-    };
-    route("CMD_newplayerinfo", &m_seats, &SeatsView::newplayerinfo);
-    route("CMD_existingplayers", &m_seats, &SeatsView::newplayerinfo);
-    route("CMD_playerdisconnected", &m_seats, &SeatsView::playerdisconnected);
-    route("CMD_startgame", &m_progress, &ProgressView::startthegame);
-    route("CMD_nextplayer", &m_progress, &ProgressView::getnextplayer);
-    route("CMD_winner", &m_progress, &ProgressView::winner);
-    route("CMD_justwatching", &m_seats, &SeatsView::justwatching);
-    route("CMD_mycards", &m_hand, &HandView::mycards);
-    route("CMD_startround", &m_progress, &ProgressView::startround);
-    route("CMD_passcards", &m_hand, &HandView::passcards);
-    route("CMD_passedcards", &m_hand, &HandView::passedcards);
-    route("CMD_error", &m_progress, &ProgressView::error);
-    route("CMD_heplayed", &m_progress, &ProgressView::heplayed);
-    route("CMD_heusecard", &m_hand, &HandView::heusecard);
-    route("CMD_tooktrick", &m_progress, &ProgressView::tooktrick);
-    route("CMD_endround", &m_progress, &ProgressView::endround);
-    route("CMD_gamestats", &m_progress, &ProgressView::gamestats);
+#include "clientconnection.h"
+#include "lasttrickwindow.h"
+#include "scoresheetwindow.h"
+
+ClientTable::ClientTable(ClientConnection& connection, QWidget* boardParent, QObject* parent)
+    : QObject(parent), m_speedGroup(this) {
+    m_board = new Board(m_state, boardParent);
+    for (const wire::Route& route : m_state.routes()) {
+        connection.addRoute(route.word, [handler = route.handler](const std::string& payload) {
+            handler(0, payload);
+        });
+    }
+    m_state.changed = [this] { refreshViews(); };
+    m_state.send = [&connection](const std::string& line) { connection.send(line); };
+
+    const std::array<std::pair<QAction**, std::pair<const char*, int>>, 3> speeds = {
+        {{&Slow1, {"&Slow", 2000}}, {&Normal1, {"&Normal", 1000}}, {&Fast1, {"&Fast", 500}}}};
+    for (const auto& [action, item] : speeds) {
+        *action = new QAction(QString::fromLatin1(item.first), this);
+        (*action)->setCheckable(true);
+        m_speedGroup.addAction(*action);
+        const int ms = item.second;
+        connect(*action, &QAction::triggered, this, [this, ms] { m_state.chooseBotSpeed(ms); });
+    }
+    JustWatch1 = new QAction(QStringLiteral("&Just Watch"), this);
+    JustWatch1->setCheckable(true);
+    connect(JustWatch1, &QAction::triggered, this, [this] {
+        // The host's answer moves the check mark, not the click.
+        m_state.justWatchClicked();
+        refreshViews();
+    });
+
+    RemoveFromGame1 = m_popup.addAction(QStringLiteral("Remove From Game"));
+    SettoJustWatch1 = m_popup.addAction(QStringLiteral("Set to Just Watch"));
+    UnsetJustWatch1 = m_popup.addAction(QStringLiteral("Unset Just Watch"));
+    connect(RemoveFromGame1, &QAction::triggered, this,
+            [this] { m_state.kickConnection(m_target); });
+    connect(SettoJustWatch1, &QAction::triggered, this,
+            [this] { m_state.setSeatWatching(m_target, 1); });
+    connect(UnsetJustWatch1, &QAction::triggered, this,
+            [this] { m_state.setSeatWatching(m_target, 2); });
+    connect(m_board, &Board::seatPopupRequested, this, [this](int position, const QPoint& at) {
+        // The bottom name is the own seat: it has no popup.
+        if (position != 1) {
+            preparePopup(position)->popup(at);
+        }
+    });
+    refreshViews();
+}
+
+ClientTable::~ClientTable() = default;
+
+QMenu* ClientTable::preparePopup(int position) {
+    const bool host = m_state.hostFlag();
+    RemoveFromGame1->setEnabled(host);
+    SettoJustWatch1->setEnabled(host);
+    UnsetJustWatch1->setEnabled(host);
+    // The target is the display position: the popup works in the hosting
+    // process, whose own seat 1 makes positions and seats the same.
+    if (m_state.seat(position).occupant == TableState::Occupant::Waiting) {
+        RemoveFromGame1->setEnabled(false);
+    }
+    m_target = position;
+    return &m_popup;
+}
+
+LastTrickWindow* ClientTable::lastTrickWindow() {
+    if (m_lastTrick == nullptr) {
+        m_lastTrick = new LastTrickWindow(m_state, m_board->window());
+    }
+    return m_lastTrick;
+}
+
+ScoreSheetWindow* ClientTable::scoreSheetWindow() {
+    if (m_scoreSheet == nullptr) {
+        m_scoreSheet = new ScoreSheetWindow(m_state, m_board->window());
+    }
+    return m_scoreSheet;
+}
+
+void ClientTable::refreshViews() {
+    m_board->refresh();
+    Slow1->setChecked(m_state.botSpeed() == 2000);
+    Normal1->setChecked(m_state.botSpeed() == 1000);
+    Fast1->setChecked(m_state.botSpeed() == 500);
+    JustWatch1->setChecked(m_state.justWatching());
+    if (m_lastTrick != nullptr && m_lastTrick->isVisible()) {
+        m_lastTrick->refresh();
+    }
+    if (m_scoreSheet != nullptr && m_scoreSheet->isVisible()) {
+        m_scoreSheet->refresh();
+    }
 }

@@ -11,6 +11,8 @@ public:
         m_fixed = true;
     }
 
+    bool fixed() const { return m_fixed; }
+
     int position(int seat) const {
         if (!m_fixed || m_mySeat < 1 || m_mySeat > 4) {
             return seat;

@@ -1,10 +1,11 @@
 #include "tgamestart.h"
 
-#include "board.h"
 #include "cardpictures.h"
+#include "picturebutton.h"
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -22,7 +23,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     headingFont.setPixelSize(18);
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    heading->setStyleSheet(QStringLiteral("color: #2D9E9A"));
+    heading->setStyleSheet(QStringLiteral("color: #1B625F"));
     layout->addWidget(heading, 0, 0, 1, 2, Qt::AlignHCenter);
 
     layout->addWidget(new QLabel(QStringLiteral("Play to Score:"), this), 1, 0);
@@ -47,11 +48,17 @@ Tgamestart::Tgamestart(QWidget* parent)
     image_safe->setToolTip(hint);
     image_safe->setCursor(Qt::PointingHandCursor);
     image_safe->installEventFilter(this);
+    // Space turns the switch; the keyboard focus shows as a ring.
+    image_safe->setFocusPolicy(Qt::StrongFocus);
+    image_safe->setAccessibleName(safeLabel->text());
+    image_safe->setStyleSheet(QStringLiteral(
+        "QLabel { border: 2px solid transparent; } QLabel:focus { border: 2px dashed #0B3D91; }"));
     layout->addWidget(image_safe, 2, 1);
     changebox(0);
 
-    auto* start =
-        new PictureButton(cardpictures::board(Picture::StartButton, devicePixelRatioF()), this);
+    auto* start = new PictureButton(
+        [](qreal ratio) { return cardpictures::board(Picture::StartButton, ratio); },
+        cardpictures::boardSize(Picture::StartButton), this);
     start->setObjectName(QStringLiteral("button_start"));
     button_start = start;
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
@@ -59,14 +66,26 @@ Tgamestart::Tgamestart(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void Tgamestart::keyPressEvent(QKeyEvent* event) {
+    // Enter starts the game from anywhere in the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        button_startClick();
+        return;
+    }
+    SideWindow::keyPressEvent(event);
+}
+
 void Tgamestart::changebox(int state) {
     m_safe = state;
+    image_safe->setAccessibleDescription(state == 1 ? QStringLiteral("on") : QStringLiteral("off"));
     image_safe->setPixmap(cardpictures::board(state == 1 ? Picture::SwitchOn : Picture::SwitchOff,
                                               devicePixelRatioF()));
 }
 
 bool Tgamestart::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == image_safe && event->type() == QEvent::MouseButtonPress) {
+    const bool space =
+        event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+    if (watched == image_safe && (event->type() == QEvent::MouseButtonPress || space)) {
         changebox(m_safe == 0 ? 1 : 0);
         return true;
     }

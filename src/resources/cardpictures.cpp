@@ -425,6 +425,20 @@ void drawBoardPicture(QPainter& p, Picture picture, QSize size) {
         p.drawEllipse(QRectF(on ? w - knob - 3 : 3, 4.5, knob, knob));
         break;
     }
+    case Picture::HeartsBroken: {
+        p.setPen(QPen(QColor(0x70, 0x00, 0x08), 1));
+        p.setBrush(kRed);
+        p.drawPath(suitPath(4, QPointF(w / 2, h / 2 + 0.5), h - 1));
+        QPainterPath crack;
+        crack.moveTo(w / 2, h * 0.22);
+        crack.lineTo(w / 2 - 2.5, h * 0.45);
+        crack.lineTo(w / 2 + 2, h * 0.6);
+        crack.lineTo(w / 2 - 1, h * 0.9);
+        p.setPen(QPen(Qt::white, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(crack);
+        break;
+    }
     }
 }
 
@@ -468,6 +482,8 @@ QSize boardSize(Picture picture) {
     case Picture::SwitchOff:
     case Picture::SwitchOn:
         return {46, 28};
+    case Picture::HeartsBroken:
+        return {20, 18};
     }
     return {};
 }
@@ -480,6 +496,11 @@ template <typename Draw> QPixmap cached(int kind, int number, qreal ratio, QSize
     const auto key = std::make_tuple(kind, number, ratio);
     if (auto found = cache.find(key); found != cache.end()) {
         return found->second;
+    }
+    // A window resized by hand asks for many ratios: keep a few sets only.
+    constexpr std::size_t kMostPictures = 600;
+    if (cache.size() >= kMostPictures) {
+        cache.clear();
     }
     const QPixmap pixmap = render(size, ratio, draw);
     cache.emplace(key, pixmap);

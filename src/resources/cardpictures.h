@@ -15,21 +15,22 @@ constexpr int kBack = 0;
 constexpr int kBlank = 53;
 
 enum class Picture {
-    Bubble,      // 82 x 59: red speech bubble behind the points taken
-    Winner,      // 90 x 92: heart bearing WINNER
-    Moon,        // 90 x 92: crescent moon with 26
-    TrickStack,  // 32 x 41: small stack of cards
-    Eyes,        // 26 x 12
-    TurnArrow,   // 26 x 29
-    ArrowLeft,   // passing to the next seat
-    ArrowRight,  // passing to the previous seat
-    ArrowUp,     // passing across
-    StartButton, // 107 x 30: START GAME
-    PassButton,  // 107 x 30: Pass Cards
-    Logo,        // 100 x 100
-    Tile,        // 90 x 92: the light yellow background tile
-    SwitchOff,   // 46 x 28
-    SwitchOn,    // 46 x 28
+    Bubble,       // 82 x 59: red speech bubble behind the points taken
+    Winner,       // 90 x 92: heart bearing WINNER
+    Moon,         // 90 x 92: crescent moon with 26
+    TrickStack,   // 32 x 41: small stack of cards
+    Eyes,         // 26 x 12
+    TurnArrow,    // 26 x 29
+    ArrowLeft,    // passing to the next seat
+    ArrowRight,   // passing to the previous seat
+    ArrowUp,      // passing across
+    StartButton,  // 107 x 30: START GAME
+    PassButton,   // 107 x 30: Pass Cards
+    Logo,         // 100 x 100
+    Tile,         // 90 x 92: the light yellow background tile
+    SwitchOff,    // 46 x 28
+    SwitchOn,     // 46 x 28
+    HeartsBroken, // 20 x 18: a cracked heart
 };
 
 QSize boardSize(Picture picture);

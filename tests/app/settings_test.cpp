@@ -93,7 +93,7 @@ TEST_F(Settings, NoFileGivesTheDefaults) {
     EXPECT_TRUE(chat.PlaySounds1->isChecked());
     EXPECT_TRUE(chat.PlayChatterSounds1->isChecked());
     EXPECT_TRUE(chat.Classic1->isChecked());
-    EXPECT_TRUE(chat.table().progress().Normal1->isChecked());
+    EXPECT_TRUE(chat.table().Normal1->isChecked());
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlack);
     // "30" keeps the selector inside its range.
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("50"));
@@ -110,14 +110,14 @@ TEST_F(Settings, UnusualValues) {
         EXPECT_FALSE(item->isChecked());
     }
     EXPECT_EQ(chat.botSpeedMs(), 1000);
-    EXPECT_TRUE(chat.table().progress().Normal1->isChecked());
+    EXPECT_TRUE(chat.table().Normal1->isChecked());
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlue);
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("200"));
     EXPECT_EQ(windows.gamestart->safeState(), 1);
     EXPECT_FALSE(chat.PlaySounds1->isChecked());
     EXPECT_FALSE(chat.sounds().playSounds);
     EXPECT_TRUE(chat.New1->isChecked());
-    EXPECT_EQ(chat.table().context().turnSound, 1);
+    EXPECT_EQ(chat.state().turnSound(), 1);
     EXPECT_FALSE(chat.PlayChatterSounds1->isChecked());
     EXPECT_EQ(chat.chat().phrase(4), QStringLiteral("/me bows"));
     EXPECT_EQ(chat.chat().phrase(5), QStringLiteral("Brilliant!"));
@@ -135,7 +135,7 @@ TEST_F(Settings, OptionChangesSaveAtOnce) {
     givenFile(QStringLiteral("[lobby]\nkeep=me\n"));
     textSizeItem(14)->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Textsize=14")));
-    chat.table().progress().Fast1->trigger();
+    chat.table().Fast1->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Botspeed=500")));
     chat.PlaySounds1->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Playsounds=false")));

@@ -1,6 +1,8 @@
 // A solo game in this process, played through the window: the test passes
 // three cards and clicks a card each turn until the first round is scored.
-#include "handview.h"
+#include "board.h"
+#include "handcard.h"
+#include "picturebutton.h"
 #include "random.h"
 #include "tchat.h"
 #include "tgamestart.h"
@@ -22,11 +24,11 @@ class MousePlayer {
 public:
     explicit MousePlayer(Tchat& chat) : m_chat(chat) {}
 
-    std::vector<CardPicture*> cardsInHand() const {
-        std::vector<CardPicture*> cards;
-        HandView& hand = m_chat.table().hand();
-        for (int slot : hand.places()) {
-            if (CardPicture* card = hand.cardInSlot(slot)) {
+    std::vector<HandCard*> cardsInHand() const {
+        std::vector<HandCard*> cards;
+        for (int slot : m_chat.state().hand().places) {
+            HandCard* card = m_chat.board().cardInSlot(slot);
+            if (card != nullptr && card->isVisible()) {
                 cards.push_back(card);
             }
         }
@@ -35,14 +37,14 @@ public:
 
     // One look at the table; acts when it is this player's move.
     void act() {
-        if (m_chat.table().context().turnSeat != 1) {
+        if (m_chat.state().turnSeat() != 1) {
             return;
         }
         auto cards = cardsInHand();
         if (cards.empty()) {
             return;
         }
-        if (m_chat.table().hand().passingOpen()) {
+        if (m_chat.state().passingOpen()) {
             for (int i = 0; i < 3; ++i) {
                 QTest::mouseClick(cards[static_cast<std::size_t>(i)], Qt::LeftButton);
             }
@@ -94,7 +96,7 @@ struct SoloTable {
         return QString();
     }
     void start(int playto) {
-        ASSERT_TRUE(waitUntil([&] { return chat.board().seat[1].label_playername->text() == "You"; }));
+        ASSERT_TRUE(waitUntil([&] { return chat.state().seatName(1) == "You"; }));
         QTest::mouseClick(chat.startButton(), Qt::LeftButton);
         ASSERT_TRUE(windows.gamestart->isVisible());
         windows.gamestart->setPlayto(playto);
@@ -129,8 +131,7 @@ TEST(SoloGame, ARoundPlayedWithTheMouseEndsWithItsScoresOnTheBoard) {
     int points = 0;
     for (int seat = 1; seat <= 4; ++seat) {
         points += fields[3 * seat].toInt();
-        EXPECT_EQ(table.chat.board().seat[static_cast<std::size_t>(seat)].label_score->text(),
-                  fields[3 * seat + 1]);
+        EXPECT_EQ(QString::number(table.chat.state().seat(seat).score), fields[3 * seat + 1]);
     }
     EXPECT_TRUE(points == 26 || points == 78);
     EXPECT_TRUE(player.cardsInHand().empty());
@@ -146,11 +147,13 @@ TEST(SoloGame, AWholeGameEndsInTheTallyAndSurvivesARestart) {
         table.start(50);
         MousePlayer player(table.chat);
         ASSERT_TRUE(table.playUntil(QStringLiteral("CMD_winner+"), player, 120000));
-        EXPECT_EQ(table.chat.board().label_status->text(), QStringLiteral("Game Over!"));
+        EXPECT_EQ(table.chat.state().statusText(), "Game Over!");
         EXPECT_TRUE(table.chat.chatText().contains(QStringLiteral("Won the Game!")));
         EXPECT_EQ(table.windows.tallylist->table().cell(1, 0), QStringLiteral("1"));
-        const bool won = table.first(QStringLiteral("CMD_winner+")).startsWith(QStringLiteral("CMD_winner+1+"));
-        EXPECT_EQ(table.windows.tallylist->table().cell(2, 0), won ? QStringLiteral("1") : QStringLiteral("0"));
+        const bool won =
+            table.first(QStringLiteral("CMD_winner+")).startsWith(QStringLiteral("CMD_winner+1+"));
+        EXPECT_EQ(table.windows.tallylist->table().cell(2, 0),
+                  won ? QStringLiteral("1") : QStringLiteral("0"));
         table.windows.tallylist->save();
     }
     Ttallylist again;

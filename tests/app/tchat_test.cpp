@@ -20,9 +20,9 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     windows.server = new TServer(&chat);
     chat.attach(windows);
     chat.show();
-    ASSERT_TRUE(waitUntil([&] { return chat.client().isConnected(); }));
+    ASSERT_TRUE(waitUntil([&] { return chat.state().connected(); }));
     EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading Solo Game..Please wait.")));
-    EXPECT_EQ(chat.client().mySeat(), 1);
+    EXPECT_EQ(chat.state().mySeat(), 1);
     EXPECT_TRUE(chat.hostFlag());
     EXPECT_TRUE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.startGameAction()->isEnabled());

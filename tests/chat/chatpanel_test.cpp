@@ -1,9 +1,10 @@
-#include "board.h"
 #include "chatpanel.h"
-#include "clientconnection.h"
+#include "picturebutton.h"
 #include "sounds.h"
 
-#include "hostpeer.h"
+#include "wait.h"
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,18 +27,28 @@ protected:
         panel.seatName = [](int seat) {
             return seat >= 1 && seat <= 4 ? QStringLiteral("Seat%1").arg(seat) : QString();
         };
-        peer.start(connection);
+        panel.send = [this](const std::string& line) { sent.push_back(line); };
+        panel.mySeat = [this] { return mySeat; };
+        panel.connected = [this] { return mySeat != 0; };
+    }
+    // Logged in as this number.
+    void arrive(int number) { mySeat = number; }
+    // What the panel has sent since the last look.
+    std::vector<std::string> takeSent() {
+        std::vector<std::string> lines;
+        lines.swap(sent);
+        return lines;
     }
     void type(const QString& text) {
         panel.mychat->setText(text);
         panel.sendit();
     }
 
-    ClientConnection connection;
-    HostPeer peer;
+    int mySeat = 0;
+    std::vector<std::string> sent;
     RecordingSink sink;
     Sounds sounds{sink};
-    ChatPanel panel{connection, sounds};
+    ChatPanel panel{sounds};
     QStringList statusLines;
 };
 
@@ -47,9 +58,9 @@ TEST_F(Chat, SendingLines) {
     // Before login nothing is sent and the text stays.
     type(QStringLiteral("early"));
     EXPECT_EQ(panel.mychat->text(), QStringLiteral("early"));
-    EXPECT_TRUE(peer.fromClient(50).empty());
+    EXPECT_TRUE(takeSent().empty());
 
-    peer.arrive(2);
+    arrive(2);
     struct Case {
         const char* typed;
         std::vector<std::string> sent;
@@ -64,12 +75,12 @@ TEST_F(Chat, SendingLines) {
     };
     for (const Case& c : cases) {
         type(QString::fromLatin1(c.typed));
-        EXPECT_EQ(peer.fromClient(50), c.sent) << c.typed;
+        EXPECT_EQ(takeSent(), c.sent) << c.typed;
         EXPECT_TRUE(panel.mychat->text().isEmpty()) << c.typed;
     }
     panel.setChatColour(0x123456);
     type(QStringLiteral("hi"));
-    EXPECT_EQ(peer.fromClient(50), std::vector<std::string>{"CMD_chat+2+hi|$00123456"});
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_chat+2+hi|$00123456"});
 }
 
 TEST_F(Chat, ReceivedLinesAndTheirColours) {
@@ -106,29 +117,29 @@ TEST_F(Chat, TheInputPromptSmiliesAndPaste) {
 }
 
 TEST_F(Chat, PhraseButtonsSendOnceEveryTwoSeconds) {
-    peer.arrive(3);
+    arrive(3);
     panel.setPhrase(4, QStringLiteral("/me bows"));
     panel.b_phrase1Click(7);
     panel.b_phrase1Click(4);
-    EXPECT_EQ(peer.fromClient(50), std::vector<std::string>{"CMD_action+3+says: Thanks!|clBlack"});
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_action+3+says: Thanks!|clBlack"});
     EXPECT_FALSE(panel.phraseGuardOpen());
     spin(ChatPanel::kPhraseGuardMs - 300);
     panel.b_phrase1Click(4);
-    EXPECT_TRUE(peer.fromClient(50).empty());
+    EXPECT_TRUE(takeSent().empty());
     ASSERT_TRUE(waitUntil([&] { return panel.phraseGuardOpen(); }, 1000));
     QTest::mouseClick(panel.b_phrase[4], Qt::LeftButton);
-    EXPECT_EQ(peer.fromClient(50), std::vector<std::string>{"CMD_action+3+bows|clBlack"});
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_action+3+bows|clBlack"});
     EXPECT_EQ(panel.b_phrase[4]->toolTip(), QStringLiteral("/me bows"));
     EXPECT_EQ(ChatPanel::builtInPhrase(9), QStringLiteral("Good Game Everyone!"));
 }
 
 TEST_F(Chat, ChatterSoundsGoOutFromSeatsOnly) {
     panel.wave12Click(5); // before login
-    EXPECT_TRUE(peer.fromClient(50).empty());
-    peer.arrive(2);
+    EXPECT_TRUE(takeSent().empty());
+    arrive(2);
     panel.wave12Click(0); // "<Cancel>"
     panel.popup_sounds.actions().at(13)->trigger();
-    EXPECT_EQ(peer.fromClient(50), std::vector<std::string>{"CMD_playasound+2+wave13+"});
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playasound+2+wave13+"});
     EXPECT_EQ(panel.popup_sounds.actions().size(), 21);
     EXPECT_EQ(panel.popup_sounds.actions().at(5)->text(), QStringLiteral("Where have you been?"));
     EXPECT_EQ(panel.popup_sounds.actions().at(5)->toolTip(),
@@ -136,9 +147,9 @@ TEST_F(Chat, ChatterSoundsGoOutFromSeatsOnly) {
 }
 
 TEST_F(Chat, AWatcherSendsNoChatterSound) {
-    peer.arrive(6);
+    arrive(6);
     panel.wave12Click(3);
-    EXPECT_TRUE(peer.fromClient(50).empty());
+    EXPECT_TRUE(takeSent().empty());
 }
 
 TEST_F(Chat, ReceivedChatterSoundsPlayOrBecomeLines) {

@@ -1,131 +1,105 @@
-#include "tablefixture.h"
+#include "tablemodel.h"
 
-#include "cardtext.h"
+using Hand = TableModel;
 
-#include <QTest>
-
-namespace {
-
-class Hand : public TableFixture {
-protected:
-    // My seat 1; a round is dealt with the cards in these slots 1..13.
-    void deal(const std::string& cardsInSlots) {
-        arrive(1);
-        std::string message = "CMD_mycards+1";
-        const auto dealt = ::hand(cardsInSlots);
-        for (std::size_t i = 0; i < dealt.size(); ++i) {
-            message += "+" + std::to_string(i + 1) + "+" + std::to_string(dealt[i]);
-        }
-        host({"CMD_startround+1+", message});
-    }
-    // The cards of the hand from left to right, and their x positions.
-    std::vector<int> shownCards() {
-        std::vector<int> result;
-        for (int slot : table->hand().places()) {
-            if (slot != 0) {
-                result.push_back(table->hand().cardInSlot(slot)->card());
-            }
-        }
-        return result;
-    }
-    void click(int slot, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(table->hand().cardInSlot(slot), button);
-    }
-    int yOf(int slot) { return table->hand().cardInSlot(slot)->y(); }
-};
-
-} // namespace
-
-TEST_F(Hand, ADealtHandIsShownSortedAtItsPlaces) {
-    deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+TEST_F(Hand, ADealtHandIsKeptSortedAtItsPlaces) {
+    deal(1, "KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
     EXPECT_EQ(shownCards(), ::hand("2C JC AC 4D 5D 9D 2S 10S QS 3H 7H KH AH"));
-    const auto& places = table->hand().places();
-    for (int place = 0; place < 13; ++place) {
-        CardPicture* picture = table->hand().cardInSlot(places[static_cast<std::size_t>(place)]);
-        EXPECT_EQ(picture->pos(), QPoint(170 + 18 * place, 333));
-        EXPECT_EQ(picture->objectName(), QStringLiteral("card%1").arg(picture->slot()));
-    }
-    EXPECT_EQ(table->hand().cardInSlot(places[0])->x(), 170);
-    EXPECT_EQ(table->hand().cardInSlot(places[12])->x(), 386);
-    // A watcher's cards message creates nothing.
+    EXPECT_EQ(state.hand().places[0], 2); // the two of clubs came in slot 2
+    // A watcher's cards message changes nothing.
     host("CMD_mycards+5+1+3");
     EXPECT_EQ(shownCards().size(), 13u);
 }
 
 TEST_F(Hand, ChoosingThreeCardsToPassAndSendingThem) {
-    deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
-    click(1); // no pass asked yet: nothing
-    EXPECT_EQ(yOf(1), 333);
+    deal(1, "KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+    state.chooseCard(1); // no pass asked yet: nothing
+    EXPECT_FALSE(state.hand().raised[1]);
     host("CMD_passcards+1+2+");
-    EXPECT_FALSE(board.image_arrow[2]->isHidden());
-    EXPECT_EQ(board.label_status->text(), QStringLiteral("Choose 3 Cards to Pass."));
-    click(1);
-    click(3);
-    EXPECT_TRUE(board.button_pass->isHidden());
-    click(13);
-    EXPECT_FALSE(board.button_pass->isHidden());
-    EXPECT_EQ(yOf(3), 315);
+    EXPECT_EQ(state.passArrow(), 2);
+    EXPECT_EQ(state.statusText(), "Choose 3 Cards to Pass.");
+    state.chooseCard(1);
+    state.chooseCard(3);
+    EXPECT_FALSE(state.passButtonShown());
+    state.chooseCard(13);
+    EXPECT_TRUE(state.passButtonShown());
+    EXPECT_TRUE(state.hand().raised[3]);
     // Choosing a chosen card again un-chooses it.
-    click(3);
-    EXPECT_EQ(yOf(3), 333);
-    EXPECT_TRUE(board.button_pass->isHidden());
-    click(5);
-    click(6);
-    EXPECT_EQ(boxes, std::vector<QString>{"You have already selected 3 cards to pass"});
-    EXPECT_EQ(table->hand().passSelection(), (std::array<int, 3>{1, 5, 13}));
-    QTest::mouseClick(board.button_pass, Qt::LeftButton);
-    EXPECT_EQ(fromClient(100), std::vector<std::string>{"CMD_passcards+1+1+5+13+"});
-    EXPECT_TRUE(board.button_pass->isHidden());
-    EXPECT_TRUE(board.image_arrow[2]->isHidden());
+    state.chooseCard(3);
+    EXPECT_FALSE(state.hand().raised[3]);
+    EXPECT_FALSE(state.passButtonShown());
+    state.chooseCard(5);
+    state.chooseCard(6);
+    EXPECT_EQ(boxes, std::vector<std::string>{"You have already selected 3 cards to pass"});
+    EXPECT_EQ(state.passSelection(), (std::array<int, 3>{1, 5, 13}));
+    EXPECT_EQ(cues, (std::vector<std::string>{"click", "click", "click", "click", "click"}));
+    state.passButton();
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_passcards+1+1+5+13+"});
+    EXPECT_FALSE(state.passButtonShown());
+    EXPECT_EQ(state.passArrow(), 0);
+    state.passButton();
+    EXPECT_TRUE(sent.empty()) << "passing is closed";
 
-    // The host takes them out; the three received cards land at the end and
-    // are sorted in.
+    // The host takes them out; the three received cards are sorted in and
+    // marked until my first play.
     host("CMD_passedcards+1+1+5+13+");
     EXPECT_EQ(shownCards().size(), 10u);
-    EXPECT_EQ(table->hand().places()[10], 0);
     host("CMD_mycards+1+1+2+5+20+13+38");
     EXPECT_EQ(shownCards(), ::hand("2C 3C JC 4D 5D 8D 9D 2S 10S QS KS 3H 7H"));
+    for (int slot = 1; slot <= 13; ++slot) {
+        EXPECT_EQ(state.hand().received[static_cast<std::size_t>(slot)],
+                  slot == 1 || slot == 5 || slot == 13)
+            << slot;
+    }
+    host({"CMD_nextplayer+2+0+", "CMD_heplayed+2+1+12+"});
+    EXPECT_TRUE(state.hand().received[1]) << "another seat's card";
+    host({"CMD_nextplayer+1+1+", "CMD_heplayed+1+2+12+", "CMD_heusecard+1+2+"});
+    EXPECT_EQ(std::count(state.hand().received.begin(), state.hand().received.end(), true), 0);
 }
 
-TEST_F(Hand, PlayingSendsOneCardForTwoQuickClicks) {
-    deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+TEST_F(Hand, PlayingSendsOneCardForTwoQuickChoices) {
+    deal(1, "KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
     host("CMD_nextplayer+1+0+");
-    click(2);
-    click(5);
-    EXPECT_EQ(fromClient(100), std::vector<std::string>{"CMD_playcard+1+2+"});
-    EXPECT_EQ(yOf(2), 315);
-    // Refused: the turn comes back and the next click plays again.
+    state.chooseCard(2);
+    state.chooseCard(5);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+2+"});
+    EXPECT_TRUE(state.hand().raised[2]);
+    // Refused: the turn comes back and the next choice plays again.
     host("CMD_error+1+1+");
-    click(5);
-    EXPECT_EQ(fromClient(100), std::vector<std::string>{"CMD_playcard+1+5+"});
-    EXPECT_EQ(yOf(2), 333);
+    state.chooseCard(5);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+5+"});
+    EXPECT_FALSE(state.hand().raised[2]);
     host("CMD_heusecard+1+5+");
-    EXPECT_EQ(table->hand().cardInSlot(5), nullptr);
+    EXPECT_EQ(state.hand().placeOf(5), -1);
     EXPECT_EQ(shownCards().size(), 12u);
     host("CMD_heusecard+2+1+");
     EXPECT_EQ(shownCards().size(), 12u);
 }
 
-TEST_F(Hand, RightClickSortsAndJustWatchIgnoresClicks) {
-    deal("KH 2C QS");
-    host("CMD_nextplayer+1+0+");
-    justWatch.setChecked(true);
-    click(1);
-    click(1, Qt::RightButton);
-    EXPECT_TRUE(fromClient(100).empty());
-    justWatch.setChecked(false);
-    click(1, Qt::RightButton);
-    EXPECT_TRUE(fromClient(100).empty());
-    click(1);
-    EXPECT_EQ(fromClient(100), std::vector<std::string>{"CMD_playcard+1+1+"});
+TEST_F(Hand, JustWatchingIgnoresTheHand) {
+    deal(1, "KH 2C QS");
+    host({"CMD_nextplayer+1+0+", "CMD_justwatching+1+1"});
+    state.chooseCard(1);
+    EXPECT_TRUE(sent.empty());
+    host("CMD_justwatching+1+2");
+    state.chooseCard(1);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+1+"});
 }
 
 TEST_F(Hand, ACardWithoutAFreePlaceIsNotPlaced) {
-    deal("2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC");
-    // A new game clears the pictures; the places stay taken until a round starts.
+    deal(1, "2C 3C 4C 5C 6C 7C 8C 9C 10C JC QC KC AC");
+    // A new game clears the cards; the places stay taken until a round starts.
     host({"CMD_startgame+Me+100+0+", "CMD_mycards+1+1+40"});
-    EXPECT_EQ(boxes, std::vector<QString>{"no no"});
-    EXPECT_EQ(table->hand().cardInSlot(1), nullptr);
+    EXPECT_EQ(boxes, std::vector<std::string>{"no no"});
+    EXPECT_TRUE(shownCards().empty());
     host({"CMD_startround+1+", "CMD_mycards+1+1+40"});
     EXPECT_EQ(shownCards(), std::vector<int>{40});
+}
+
+TEST_F(Hand, CardsAndSlotsOutOfRangeAreIgnored) {
+    deal(1, "2C 3C");
+    host({"CMD_mycards+1+14+5", "CMD_mycards+1+0+5", "CMD_mycards+1+3+53", "CMD_mycards+1+3+-1",
+          "CMD_heusecard+1+99+", "CMD_passedcards+1+0+14+-3+"});
+    EXPECT_EQ(shownCards(), ::hand("2C 3C"));
+    EXPECT_TRUE(boxes.empty());
 }

@@ -1,12 +1,12 @@
-#include "tablefixture.h"
+#include "tablemodel.h"
 
-using Progress = TableFixture;
+using Progress = TableModel;
 
 TEST_F(Progress, RefusalsShowTheirTextsAndGiveTheTurnBack) {
     arrive(2);
     struct Case {
         std::string message;
-        QString status;
+        std::string status;
         bool mine;
     };
     const Case cases[] = {
@@ -15,150 +15,158 @@ TEST_F(Progress, RefusalsShowTheirTextsAndGiveTheTurnBack) {
         {"CMD_error+2+3+", "You cannot lead a heart until hearts are broken.", true},
         {"CMD_error+2+4+27+", "You must follow suit.", true},
         {"CMD_error+2+5+", "The First Trick is Safe from point cards.", true},
-        {"CMD_error+2+9+", "unchanged", true},
-        {"CMD_error+3+1+", "unchanged", false},
+        {"CMD_error+2+9+", "Choose 3 Cards to Pass.", true},
+        {"CMD_error+3+1+", "Choose 3 Cards to Pass.", false},
     };
     for (const Case& c : cases) {
-        board.label_status->setText(QStringLiteral("unchanged"));
-        table->context().turnSeat = 0;
+        host({"CMD_passcards+2+1+", "CMD_passedcards+2+0+0+0+"});
         cues.clear();
+        ASSERT_EQ(state.turnSeat(), 0);
         host(c.message);
-        EXPECT_EQ(board.label_status->text(), c.status) << c.message;
-        EXPECT_EQ(table->context().turnSeat, c.mine ? 2 : 0) << c.message;
-        EXPECT_EQ(cues, c.mine ? std::vector<QString>{"error"} : std::vector<QString>{});
+        EXPECT_EQ(state.statusText(), c.status) << c.message;
+        EXPECT_EQ(state.turnSeat(), c.mine ? 2 : 0) << c.message;
+        EXPECT_EQ(cues, c.mine ? std::vector<std::string>{"error"} : std::vector<std::string>{});
     }
 }
 
 TEST_F(Progress, AGameStartsAndARoundIsPlayed) {
     arrive(1);
     host({"CMD_newplayerinfo+3+Cy", "CMD_startgame+Me+150+1+"});
-    EXPECT_FALSE(board.Label_safe->isHidden());
-    EXPECT_EQ(board.label_playtoscore->text(), QStringLiteral("Play To Score: 150"));
-    EXPECT_EQ(statusLines.back(), QStringLiteral("0+Me has started a game."));
-    EXPECT_EQ(at(2).label_playername->text(), QStringLiteral("Klot"));
-    EXPECT_EQ(at(3).label_playername->text(), QStringLiteral("Cy"));
-    EXPECT_EQ(at(4).label_playername->text(), QStringLiteral("Kling"));
+    EXPECT_TRUE(state.safeShown());
+    EXPECT_EQ(state.playToText(), "150");
+    EXPECT_EQ(statusLines.back(), "0+Me has started a game.");
+    EXPECT_EQ(state.seatName(2), "Klot");
+    EXPECT_EQ(state.seatName(3), "Cy");
+    EXPECT_EQ(state.seatName(4), "Kling");
 
     host("CMD_startround+2+");
-    EXPECT_EQ(board.label_roundnum->text(), QStringLiteral("Round: 2"));
-    EXPECT_TRUE(at(1).image_cards->isHidden());
-    for (int position = 2; position <= 4; ++position) {
-        EXPECT_FALSE(at(position).image_cards->isHidden());
+    EXPECT_EQ(state.roundText(), "2");
+    EXPECT_FALSE(state.seat(1).backsShown);
+    for (int seat = 2; seat <= 4; ++seat) {
+        EXPECT_TRUE(state.seat(seat).backsShown);
+        EXPECT_EQ(state.seat(seat).cardsHeld, 13);
     }
     cues.clear();
     host({"CMD_nextplayer+1+0+", "CMD_heplayed+1+1+12+", "CMD_nextplayer+2+1+",
           "CMD_heplayed+2+37+0+"});
-    EXPECT_FALSE(at(2).image_turn->isHidden());
-    EXPECT_EQ(board.label_status->text(), QStringLiteral("Klot's turn."));
-    EXPECT_EQ(at(1).image_played->property("card").toInt(), 1);
-    EXPECT_EQ(at(2).image_played->property("card").toInt(), 37);
-    // The last card of the hand: its back goes.
-    EXPECT_TRUE(at(2).image_cards->isHidden());
-    EXPECT_EQ(cues, (std::vector<QString>{"turn", "placecard", "queen"}));
+    EXPECT_EQ(state.turnMark(), 2);
+    EXPECT_EQ(state.statusText(), "Klot's turn.");
+    EXPECT_EQ(state.trick().cards[1], 1);
+    EXPECT_EQ(state.trick().cards[2], 37);
+    EXPECT_EQ(state.trick().leader, 1);
+    // The last card of the hand: its backs go.
+    EXPECT_FALSE(state.seat(2).backsShown);
+    EXPECT_EQ(cues, (std::vector<std::string>{"turn", "placecard", "queen"}));
 
     host("CMD_tooktrick+2+1+");
-    EXPECT_FALSE(at(2).image_trickwinner->isHidden());
-    EXPECT_EQ(at(2).label_tricks->text(), QStringLiteral("1"));
-    EXPECT_EQ(board.label_status->text(), QStringLiteral("Klot took the trick."));
-    EXPECT_TRUE(at(2).image_turn->isHidden());
-    EXPECT_EQ(cues.back(), QStringLiteral("turnoverbad"));
+    EXPECT_TRUE(state.seat(2).trickWinner);
+    EXPECT_EQ(state.seat(2).tricks, 1);
+    EXPECT_EQ(state.trick().taker, 2);
+    EXPECT_EQ(state.statusText(), "Klot took the trick.");
+    EXPECT_EQ(state.turnMark(), 0);
+    EXPECT_EQ(cues.back(), "turnoverbad");
     // The cards stay until the next trick begins.
-    EXPECT_EQ(at(1).image_played->property("card").toInt(), 1);
+    EXPECT_EQ(state.trick().cards[1], 1);
     host("CMD_nextplayer+2+0+");
-    EXPECT_EQ(at(1).image_played->property("card").toInt(), 0);
-    EXPECT_TRUE(at(2).image_trickwinner->isHidden());
+    EXPECT_EQ(state.trick().cards[1], 0);
+    EXPECT_FALSE(state.seat(2).trickWinner);
 
     host("CMD_endround+2+1+26+26+2+0+0+3+26+26+4+26+26");
-    EXPECT_EQ(board.label_status->text(), QStringLiteral("Posting Scores.. Please Wait."));
-    EXPECT_FALSE(at(2).image_moon->isHidden());
-    EXPECT_TRUE(at(1).image_moon->isHidden());
-    EXPECT_EQ(at(1).label_score->text(), QStringLiteral("26"));
-    EXPECT_EQ(at(1).label_taken->text(), QStringLiteral("+26"));
-    EXPECT_FALSE(at(1).image_points->isHidden());
-    EXPECT_TRUE(at(2).image_points->isHidden());
-    EXPECT_TRUE(at(2).label_taken->isHidden());
-    EXPECT_EQ(cues.back(), QStringLiteral("roundover"));
+    EXPECT_EQ(state.statusText(), "Posting Scores.. Please Wait.");
+    EXPECT_TRUE(state.seat(2).moon);
+    EXPECT_FALSE(state.seat(1).moon);
+    EXPECT_EQ(state.seat(1).score, 26);
+    EXPECT_TRUE(state.seat(1).takenShown);
+    EXPECT_EQ(state.seat(1).taken, 26);
+    EXPECT_FALSE(state.seat(2).takenShown);
+    EXPECT_EQ(cues.back(), "roundover");
 }
 
 TEST_F(Progress, MyTurnAndTheTurnSounds) {
     arrive(3);
     host("CMD_nextplayer+3+0+");
-    EXPECT_EQ(board.label_status->text(), QStringLiteral("Your Turn."));
-    EXPECT_FALSE(at(1).image_turn->isHidden());
-    table->context().turnSound = 1;
+    EXPECT_EQ(state.statusText(), "Your Turn.");
+    EXPECT_EQ(state.turnMark(), 3);
+    EXPECT_TRUE(state.myTurn());
+    state.setTurnSound(1);
     host("CMD_nextplayer+3+0+");
-    EXPECT_EQ(cues, (std::vector<QString>{"entered", "turn", "turnnew"}));
+    EXPECT_EQ(cues, (std::vector<std::string>{"turn", "turnnew"}));
 }
 
-namespace {
-
-class Winner : public TableFixture {
-protected:
-    // Answers the status line written for the winner and what the tally got.
-    std::pair<QString, std::vector<QString>> finish(int mySeat, const std::string& message) {
-        arrive(mySeat);
-        table->context().hostFlag = true;
-        std::vector<QString> recorded;
-        QObject::connect(&table->progress(), &ProgressView::gameRecorded,
-                         [&](const QString& winner) { recorded.push_back(winner); });
-        host(message);
-        EXPECT_EQ(board.label_status->text(), QStringLiteral("Game Over!"));
-        EXPECT_FALSE(board.button_start->isHidden());
-        EXPECT_EQ(cues.back(), QStringLiteral("winner"));
-        return {statusLines.back(), recorded};
+TEST_F(Progress, TheWinnerAndTheTally) {
+    struct Case {
+        int mySeat;
+        std::string message;
+        std::string line;
+        std::vector<std::string> recorded;
+        int winnerSeat;
+    };
+    const Case cases[] = {
+        {1, "CMD_winner+1+Me+", "0+You have Won the Game!", {"addtomine"}, 1},
+        {1, "CMD_winner+3+A+B+", "0+A+B has Won the Game!", {"A+B"}, 3},
+        {6, "CMD_winner+3+Kling+", "0+Kling has Won the Game!", {}, 3},
+    };
+    for (const Case& c : cases) {
+        TableState fresh;
+        std::vector<std::string> lines;
+        std::vector<std::string> tally;
+        fresh.setPlayerName("Me");
+        fresh.statusLine = [&](const std::string& line) { lines.push_back(line); };
+        fresh.gameRecorded = [&](const std::string& winner) { tally.push_back(winner); };
+        fresh.setHostFlag(true);
+        fresh.apply("CMD_sendlogininfo+" + std::to_string(c.mySeat));
+        fresh.apply("CMD_newplayerinfo+" + std::to_string(c.mySeat) + "+Me");
+        fresh.apply("CMD_startgame+Me+100+0+");
+        EXPECT_FALSE(fresh.startButtonShown());
+        fresh.apply(c.message);
+        EXPECT_EQ(fresh.statusText(), "Game Over!");
+        EXPECT_TRUE(fresh.startButtonShown());
+        EXPECT_EQ(lines.back(), c.line);
+        EXPECT_EQ(tally, c.recorded) << c.message;
+        EXPECT_TRUE(fresh.seat(c.winnerSeat).winner);
     }
-};
-
-} // namespace
-
-TEST_F(Winner, MyOwnWin) {
-    const auto [line, recorded] = finish(1, "CMD_winner+1+Me+");
-    EXPECT_EQ(line, QStringLiteral("0+You have Won the Game!"));
-    EXPECT_EQ(recorded, std::vector<QString>{"addtomine"});
-    EXPECT_FALSE(at(1).image_winner->isHidden());
-}
-
-TEST_F(Winner, ANameWithAPlusIsShownWhole) {
-    const auto [line, recorded] = finish(1, "CMD_winner+3+A+B+");
-    EXPECT_EQ(line, QStringLiteral("0+A+B has Won the Game!"));
-    EXPECT_EQ(recorded, std::vector<QString>{"A+B"});
-    EXPECT_FALSE(at(3).image_winner->isHidden());
-}
-
-TEST_F(Winner, AWatcherRecordsNothing) {
-    const auto [line, recorded] = finish(6, "CMD_winner+3+Kling+");
-    EXPECT_EQ(line, QStringLiteral("0+Kling has Won the Game!"));
-    EXPECT_TRUE(recorded.empty());
 }
 
 TEST_F(Progress, AGameJoinedWhileItRuns) {
     arrive(5);
     host("CMD_gamestats+150+1+3+2+play+1+20+3+0+2+5+1+14+3+0+0+0+4+61+2+40");
-    EXPECT_EQ(board.label_playtoscore->text(), QStringLiteral("Play To Score: 150"));
-    EXPECT_EQ(board.label_roundnum->text(), QStringLiteral("Round: 3"));
-    EXPECT_FALSE(board.Label_safe->isHidden());
-    EXPECT_EQ(table->context().turnSeat, 2);
-    EXPECT_EQ(at(1).label_score->text(), QStringLiteral("20"));
-    EXPECT_EQ(at(1).label_tricks->text(), QStringLiteral("3"));
-    EXPECT_EQ(at(2).image_played->property("card").toInt(), 14);
-    EXPECT_EQ(at(4).image_played->property("card").toInt(), 40);
-    EXPECT_EQ(at(3).image_played->property("card").toInt(), 0);
+    EXPECT_EQ(state.playToText(), "150");
+    EXPECT_EQ(state.roundText(), "3");
+    EXPECT_TRUE(state.safeShown());
+    EXPECT_EQ(state.turnSeat(), 2);
+    EXPECT_EQ(state.seat(1).score, 20);
+    EXPECT_EQ(state.seat(1).tricks, 3);
+    EXPECT_EQ(state.trick().cards[2], 14);
+    EXPECT_EQ(state.trick().cards[4], 40);
+    EXPECT_EQ(state.trick().cards[3], 0);
+    // Six tricks are done: seven cards each, one less for a card on the table.
+    EXPECT_EQ(state.seat(1).cardsHeld, 7);
+    EXPECT_EQ(state.seat(2).cardsHeld, 6);
+    EXPECT_TRUE(state.heartsBroken());
 }
 
 TEST_F(Progress, StartButtonAndBotSpeed) {
-    // Not connected yet.
-    table->progress().button_startClick();
-    EXPECT_EQ(boxes, std::vector<QString>{"You are not connected"});
-    table->progress().Fast1Click(500);
-    EXPECT_TRUE(table->progress().Fast1->isChecked());
-    EXPECT_TRUE(fromClient(100).empty());
-    arrive(1);
     int requests = 0;
-    QObject::connect(&table->progress(), &ProgressView::startDialogRequested, [&] { ++requests; });
-    table->progress().button_startClick();
+    state.startDialogRequested = [&] { ++requests; };
+    state.startButton();
+    EXPECT_EQ(boxes, std::vector<std::string>{"You are not connected"});
+    state.chooseBotSpeed(500);
+    EXPECT_EQ(state.botSpeed(), 500);
+    EXPECT_TRUE(sent.empty());
+    arrive(1);
+    state.startButton();
     EXPECT_EQ(requests, 1);
-    table->progress().Slow1->trigger();
-    EXPECT_EQ(table->progress().botSpeed(), 2000);
-    EXPECT_FALSE(table->progress().Fast1->isChecked());
-    EXPECT_EQ(fromClient(100), std::vector<std::string>{"CMD_botspeed+1+2000+"});
+    state.chooseBotSpeed(2000);
+    EXPECT_EQ(state.botSpeed(), 2000);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_botspeed+1+2000+"});
+    state.setBotSpeed(123);
+    EXPECT_EQ(state.botSpeed(), 1000);
+    EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(Progress, TheStarterNameCannotBreakTheMessage) {
+    state.setPlayerName("A+B");
+    arrive(1);
+    state.sendStartGame("200", 1);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_startgame+A B+200+1+"});
 }

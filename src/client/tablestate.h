@@ -1,0 +1,227 @@
+#pragma once
+
+#include "seatmap.h"
+#include "wiremessage.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The client's model of the table: everything the host has told this client
+// and what its player has chosen, with no widget in sight. It applies host
+// messages one line at a time and takes the player's input; views draw it
+// and hear of every change through `changed`. Seats are numbered 1..4 as the
+// host numbers them; views map them to display positions with `seatMap`.
+class TableState {
+public:
+    static constexpr int kSeats = 4;
+    static constexpr int kPlaces = 13;
+    static constexpr int kSlots = 13;
+    static constexpr const char* kVersion = "1.0.9";
+    static constexpr const char* kWaiting = "<Waiting>";
+
+    // Who a seat's name stands for.
+    enum class Occupant { Waiting, Computer, Person };
+
+    struct Seat {
+        Occupant occupant = Occupant::Waiting;
+        std::string name; // a person's name
+        int tricks = 0;
+        int score = 0;
+        // The opponent's hand, drawn as backs while shown.
+        int cardsHeld = 0;
+        bool backsShown = false;
+        bool watching = false;
+        // Marks of the moment: took the last trick, points of the round,
+        // shot the moon, won the game.
+        bool trickWinner = false;
+        int taken = 0;
+        bool takenShown = false;
+        bool moon = false;
+        bool winner = false;
+    };
+
+    // The cards of one trick by seat, in the order they came.
+    struct Trick {
+        std::array<int, kSeats + 1> cards{}; // [1..4], 0 = none yet
+        std::array<int, kSeats> order{};     // seats in play order
+        int count = 0;
+        int leader = 0;
+        int taker = 0;
+        int ledCard() const { return leader != 0 ? cards[static_cast<std::size_t>(leader)] : 0; }
+        bool empty() const { return count == 0; }
+    };
+
+    // One line of the score sheet.
+    struct RoundRecord {
+        std::string round;
+        std::array<int, kSeats + 1> points{}; // [1..4]
+        std::array<int, kSeats + 1> totals{}; // [1..4]
+        int moon = 0;
+        int queenTaker = 0;
+    };
+
+    struct Hand {
+        // The slot at each place 0..12 from the left; 0 = free. The taken
+        // places form an unbroken run from place 0, sorted by card.
+        std::array<int, kPlaces> places{};
+        std::array<int, kSlots + 1> cards{};     // card by slot 1..13
+        std::array<bool, kSlots + 1> raised{};   // raised cards by slot
+        std::array<bool, kSlots + 1> received{}; // received in the pass
+        int count() const;
+        int placeOf(int slot) const;
+    };
+
+    // --- what the model says to the world around it ---
+    std::function<void(const std::string& line)> send = [](const std::string&) {};
+    std::function<void(const std::string& line)> statusLine = [](const std::string&) {};
+    std::function<void(const std::string& cue)> sound = [](const std::string&) {};
+    std::function<void(const std::string& text)> messageBox = [](const std::string&) {};
+    // Anything the views draw may have changed.
+    std::function<void()> changed = [] {};
+    // The own arrival: the settings file is applied now.
+    std::function<void()> ownArrival = [] {};
+    std::function<void()> watchersChanged = [] {};
+    // The start button was pressed while connected.
+    std::function<void()> startDialogRequested = [] {};
+    // A game I sat in has ended: "addtomine" for my win, else the winner's name.
+    std::function<void(const std::string& winner)> gameRecorded = [](const std::string&) {};
+    // The host turned this client away.
+    std::function<void()> tableFull = [] {};
+
+    TableState();
+
+    // Every host message this model handles, by command word.
+    const std::vector<wire::Route>& routes() const { return m_routes; }
+    // Handles one received line; answers whether the model knew its word.
+    bool apply(std::string_view line);
+
+    // --- the player's input ---
+    void setPlayerName(const std::string& name) { m_playerName = name; }
+    void setHostFlag(bool host);
+    // A card chosen by click or key: chosen to pass, or played.
+    void chooseCard(int slot);
+    void passButton();
+    void startButton();
+    // Options > "Just Watch": asks the host; its answer moves the mark.
+    void justWatchClicked();
+    // The host's seat popup: remove, or watch (mode 1) / play again (mode 2).
+    void kickConnection(int number);
+    void setSeatWatching(int seat, int mode);
+    // Bot speed as chosen from the menu (told to the host) or read from the
+    // settings file (not told).
+    void chooseBotSpeed(int ms);
+    void setBotSpeed(int ms);
+    void sendStartGame(const std::string& playto, int safe);
+    // Options > "Turn Sound": 0 "Classic", 1 "New".
+    void setTurnSound(int tag) { m_turnSoundNew = tag == 1; }
+    int turnSound() const { return m_turnSoundNew ? 1 : 0; }
+
+    // --- what the views draw ---
+    const std::string& playerName() const { return m_playerName; }
+    int mySeat() const { return m_mySeat; }
+    bool connected() const { return m_connected; }
+    bool isSeat(int seat) const { return seat >= 1 && seat <= kSeats; }
+    bool seated() const { return isSeat(m_mySeat); }
+    const SeatMap& seatMap() const { return m_seatMap; }
+    const Seat& seat(int seat) const { return m_seats[static_cast<std::size_t>(seat)]; }
+    // The text a seat's name shows.
+    std::string seatName(int seat) const;
+    int turnSeat() const { return m_turnSeat; }
+    // The seat whose turn arrow shows, 0 for none.
+    int turnMark() const { return m_turnMark; }
+    bool myTurn() const { return seated() && m_turnSeat == m_mySeat; }
+    const Hand& hand() const { return m_hand; }
+    const std::array<int, 3>& passSelection() const { return m_passSelection; }
+    bool passingOpen() const { return m_passingOpen; }
+    // The passing arrow shown: 1 left, 2 right, 3 across, 0 none.
+    int passArrow() const { return m_passArrow; }
+    bool passButtonShown() const { return m_passButtonShown; }
+    bool startButtonShown() const { return m_startButtonShown; }
+    bool hostFlag() const { return m_hostFlag; }
+    const Trick& trick() const { return m_trick; }
+    const Trick& lastTrick() const { return m_lastTrick; }
+    const std::vector<RoundRecord>& rounds() const { return m_rounds; }
+    bool heartsBroken() const { return m_heartsBroken; }
+    const std::string& statusText() const { return m_statusText; }
+    const std::string& roundText() const { return m_roundText; }
+    const std::string& playToText() const { return m_playToText; }
+    bool safeShown() const { return m_safe; }
+    bool gameRunning() const { return m_gameRunning; }
+    bool justWatching() const { return m_justWatching; }
+    int botSpeed() const { return m_botSpeed; }
+    // "<number>: <name>" per watcher.
+    const std::vector<std::string>& watchers() const { return m_watchers; }
+    // Whether the player may play the card in a slot now, as far as this
+    // client knows; the host stays the judge. True whenever it is not my
+    // turn to play.
+    bool mayPlay(int slot) const;
+    bool playing() const { return myTurn() && !m_passingOpen; }
+
+private:
+    Seat& seatAt(int seat) { return m_seats[static_cast<std::size_t>(seat)]; }
+    std::string fallbackName(int seat) const;
+    void setStatus(std::string text);
+    void clearall();
+    void createcard(int slot, int card);
+    void sortthem();
+    void usecard(int slot);
+    void lowerAll();
+    void clearTrickMarks();
+    void closePassing();
+    void sendPlay(int slot);
+    void togglePass(int slot);
+
+    // Host messages.
+    void sendloginfo(const std::string& payload);
+    void newplayerinfo(const std::string& payload);
+    void playerdisconnected(const std::string& payload);
+    void justwatching(const std::string& payload);
+    void startthegame(const std::string& payload);
+    void startround(const std::string& payload);
+    void getnextplayer(const std::string& payload);
+    void heplayed(const std::string& payload);
+    void tooktrick(const std::string& payload);
+    void endround(const std::string& payload);
+    void gamestats(const std::string& payload);
+    void winner(const std::string& payload);
+    void error(const std::string& payload);
+    void mycards(const std::string& payload);
+    void passcards(const std::string& payload);
+    void passedcards(const std::string& payload);
+    void heusecard(const std::string& payload);
+
+    std::vector<wire::Route> m_routes;
+    std::string m_playerName;
+    int m_mySeat = 0;
+    bool m_connected = false;
+    bool m_hostFlag = false;
+    SeatMap m_seatMap;
+    std::array<Seat, kSeats + 1> m_seats{};
+    std::vector<std::string> m_watchers;
+    int m_turnSeat = 0;
+    int m_turnMark = 0;
+    Hand m_hand;
+    std::array<int, 3> m_passSelection{};
+    bool m_passingOpen = false;
+    int m_passArrow = 0;
+    bool m_passButtonShown = false;
+    // Cards that come after my pass was taken are the received ones.
+    bool m_expectingReceived = false;
+    bool m_startButtonShown = false;
+    Trick m_trick;
+    Trick m_lastTrick;
+    int m_tricksDone = 0;
+    bool m_heartsBroken = false;
+    int m_queenTaker = 0;
+    std::vector<RoundRecord> m_rounds;
+    std::string m_statusText = "Welcome to Hearts by Orvane Software";
+    std::string m_roundText = "0";
+    std::string m_playToText = "100";
+    bool m_safe = false;
+    bool m_gameRunning = false;
+    bool m_justWatching = false;
+    int m_botSpeed = 1000;
+    bool m_turnSoundNew = false;
+};

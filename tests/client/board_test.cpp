@@ -1,0 +1,194 @@
+// The table drawn from its model in a real window (offscreen): scaled
+// cards take clicks at their scaled places, the keyboard plays a hand, and
+// what a screen reader hears follows the model.
+#include "board.h"
+#include "boardlayout.h"
+#include "cardpictures.h"
+#include "handcard.h"
+#include "picturebutton.h"
+#include "seatitem.h"
+#include "tablestate.h"
+
+#include "cardtext.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+class BoardView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.setPlayerName("Me");
+        state.send = [this](const std::string& line) { sent.push_back(line); };
+        state.changed = [this] { board->refresh(); };
+        board = new Board(state, &window);
+        window.resize(1600, 1000);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+    }
+
+    void host(std::initializer_list<std::string> lines) {
+        for (const std::string& line : lines) {
+            state.apply(line);
+        }
+    }
+    // My seat 1 with these cards in slots 1..13.
+    void deal(const std::string& cardsInSlots) {
+        host({"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Me", "CMD_startgame+Me+100+0+",
+              "CMD_startround+1+"});
+        std::string message = "CMD_mycards+1";
+        const auto dealt = ::hand(cardsInSlots);
+        for (std::size_t i = 0; i < dealt.size(); ++i) {
+            message += "+" + std::to_string(i + 1) + "+" + std::to_string(dealt[i]);
+        }
+        host({message});
+        sent.clear();
+    }
+    HandCard* cardAtPlace(int place) {
+        return board->cardInSlot(state.hand().places[static_cast<std::size_t>(place)]);
+    }
+    // Presses keys on whatever has the keyboard focus.
+    void keys(std::initializer_list<Qt::Key> pressed) {
+        for (Qt::Key key : pressed) {
+            QWidget* target = QApplication::focusWidget();
+            ASSERT_NE(target, nullptr);
+            QTest::keyClick(target, key);
+        }
+    }
+
+    TableState state;
+    QWidget window;
+    Board* board = nullptr;
+    std::vector<std::string> sent;
+};
+
+} // namespace
+
+TEST_F(BoardView, AClickAtAScaledCardPlaysThatCard) {
+    board->setScale(2.0);
+    deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+    EXPECT_EQ(board->size(), QSize(2 * 763, 2 * 474));
+    HandCard* last = cardAtPlace(12);
+    EXPECT_EQ(last->geometry().topLeft(), QPoint(2 * (170 + 18 * 12), 2 * 333));
+    EXPECT_EQ(last->width(), 2 * cardpictures::kCardWidth);
+
+    host({"CMD_nextplayer+1+0+"});
+    // The centre of the rightmost card, in the window's pixels.
+    const QPoint centre = board->mapTo(&window, last->geometry().center());
+    QWidget* under = window.childAt(centre);
+    ASSERT_EQ(under, last);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&window, centre));
+    EXPECT_EQ(sent,
+              std::vector<std::string>{"CMD_playcard+1+" + std::to_string(last->slot()) + "+"});
+    // The host refuses; a click in the visible strip of the first card plays it.
+    host({"CMD_error+1+1+"});
+    sent.clear();
+    HandCard* first = cardAtPlace(0);
+    const QPoint strip = board->mapTo(&window, first->geometry().topLeft() + QPoint(18, 100));
+    ASSERT_EQ(window.childAt(strip), first);
+    QTest::mouseClick(first, Qt::LeftButton, {}, first->mapFrom(&window, strip));
+    EXPECT_EQ(sent,
+              std::vector<std::string>{"CMD_playcard+1+" + std::to_string(first->slot()) + "+"});
+}
+
+TEST_F(BoardView, CardsAreDrawnAtThePixelsTheyTake) {
+    board->setScale(2.0);
+    deal("KH 2C QS");
+    HandCard* last = cardAtPlace(2);
+    const QImage shown = last->grab().toImage().copy(
+        QRect(0, 0, 2 * cardpictures::kCardWidth, 2 * cardpictures::kCardHeight));
+    const QImage drawn = cardpictures::card(last->card(), 2.0).toImage();
+    ASSERT_EQ(drawn.size(), shown.size());
+    // The same pixels as the card drawn at twice its size: nothing scaled up.
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor a = shown.pixelColor(x, y);
+            const QColor b = drawn.pixelColor(x, y);
+            if (b.alpha() == 255 &&
+                (std::abs(a.red() - b.red()) > 8 || std::abs(a.green() - b.green()) > 8 ||
+                 std::abs(a.blue() - b.blue()) > 8)) {
+                ++differing;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(BoardView, TheKeyboardPassesAndPlays) {
+    deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+    host({"CMD_passcards+1+1+"});
+    board->focusHand();
+    ASSERT_EQ(QApplication::focusWidget(), cardAtPlace(0));
+    // 2C, JC and AC are the three leftmost cards.
+    keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space});
+    EXPECT_TRUE(sent.empty());
+    EXPECT_FALSE(board->button_pass->isHidden());
+    keys({Qt::Key_Return});
+    EXPECT_EQ(sent, std::vector<std::string>{"CMD_passcards+1+2+10+5+"});
+    sent.clear();
+
+    host({"CMD_passedcards+1+2+10+5+", "CMD_mycards+1+2+15+10+29+5+42", "CMD_nextplayer+1+0+"});
+    // The hand got the focus back for my turn; End and Left reach the
+    // second card from the right.
+    ASSERT_NE(dynamic_cast<HandCard*>(QApplication::focusWidget()), nullptr);
+    keys({Qt::Key_End, Qt::Key_Left, Qt::Key_Return});
+    EXPECT_EQ(sent, std::vector<std::string>{"CMD_playcard+1+" +
+                                             std::to_string(cardAtPlace(11)->slot()) + "+"});
+    // Only one card of the hand is a Tab stop.
+    int stops = 0;
+    for (int place = 0; place < 13; ++place) {
+        stops += cardAtPlace(place)->focusPolicy() == Qt::StrongFocus ? 1 : 0;
+    }
+    EXPECT_EQ(stops, 1);
+}
+
+TEST_F(BoardView, WhatAScreenReaderHears) {
+    deal("QS 5C 3H");
+    host({"CMD_existingplayers+4+Kling", "CMD_nextplayer+4+0+", "CMD_heplayed+4+1+12+",
+          "CMD_nextplayer+1+1+"});
+    EXPECT_EQ(board->cardInSlot(1)->accessibleName(),
+              QStringLiteral("Queen of spades, not playable"));
+    EXPECT_EQ(board->cardInSlot(2)->accessibleName(), QStringLiteral("5 of clubs, playable"));
+    EXPECT_TRUE(board->cardInSlot(1)->look().dimmed);
+    EXPECT_FALSE(board->cardInSlot(2)->look().dimmed);
+    host({"CMD_heplayed+1+4+12+", "CMD_heplayed+2+13+12+", "CMD_heplayed+3+12+12+",
+          "CMD_tooktrick+4+3+", "CMD_endround+0+1+0+0+2+0+0+3+0+0+4+21+21", "CMD_nextplayer+4+0+"});
+    // Seat 4 is at the right of seat 1.
+    EXPECT_EQ(board->seatAt(4)->accessibleName(),
+              QStringLiteral("Kling, 3 tricks, 21 points, to play"));
+    EXPECT_EQ(board->seatAt(2)->accessibleName(), QStringLiteral("Klot, 0 tricks, 0 points"));
+}
+
+TEST_F(BoardView, TextOnTheTableReadsAtFourAndAHalfToOne) {
+    // Relative luminance and contrast as the web's accessibility rules define them.
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+    };
+    const QImage tile = cardpictures::board(cardpictures::Picture::Tile).toImage();
+    double lightest = 0;
+    double darkest = 1;
+    for (int y = 0; y < tile.height(); ++y) {
+        for (int x = 0; x < tile.width(); ++x) {
+            const double l = luminance(tile.pixelColor(x, y));
+            lightest = std::max(lightest, l);
+            darkest = std::min(darkest, l);
+        }
+    }
+    for (const QColor& text :
+         {boardlayout::nameColour(), boardlayout::countColour(), boardlayout::tableTextColour()}) {
+        const double contrast = (darkest + 0.05) / (luminance(text) + 0.05);
+        EXPECT_GE(contrast, 4.5) << text.name().toStdString();
+        EXPECT_GE((lightest + 0.05) / (luminance(text) + 0.05), contrast);
+    }
+}

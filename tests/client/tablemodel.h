@@ -1,0 +1,95 @@
+#pragma once
+
+#include "tablestate.h"
+
+#include "cardtext.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// The table's model fed with host message lines, as the dispatcher would
+// hand them over one by one; it records what the model sends and says.
+class TableModel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.setPlayerName("Me");
+        state.send = [this](const std::string& line) { sent.push_back(line); };
+        state.statusLine = [this](const std::string& line) { statusLines.push_back(line); };
+        state.sound = [this](const std::string& cue) { cues.push_back(cue); };
+        state.messageBox = [this](const std::string& text) { boxes.push_back(text); };
+        state.gameRecorded = [this](const std::string& winner) { recorded.push_back(winner); };
+    }
+
+    void host(std::initializer_list<std::string> lines) {
+        for (const std::string& line : lines) {
+            state.apply(line);
+        }
+    }
+    void host(const std::string& line) { state.apply(line); }
+
+    // Logs in as a number and announces the own arrival.
+    void arrive(int number) {
+        host({"CMD_sendlogininfo+" + std::to_string(number),
+              "CMD_newplayerinfo+" + std::to_string(number) + "+Me"});
+        sent.clear();
+        statusLines.clear();
+        cues.clear();
+    }
+
+    // A round dealt to my seat with these cards in slots 1..13.
+    void deal(int mySeat, const std::string& cardsInSlots) {
+        arrive(mySeat);
+        std::string message = "CMD_mycards+" + std::to_string(mySeat);
+        const auto dealt = ::hand(cardsInSlots);
+        for (std::size_t i = 0; i < dealt.size(); ++i) {
+            message += "+" + std::to_string(i + 1) + "+" + std::to_string(dealt[i]);
+        }
+        host({"CMD_startround+1+", message});
+    }
+
+    // The cards of the hand from left to right.
+    std::vector<int> shownCards() const {
+        std::vector<int> cards;
+        for (int slot : state.hand().places) {
+            const int card = state.hand().cards[static_cast<std::size_t>(slot)];
+            if (slot != 0 && card != 0) {
+                cards.push_back(card);
+            }
+        }
+        return cards;
+    }
+    int slotOf(const std::string& cardText) const {
+        const int wanted = ::card(cardText);
+        for (int slot = 1; slot <= 13; ++slot) {
+            if (state.hand().cards[static_cast<std::size_t>(slot)] == wanted) {
+                return slot;
+            }
+        }
+        return 0;
+    }
+    // The cards of the hand that the model lets the player play now.
+    std::vector<int> playable() const {
+        std::vector<int> cards;
+        for (int slot : state.hand().places) {
+            if (slot != 0 && state.mayPlay(slot)) {
+                cards.push_back(state.hand().cards[static_cast<std::size_t>(slot)]);
+            }
+        }
+        return cards;
+    }
+    std::vector<std::string> takeSent() {
+        std::vector<std::string> lines;
+        lines.swap(sent);
+        return lines;
+    }
+
+    TableState state;
+    std::vector<std::string> sent;
+    std::vector<std::string> statusLines;
+    std::vector<std::string> cues;
+    std::vector<std::string> boxes;
+    std::vector<std::string> recorded;
+};
