@@ -1,6 +1,7 @@
 #include "programfolder.h"
 #include "programicon.h"
 #include "singleinstance.h"
+#include "startupstamp.h"
 #include "tabout.h"
 #include "tchat.h"
 #include "tdownload.h"
@@ -74,6 +75,7 @@ int main(int argc, char* argv[]) {
     });
     QObject::connect(&instance, &SingleInstance::activationRequested, &chat, &Tchat::bringForward);
 
+    StartupStamp::watch(chat.centralWidget());
     chat.show();
     const int result = QApplication::exec();
     windows.tallylist->save();

@@ -18,6 +18,9 @@ public:
     void setParts(Board* board, QWidget* chat);
     qreal scale() const { return m_scale; }
 
+signals:
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -28,4 +31,5 @@ private:
     Board* m_board = nullptr;
     QWidget* m_chat = nullptr;
     qreal m_scale = 1.0;
+    bool m_painted = false;
 };

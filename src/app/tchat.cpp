@@ -283,10 +283,20 @@ void Tchat::bringForward() {
 
 void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!m_paramsProcessed) {
-        m_paramsProcessed = true;
-        QTimer::singleShot(0, this, &Tchat::processparams);
+    if (m_paramsProcessed) {
+        return;
     }
+    // The launch (and the download window of a solo game) waits for the
+    // table's first paint, so the player never looks at an empty window; a
+    // window that is never painted (minimised) launches a moment later.
+    auto launch = [this] {
+        if (!m_paramsProcessed) {
+            m_paramsProcessed = true;
+            processparams();
+        }
+    };
+    connect(m_area, &TableArea::firstPainted, this, launch, Qt::QueuedConnection);
+    QTimer::singleShot(kLaunchAtTheLatestMs, this, launch);
 }
 
 void Tchat::processparams() {

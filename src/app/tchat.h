@@ -49,6 +49,8 @@ public:
     static constexpr int kDefaultTop = 3;
     static constexpr int kDefaultWidth = 775;
     static constexpr int kDefaultHeight = 524;
+    // The launch follows the first paint, or this long after the window shows.
+    static constexpr int kLaunchAtTheLatestMs = 500;
 
     // `params` are the command-line parameters without the program name.
     explicit Tchat(QStringList params, QWidget* parent = nullptr);

@@ -123,19 +123,28 @@ ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sound
     button_smilies->setObjectName(QStringLiteral("button_smilies"));
     button_smilies->setIcon(QIcon(QPixmap::fromImage(cardpictures::smiley(0, ratio))));
     button_smilies->setToolTip(QStringLiteral("Smilies"));
-    for (int n = 10; n <= 27; ++n) {
-        QAction* item =
-            popup_smilies.addAction(QIcon(QPixmap::fromImage(cardpictures::smiley(n - 10, ratio))),
-                                    QStringLiteral(":)#%1").arg(n));
-        item->setData(n);
-        connect(item, &QAction::triggered, this,
-                [this, n] { mychat->appendText(QStringLiteral(":)#%1").arg(n)); });
-    }
+    connect(&popup_smilies, &QMenu::aboutToShow, this, &ChatPanel::smilies);
     connect(button_smilies, &QToolButton::clicked, this, [this] {
         popup_smilies.popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
     });
     resize(278, 430);
     layoutParts();
+}
+
+QMenu* ChatPanel::smilies() {
+    // The smilies' pictures are drawn when the menu first opens.
+    if (popup_smilies.isEmpty()) {
+        const qreal scale = devicePixelRatioF();
+        for (int n = 10; n <= 27; ++n) {
+            QAction* item = popup_smilies.addAction(
+                QIcon(QPixmap::fromImage(cardpictures::smiley(n - 10, scale))),
+                QStringLiteral(":)#%1").arg(n));
+            item->setData(n);
+            connect(item, &QAction::triggered, this,
+                    [this, n] { mychat->appendText(QStringLiteral(":)#%1").arg(n)); });
+        }
+    }
+    return &popup_smilies;
 }
 
 void ChatPanel::resizeEvent(QResizeEvent* event) {

@@ -60,6 +60,8 @@ public:
     static QString builtInPhrase(int number);
     static QString soundCaption(int tag);
     bool phraseGuardOpen() const;
+    // The smilies menu, filled when first asked for.
+    QMenu* smilies();
 
     // The name shown for a seat, or empty when there is no such seat.
     std::function<QString(int seat)> seatName = [](int) { return QString(); };

@@ -43,7 +43,6 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
         {windowText},
         {windowText},
     }};
-    registerSmilies();
     openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl::fromUserInput(url)); };
     message = [](const QString&) {};
     connect(this, &QTextBrowser::anchorClicked, this, &ChatView::openLink);
@@ -186,17 +185,20 @@ void ChatView::openLink(const QUrl& url) {
     openUrl(word);
 }
 
-void ChatView::registerSmilies() {
-    for (int n = 0; n < cardpictures::kSmilies; ++n) {
-        document()->addResource(QTextDocument::ImageResource,
-                                QUrl(QStringLiteral("smiley:%1").arg(n)),
-                                cardpictures::smiley(n, devicePixelRatioF()));
+QVariant ChatView::loadResource(int type, const QUrl& name) {
+    // Smilies are drawn when a line first shows one.
+    if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String("smiley")) {
+        bool ok = false;
+        const int n = name.path().toInt(&ok);
+        if (ok && n >= 0 && n < cardpictures::kSmilies) {
+            return cardpictures::smiley(n, devicePixelRatioF());
+        }
     }
+    return QTextBrowser::loadResource(type, name);
 }
 
 void ChatView::clearMainChat() {
     clear();
-    registerSmilies();
 }
 
 void ChatView::setTextSize(int points) {

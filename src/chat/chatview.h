@@ -43,6 +43,8 @@ public:
     std::function<void(const QString& url)> openUrl;
     std::function<void(const QString& text)> message;
 
+    QVariant loadResource(int type, const QUrl& name) override;
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
 
@@ -58,7 +60,6 @@ private:
     void addWords(QTextCursor& cursor, QString text, int style);
     void addSmiley(QTextCursor& cursor, int number);
     void openLink(const QUrl& url);
-    void registerSmilies();
 
     std::array<Style, kStyles> m_styles;
     int m_pointSize = 10;

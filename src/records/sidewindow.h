@@ -14,6 +14,17 @@ public:
     }
 
 protected:
+    // What only shows on screen is made when the window is first shown, so
+    // start-up does not pay for it.
+    virtual void firstShow() {}
+    void showEvent(QShowEvent* event) override {
+        if (!m_shown) {
+            m_shown = true;
+            firstShow();
+        }
+        QDialog::showEvent(event);
+    }
+
     // The table's tiled background, as on the main window.
     void useTableBackground() {
         QPalette tiled = palette();
@@ -22,4 +33,7 @@ protected:
         setPalette(tiled);
         setAutoFillBackground(true);
     }
+
+private:
+    bool m_shown = false;
 };

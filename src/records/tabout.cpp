@@ -16,7 +16,7 @@ Tabout::Tabout(QWidget* parent) : SideWindow(QStringLiteral("Hearts - About"), p
 
     auto* layout = new QGridLayout(this);
     m_logo = new QLabel(this);
-    m_logo->setPixmap(cardpictures::board(cardpictures::Picture::Logo, devicePixelRatioF()));
+    m_logo->setFixedSize(cardpictures::boardSize(cardpictures::Picture::Logo));
     m_logo->installEventFilter(this);
     m_logo->setCursor(Qt::PointingHandCursor);
     layout->addWidget(m_logo, 0, 0, 4, 1);
@@ -47,6 +47,10 @@ Tabout::Tabout(QWidget* parent) : SideWindow(QStringLiteral("Hearts - About"), p
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     connect(done, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(done, 4, 2);
+}
+
+void Tabout::firstShow() {
+    m_logo->setPixmap(cardpictures::board(cardpictures::Picture::Logo, devicePixelRatioF()));
 }
 
 bool Tabout::eventFilter(QObject* watched, QEvent* event) {

@@ -20,6 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void firstShow() override;
 
 private:
     QLabel* m_logo = nullptr;

@@ -30,6 +30,13 @@ QString Tdownload::lobbyLocation() {
 #endif
 }
 
+void Tdownload::firstShow() {
+    QFile picture(QStringLiteral(":/pictures/lobby.jpg"));
+    if (picture.open(QIODevice::ReadOnly)) {
+        m_picture->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
+    }
+}
+
 Tdownload::Tdownload(QWidget* parent)
     : SideWindow(QStringLiteral("Download The Orvane Lobby"), parent) {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -38,12 +45,9 @@ Tdownload::Tdownload(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    QFile picture(QStringLiteral(":/pictures/lobby.jpg"));
-    auto* image = new QLabel(this);
-    if (picture.open(QIODevice::ReadOnly)) {
-        image->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
-    }
-    left->addWidget(image, 0, Qt::AlignHCenter);
+    m_picture = new QLabel(this);
+    m_picture->setMinimumSize(300, 200);
+    left->addWidget(m_picture, 0, Qt::AlignHCenter);
     left->addWidget(wrapped(
         QStringLiteral(
             "<h3>Play Hearts with people</h3><p>The Orvane Lobby is where players meet: see who is "

@@ -55,6 +55,9 @@ signals:
     // The game should close (an installer or the lobby was started).
     void exitRequested();
 
+protected:
+    void firstShow() override;
+
 private:
     void HttpCli1HeaderData();
     void HttpCli1DocData();
@@ -66,4 +69,5 @@ private:
     int m_state = 0;
     qint64 m_received = 0;
     bool m_bodyStarted = false;
+    QLabel* m_picture = nullptr;
 };

@@ -37,7 +37,6 @@ Thelp::Thelp(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Help File"),
         QPalette memoPalette = memo->palette();
         memoPalette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xD7));
         memo->setPalette(memoPalette);
-        memo->setHtml(helpPage(tag));
         m_stack->addWidget(memo);
         m_pages[tag] = memo;
         m_captions[tag] = QString::fromLatin1(caption);
@@ -59,8 +58,16 @@ Thelp::Thelp(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Help File"),
     SelButton1Click(1);
 }
 
+QTextBrowser* Thelp::page(int tag) {
+    QTextBrowser* memo = m_pages.at(tag);
+    if (memo->document()->isEmpty()) {
+        memo->setHtml(helpPage(tag));
+    }
+    return memo;
+}
+
 void Thelp::SelButton1Click(int tag) {
-    m_stack->setCurrentWidget(m_pages.at(tag));
+    m_stack->setCurrentWidget(page(tag));
     label_caption->setText(m_captions.at(tag));
 }
 

@@ -17,7 +17,8 @@ public:
     // Shows page n (1..6 or 11) with the button's caption above it.
     void SelButton1Click(int tag);
     QLabel* label_caption = nullptr;
-    QTextBrowser* page(int tag) const { return m_pages.at(tag); }
+    // A page, its text set when first asked for.
+    QTextBrowser* page(int tag);
     QTextBrowser* currentPage() const;
 
 signals:

@@ -29,7 +29,8 @@ QPixmap drawIcon(int size) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // Three sizes: the desktop scales between them.
+    for (int size : {16, 32, 64}) {
         icon.addPixmap(drawIcon(size));
     }
     return icon;

@@ -105,7 +105,7 @@ TEST_F(Chat, ReceivedLinesAndTheirColours) {
 
 TEST_F(Chat, TheInputPromptSmiliesAndPaste) {
     EXPECT_EQ(panel.mychat->text(), QStringLiteral("<Enter Chat Here>"));
-    panel.popup_smilies.actions().at(2)->trigger();
+    panel.smilies()->actions().at(2)->trigger();
     EXPECT_EQ(panel.mychat->text(), QStringLiteral(":)#12"));
     panel.mychat->setText(QStringLiteral("<Enter Chat Here>"));
     QTest::keyClick(panel.mychat, Qt::Key_A);
