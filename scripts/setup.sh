@@ -7,7 +7,7 @@ mode=${1:-play}
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev fonts-liberation2
           xvfb xauth)
 

@@ -100,6 +100,8 @@ public:
     QAction* ScrollChatOff2 = nullptr;
     QAction* ClearMainChat2 = nullptr;
     QAction* ResetScreenLocation1 = nullptr;
+    // Options > "Card Deck": the built-in deck and the SVG decks found.
+    QMenu* CardDeck1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QAction* PrhaseList1 = nullptr;
     QAction* ViewTally1 = nullptr;
@@ -129,6 +131,9 @@ private:
     void showGameStart();
     void sendStartGame(const QString& playto, int safe);
     void setTextSize(int points);
+    void fillCardDecks();
+    void chooseCardDeck(const QString& path);
+    void markCardDeck();
     void setTurnSound(int tag);
     void TextColor1Click();
     void PrhaseList1Click();
@@ -157,6 +162,7 @@ private:
     bool m_showingFull = false;
     // The bounds read at the last load or stored by the close rule.
     QRect m_placement;
+    bool m_placementMaximized = false;
 
     TableArea* m_area = nullptr;
     ClientTable* m_table = nullptr;

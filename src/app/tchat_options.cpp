@@ -1,7 +1,10 @@
 // The main window's options: the Options menu, the settings file and the
 // window's placement.
+#include "carddeck.h"
+#include "cardpictures.h"
 #include "inifile.h"
 #include "programfolder.h"
+#include "tablearea.h"
 #include "tchat.h"
 #include "tgamestart.h"
 #include "tphrases.h"
@@ -71,6 +74,11 @@ void Tchat::buildOptionsMenu(QMenu* options) {
     }
     setTextSize(10);
 
+    CardDeck1 = options->addMenu(QStringLiteral("Card &Deck"));
+    CardDeck1->setObjectName(QStringLiteral("CardDeck1"));
+    // The decks on this machine are looked for when the menu first opens.
+    connect(CardDeck1, &QMenu::aboutToShow, this, &Tchat::fillCardDecks);
+
     options->addSeparator();
     ScrollChatOff2 = options->addAction(QStringLiteral("Scroll Chat O&ff"));
     ScrollChatOff2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -85,6 +93,42 @@ void Tchat::buildOptionsMenu(QMenu* options) {
     options->addSeparator();
     JustWatch1 = m_table->JustWatch1;
     options->addAction(JustWatch1);
+}
+
+void Tchat::fillCardDecks() {
+    if (!CardDeck1->isEmpty()) {
+        return;
+    }
+    auto* group = new QActionGroup(CardDeck1);
+    auto addDeck = [this, group](const QString& name, const QString& path) {
+        QAction* item = CardDeck1->addAction(name);
+        item->setCheckable(true);
+        item->setData(path);
+        item->setChecked(path == cardpictures::deckPath());
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, path] { chooseCardDeck(path); });
+    };
+    addDeck(QStringLiteral("Built-in"), QString());
+    CardDeck1->addSeparator();
+    for (const carddeck::DeckInfo& deck : carddeck::findDecks()) {
+        addDeck(deck.name, deck.path);
+    }
+}
+
+void Tchat::chooseCardDeck(const QString& path) {
+    if (!cardpictures::setDeck(path)) {
+        showMessage(QStringLiteral("This card deck cannot be used; the built-in cards stay."));
+    }
+    markCardDeck();
+    saveinifile();
+}
+
+void Tchat::markCardDeck() {
+    for (QAction* item : CardDeck1->actions()) {
+        item->setChecked(item->isCheckable() &&
+                         item->data().toString() == cardpictures::deckPath());
+    }
+    m_area->update();
 }
 
 void Tchat::setTextSize(int points) {
@@ -156,6 +200,12 @@ void Tchat::loadinifile() {
     const int height = ini.readInteger(s, QStringLiteral("Height"), kDefaultHeight);
     m_placement = QRect(left, top, width, height);
     setBounds(m_placement);
+    // A window closed maximised opens maximised, its normal bounds kept.
+    m_placementMaximized =
+        ini.readString(s, QStringLiteral("Maximized"), QString()) == QLatin1String("1");
+    if (m_placementMaximized) {
+        showMaximized();
+    }
 
     setTextSize(ini.readInteger(s, QStringLiteral("Textsize"), 8));
     colortext::ColorValue colour = colortext::kBlack;
@@ -181,6 +231,9 @@ void Tchat::loadinifile() {
     state().setBotSpeed(speed == QLatin1String("2000")  ? 2000
                         : speed == QLatin1String("500") ? 500
                                                         : 1000);
+    // A deck that is gone or broken leaves the built-in cards.
+    cardpictures::setDeck(ini.readString(s, QStringLiteral("Carddeck"), QString()));
+    markCardDeck();
     for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
         const QString phrase = ini.readString(s, QStringLiteral("Phrase%1").arg(n), QString());
         if (!phrase.isEmpty()) {
@@ -206,6 +259,8 @@ void Tchat::saveinifile(const QRect& outer) {
     ini.writeString(s, QStringLiteral("Left"), QString::number(outer.left()));
     ini.writeString(s, QStringLiteral("Width"), QString::number(outer.width()));
     ini.writeString(s, QStringLiteral("Height"), QString::number(outer.height()));
+    ini.writeString(s, QStringLiteral("Maximized"),
+                    isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
     ini.writeString(s, QStringLiteral("Textcolor"), colortext::toText(m_chat->chatColour()));
     ini.writeString(s, QStringLiteral("Textsize"), QString::number(m_chat->mainchat->textSize()));
     if (Tgamestart* dialog = m_windows.gamestart) {
@@ -217,6 +272,7 @@ void Tchat::saveinifile(const QRect& outer) {
     auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     ini.writeString(s, QStringLiteral("ChatterSounds"), flag(PlayChatterSounds1->isChecked()));
     ini.writeString(s, QStringLiteral("Playsounds"), flag(PlaySounds1->isChecked()));
+    ini.writeString(s, QStringLiteral("Carddeck"), cardpictures::deckPath());
     ini.save();
 }
 
@@ -226,7 +282,15 @@ void Tchat::ResetScreenLocation1Click() {
 
 void Tchat::FormClose() {
     QRect outer = bounds();
-    if (outer == m_placement) {
+    if (isMaximized()) {
+        // The bounds to come back to when the window is restored.
+        const QRect frame = frameGeometry();
+        const QRect inner = geometry();
+        const QRect normal = normalGeometry();
+        outer = QRect(normal.topLeft() - (inner.topLeft() - frame.topLeft()),
+                      normal.size() + (frame.size() - inner.size()));
+    }
+    if (outer == m_placement && isMaximized() == m_placementMaximized) {
         return;
     }
     // A window larger than the work area is kept 15 pixels smaller.
@@ -240,5 +304,6 @@ void Tchat::FormClose() {
         }
     }
     m_placement = outer;
+    m_placementMaximized = isMaximized();
     saveinifile(outer);
 }

@@ -10,6 +10,9 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr std::array<const char*, 21> kSoundCaptions = {
@@ -154,12 +157,19 @@ void ChatPanel::resizeEvent(QResizeEvent* event) {
 
 void ChatPanel::layoutParts() {
     // The phrase buttons on top, the input line with its smilies at the
-    // bottom, the chat view between.
+    // bottom, the chat view between; the buttons grow with the panel.
     const int w = width();
     const int h = height();
-    mainchat->setGeometry(0, 26, w, h - 54);
-    mychat->setGeometry(0, h - 24, w - 28, 24);
-    button_smilies->setGeometry(w - 25, h - 24, 25, 24);
+    const qreal scale = std::max(1.0, std::min(w / 278.0, h / 430.0));
+    auto px = [scale](qreal units) { return static_cast<int>(std::lround(units * scale)); };
+    for (int n = 1; n <= 10; ++n) {
+        b_phrase[static_cast<std::size_t>(n)]->setGeometry(px(1 + (n - 1) * 27), 0, px(24), px(22));
+    }
+    const int line = px(24);
+    mainchat->setGeometry(0, px(26), w, h - px(26) - line - px(4));
+    mychat->setGeometry(0, h - line, w - line - px(3), line);
+    button_smilies->setGeometry(w - line, h - line, line, line);
+    button_smilies->setIconSize(QSize(px(17), px(16)));
 }
 
 QString ChatPanel::builtInPhrase(int number) {

@@ -205,7 +205,8 @@ void Board::refreshHand() {
     // My turn brings the focus to the hand unless the player is typing.
     if (m_state.myTurn() && stop != nullptr) {
         QWidget* now = QApplication::focusWidget();
-        const bool typing = qobject_cast<QLineEdit*>(now) != nullptr;
+        const auto* line = qobject_cast<QLineEdit*>(now);
+        const bool typing = line != nullptr && line->isModified() && !line->text().isEmpty();
         bool inHand = false;
         for (HandCard* card : cards) {
             inHand = inHand || card == now;

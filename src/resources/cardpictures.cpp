@@ -1,5 +1,7 @@
 #include "cardpictures.h"
 
+#include "carddeck.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -138,6 +140,174 @@ void drawCardFrame(QPainter& p, const QColor& fill) {
     p.drawRoundedRect(QRectF(0.5, 0.5, kCardWidth - 1, kCardHeight - 1), 5, 5);
 }
 
+// One half of a court card's figure, head up, in a box of 43 by 38 whose
+// bottom edge is the card's middle: robe and shoulders, the face, the
+// headwear of the rank (crown, tiara, cap), and what the figure holds.
+void drawCourtHalf(QPainter& p, int rank, int suit, const QColor& ink) {
+    constexpr qreal w = 43;
+    constexpr qreal h = 38;
+    constexpr qreal cx = w / 2;
+    const QColor gold(0xE8, 0xB8, 0x20);
+    const QColor skin(0xF4, 0xCC, 0xA0);
+    const QColor outline(0x30, 0x20, 0x20);
+    // Jack, queen, king: robe and trim.
+    static const std::array<QColor, 3> kRobe = {QColor(0x1F, 0x6F, 0x4A), QColor(0x2B, 0x4F, 0xA8),
+                                                QColor(0xB0, 0x1C, 0x24)};
+    static const std::array<QColor, 3> kTrim = {QColor(0xC8, 0x30, 0x30), gold,
+                                                QColor(0x2B, 0x4F, 0xA8)};
+    const auto index = static_cast<std::size_t>(rank - 9);
+    const qreal pen = 0.8;
+
+    // Shoulders and robe down to the middle of the card.
+    QPainterPath robe;
+    robe.moveTo(1, h);
+    robe.lineTo(3, h - 9);
+    robe.quadTo(6, h - 15, cx - 7, h - 16);
+    robe.lineTo(cx + 7, h - 16);
+    robe.quadTo(w - 6, h - 15, w - 3, h - 9);
+    robe.lineTo(w - 1, h);
+    robe.closeSubpath();
+    p.setPen(QPen(outline, pen));
+    p.setBrush(kRobe[index]);
+    p.drawPath(robe);
+    // A collar and a band of trim down the front.
+    p.setBrush(kTrim[index]);
+    QPainterPath collar;
+    collar.moveTo(cx - 8, h - 16);
+    collar.lineTo(cx, h - 9);
+    collar.lineTo(cx + 8, h - 16);
+    collar.lineTo(cx + 5, h - 17.5);
+    collar.lineTo(cx, h - 13);
+    collar.lineTo(cx - 5, h - 17.5);
+    collar.closeSubpath();
+    p.drawPath(collar);
+    p.drawRect(QRectF(cx - 2.5, h - 9, 5, 9));
+    p.setBrush(gold);
+    for (qreal y = h - 7.5; y < h; y += 3.5) {
+        p.drawEllipse(QPointF(cx, y), 1, 1);
+    }
+
+    // Hair behind the face: long for the queen, short for the others.
+    const QColor hair = rank == 10 ? QColor(0xD8, 0xA8, 0x30) : QColor(0x6A, 0x40, 0x20);
+    p.setBrush(hair);
+    if (rank == 10) {
+        p.drawRoundedRect(QRectF(cx - 9, h - 31, 18, 19), 6, 6);
+    } else {
+        p.drawEllipse(QRectF(cx - 7.5, h - 31, 15, 10));
+    }
+    // The face.
+    p.setBrush(skin);
+    p.drawEllipse(QRectF(cx - 6, h - 29, 12, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(outline);
+    p.drawEllipse(QPointF(cx - 2.3, h - 23), 0.8, 0.8);
+    p.drawEllipse(QPointF(cx + 2.3, h - 23), 0.8, 0.8);
+    p.setPen(QPen(QColor(0xA0, 0x30, 0x30), 0.8));
+    p.drawLine(QPointF(cx - 1.5, h - 19), QPointF(cx + 1.5, h - 19));
+    if (rank == 11) { // the king's beard
+        QPainterPath beard;
+        beard.moveTo(cx - 6, h - 22);
+        beard.quadTo(cx - 5, h - 13, cx, h - 12);
+        beard.quadTo(cx + 5, h - 13, cx + 6, h - 22);
+        beard.quadTo(cx, h - 17, cx - 6, h - 22);
+        p.setPen(QPen(outline, pen));
+        p.setBrush(QColor(0x8A, 0x8A, 0x90));
+        p.drawPath(beard);
+    }
+
+    // Headwear.
+    p.setPen(QPen(outline, pen));
+    p.setBrush(gold);
+    QPainterPath hat;
+    if (rank == 11) { // a crown with three points
+        hat.moveTo(cx - 7, h - 28);
+        hat.lineTo(cx - 8, h - 36);
+        hat.lineTo(cx - 4, h - 31);
+        hat.lineTo(cx, h - 37.5);
+        hat.lineTo(cx + 4, h - 31);
+        hat.lineTo(cx + 8, h - 36);
+        hat.lineTo(cx + 7, h - 28);
+        hat.closeSubpath();
+    } else if (rank == 10) { // a tiara
+        hat.moveTo(cx - 7, h - 28);
+        hat.quadTo(cx, h - 37, cx + 7, h - 28);
+        hat.quadTo(cx, h - 31, cx - 7, h - 28);
+    } else { // a cap with a feather
+        hat.moveTo(cx - 8, h - 27);
+        hat.quadTo(cx - 6, h - 34, cx + 2, h - 33);
+        hat.quadTo(cx + 9, h - 32, cx + 8, h - 27);
+        hat.closeSubpath();
+        p.setBrush(kTrim[index]);
+    }
+    p.drawPath(hat);
+    if (rank == 9) {
+        QPainterPath feather;
+        feather.moveTo(cx + 3, h - 32);
+        feather.quadTo(cx + 14, h - 38, cx + 16, h - 30);
+        feather.quadTo(cx + 10, h - 33, cx + 3, h - 32);
+        p.setBrush(QColor(0xF0, 0xF0, 0xE8));
+        p.drawPath(feather);
+    } else {
+        p.setBrush(kRobe[index]);
+        p.drawEllipse(QPointF(cx, h - (rank == 11 ? 30.5 : 30)), 1.3, 1.3);
+    }
+
+    // What the figure holds beside it: the king a sword, the queen a
+    // flower, the jack a halberd.
+    p.setPen(QPen(outline, 1));
+    if (rank == 11) {
+        p.drawLine(QPointF(w - 6, h - 2), QPointF(w - 6, h - 33));
+        p.drawLine(QPointF(w - 9, h - 11), QPointF(w - 3, h - 11));
+    } else if (rank == 10) {
+        p.drawLine(QPointF(5, h - 12), QPointF(6, h - 27));
+        p.setBrush(QColor(0xD0, 0x20, 0x40));
+        p.setPen(Qt::NoPen);
+        for (int petal = 0; petal < 5; ++petal) {
+            const qreal angle = petal * 2 * 3.14159265 / 5;
+            p.drawEllipse(QPointF(6 + 2.2 * std::cos(angle), h - 29 + 2.2 * std::sin(angle)), 1.6,
+                          1.6);
+        }
+        p.setBrush(gold);
+        p.drawEllipse(QPointF(6, h - 29), 1.1, 1.1);
+    } else {
+        p.drawLine(QPointF(w - 6, h - 2), QPointF(w - 6, h - 34));
+        QPainterPath blade;
+        blade.moveTo(w - 6, h - 34);
+        blade.lineTo(w - 2, h - 30);
+        blade.lineTo(w - 6, h - 27);
+        blade.closeSubpath();
+        p.setBrush(QColor(0xB8, 0xC0, 0xC8));
+        p.drawPath(blade);
+    }
+    // The suit beside the head.
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPath(suitPath(suit, QPointF(rank == 10 ? w - 7 : 7, h - 31), 7));
+}
+
+// A court card: a framed picture of its figure, head up at both ends, as
+// court cards are printed.
+void drawCourt(QPainter& p, int rank, int suit, const QColor& ink) {
+    const QRectF inner(14, 10, 43, 76);
+    p.setPen(QPen(ink, 1));
+    p.setBrush(QColor(0xFF, 0xF8, 0xE4));
+    p.drawRect(inner);
+    p.save();
+    p.setClipRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.translate(inner.topLeft());
+    drawCourtHalf(p, rank, suit, ink);
+    p.restore();
+    p.save();
+    p.setClipRect(inner.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.translate(inner.bottomRight());
+    p.rotate(180);
+    drawCourtHalf(p, rank, suit, ink);
+    p.restore();
+    p.setPen(QPen(ink, 0.6));
+    p.drawLine(QPointF(inner.left(), inner.center().y()),
+               QPointF(inner.right(), inner.center().y()));
+}
+
 void drawFace(QPainter& p, int cardNumber) {
     const int suit = (cardNumber - 1) / 13 + 1;
     const int rank = (cardNumber - 1) % 13; // 0 = two .. 12 = ace
@@ -173,50 +343,7 @@ void drawFace(QPainter& p, int cardNumber) {
         p.drawPath(suitPath(suit, QPointF(35.5, 48), suit == 3 ? 34 : 28));
         return;
     }
-    // Court cards: a coloured panel with the rank's letter, a crown for the
-    // king, a tiara for the queen, a plume for the jack.
-    static const std::array<QColor, 3> kPanel = {QColor(0x2E, 0x7D, 0x6B), QColor(0x7B, 0x3F, 0x9E),
-                                                 QColor(0xC8, 0x8A, 0x12)};
-    const QColor panel = kPanel[static_cast<std::size_t>(rank - 9)];
-    const QRectF inner(17, 10, 37, 76);
-    QLinearGradient shade(inner.topLeft(), inner.bottomRight());
-    shade.setColorAt(0, panel.lighter(150));
-    shade.setColorAt(1, panel);
-    p.setPen(QPen(colour, 1.2));
-    p.setBrush(shade);
-    p.drawRect(inner);
-    p.setPen(QPen(QColor(0xF4, 0xD0, 0x3C), 1.5));
-    p.setBrush(QColor(0xF4, 0xD0, 0x3C));
-    QPainterPath crown;
-    if (rank == 11) { // king
-        crown.moveTo(24, 30);
-        crown.lineTo(24, 18);
-        crown.lineTo(30, 24);
-        crown.lineTo(35.5, 15);
-        crown.lineTo(41, 24);
-        crown.lineTo(47, 18);
-        crown.lineTo(47, 30);
-        crown.closeSubpath();
-    } else if (rank == 10) { // queen
-        crown.moveTo(26, 29);
-        crown.quadTo(35.5, 12, 45, 29);
-        crown.closeSubpath();
-        crown.addEllipse(QPointF(35.5, 16), 2.5, 2.5);
-    } else { // jack
-        crown.moveTo(27, 29);
-        crown.quadTo(30, 14, 44, 16);
-        crown.quadTo(36, 20, 44, 29);
-        crown.closeSubpath();
-    }
-    p.drawPath(crown);
-    p.setPen(Qt::white);
-    p.setFont(boldFont(30, QStringLiteral("Liberation Serif")));
-    p.drawText(QRectF(17, 30, 37, 36), Qt::AlignCenter, rankText(rank));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(suitPath(suit, QPointF(35.5, 74), 13));
-    p.setBrush(colour);
-    p.drawPath(suitPath(suit, QPointF(35.5, 74), 10));
+    drawCourt(p, rank, suit, colour);
 }
 
 void drawBack(QPainter& p) {
@@ -491,8 +618,13 @@ QSize boardSize(Picture picture) {
 namespace {
 
 // Pictures are drawn once per kind, number and pixel ratio.
-template <typename Draw> QPixmap cached(int kind, int number, qreal ratio, QSize size, Draw draw) {
+std::map<std::tuple<int, int, qreal>, QPixmap>& pictureCache() {
     static std::map<std::tuple<int, int, qreal>, QPixmap> cache;
+    return cache;
+}
+
+template <typename Draw> QPixmap cached(int kind, int number, qreal ratio, QSize size, Draw draw) {
+    auto& cache = pictureCache();
     const auto key = std::make_tuple(kind, number, ratio);
     if (auto found = cache.find(key); found != cache.end()) {
         return found->second;
@@ -507,11 +639,41 @@ template <typename Draw> QPixmap cached(int kind, int number, qreal ratio, QSize
     return pixmap;
 }
 
+std::unique_ptr<carddeck::SvgDeck>& currentDeck() {
+    static std::unique_ptr<carddeck::SvgDeck> deck;
+    return deck;
+}
+
 } // namespace
+
+bool setDeck(const QString& svgPath) {
+    auto& deck = currentDeck();
+    const QString now = deck != nullptr ? deck->path() : QString();
+    if (svgPath == now) {
+        return true;
+    }
+    std::unique_ptr<carddeck::SvgDeck> chosen;
+    if (!svgPath.isEmpty()) {
+        chosen = carddeck::SvgDeck::load(svgPath);
+    }
+    const bool usable = svgPath.isEmpty() || chosen != nullptr;
+    if (chosen != nullptr || deck != nullptr) {
+        deck = std::move(chosen);
+        pictureCache().clear();
+    }
+    return usable;
+}
+
+QString deckPath() {
+    const auto& deck = currentDeck();
+    return deck != nullptr ? deck->path() : QString();
+}
 
 QPixmap card(int index, qreal ratio) {
     return cached(0, index, ratio, QSize(kCardWidth, kCardHeight), [index](QPainter& p) {
-        if (index >= 1 && index <= 52) {
+        if (const auto& deck = currentDeck(); deck != nullptr && index >= 0 && index <= 52) {
+            deck->draw(p, index, QRectF(0, 0, kCardWidth, kCardHeight));
+        } else if (index >= 1 && index <= 52) {
             drawFace(p, index);
         } else if (index == kBack) {
             drawBack(p);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 // Every picture of the table, drawn by code at the screen's device pixel
 // ratio and cached: the 54 cards of 71 x 96 (0 the back, 1..52 the faces by
@@ -35,8 +36,13 @@ enum class Picture {
 
 QSize boardSize(Picture picture);
 
-// A card picture by its index 0..53.
+// A card picture by its index 0..53, from the chosen deck.
 QPixmap card(int index, qreal devicePixelRatio = 1.0);
+// Draws the cards from an SVG deck (see carddeck.h), or the built-in ones
+// for an empty path. A deck that cannot be used leaves the built-in cards
+// and answers false.
+bool setDeck(const QString& svgPath);
+QString deckPath();
 QPixmap board(Picture picture, qreal devicePixelRatio = 1.0);
 
 // The 18 smilies of 17 x 16, numbered 0..17 (chat code ":)#10" is picture 0).
