@@ -40,6 +40,7 @@ PictureButton* boardButton(Picture picture, const QString& name, const QString& 
 Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("board"));
     setAccessibleName(QStringLiteral("Card table"));
+    setFocusPolicy(Qt::ClickFocus);
     for (int position = 1; position <= 4; ++position) {
         auto* item = new SeatItem(position, this);
         connect(item, &SeatItem::popupRequested, this, &Board::seatPopupRequested);
@@ -177,7 +178,11 @@ void Board::refreshHand() {
     for (HandCard* card : cards) {
         card->raise();
     }
-    // A card that left the hand hands its focus to its neighbour.
+    // A card that left the hand hands its focus to its neighbour; the last
+    // one to the table, so keys never stray into the chat line.
+    if (focusedCard != nullptr && focusedCard->isHidden() && cards.empty()) {
+        setFocus(Qt::OtherFocusReason);
+    }
     if (focusedCard != nullptr && focusedCard->isHidden() && !cards.empty()) {
         nearest = cards.front();
         for (HandCard* card : cards) {

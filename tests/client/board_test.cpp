@@ -149,6 +149,18 @@ TEST_F(BoardView, TheKeyboardPassesAndPlays) {
     EXPECT_EQ(stops, 1);
 }
 
+TEST_F(BoardView, TheLastCardPlayedLeavesTheKeyboardOnTheTable) {
+    deal("KH 2C");
+    host({"CMD_nextplayer+1+0+"});
+    board->focusHand();
+    keys({Qt::Key_Return});
+    host({"CMD_heusecard+1+2+", "CMD_nextplayer+1+0+"});
+    EXPECT_EQ(QApplication::focusWidget(), board->cardInSlot(1));
+    keys({Qt::Key_Return});
+    host({"CMD_heusecard+1+1+"});
+    EXPECT_EQ(QApplication::focusWidget(), board);
+}
+
 TEST_F(BoardView, WhatAScreenReaderHears) {
     deal("QS 5C 3H");
     host({"CMD_existingplayers+4+Kling", "CMD_nextplayer+4+0+", "CMD_heplayed+4+1+12+",
