@@ -56,9 +56,11 @@ public:
 
     // --- connections (sessions.cpp) ---
     // The number for a connection that is waiting: 1..9, or 10 when full.
-    int chooseConnectionNumber();
+    // A seat whose player dropped during this game goes first to a
+    // connection from the same address, so the player can take it back.
+    int chooseConnectionNumber(const std::string& address = std::string());
     // The connection was accepted onto its number.
-    void connectionAccepted(int number);
+    void connectionAccepted(int number, const std::string& address = std::string());
     // The connection turned away on record 10 gets its answer.
     static std::string fullMessage() { return "CMD_full+"; }
     // A received line from a connection: checked against the sender and
@@ -66,6 +68,12 @@ public:
     void receive(int connection, const std::string& line);
     // The connection of a number reported "Socket Closed".
     void departure(int number);
+
+    // A headless host (hearts-server) has no player of its own: connection
+    // 1 is a remote player like any other, whose seat the computer takes
+    // over when the player drops. In a hosting program it is the person at
+    // the host, and the table ends with them.
+    void setHeadless(bool headless) { m_headless = headless; }
 
     // --- timers ---
     void timer1Timer();
@@ -92,6 +100,18 @@ public:
     int pointstaker() const { return m_pointstaker; }
     // A seat that nobody plays right now: empty, left, or just watching.
     bool isComputerSeat(int seat) const;
+
+    // What the table's announcement tells the network.
+    struct TableInfo {
+        std::string hostName; // connection 1's player
+        int people = 0;       // seats played by people
+        int watchers = 0;
+        bool inGame = false;
+    };
+    TableInfo tableInfo() const;
+    // The player who dropped from a seat during this game, kept until the
+    // seat is taken back or the game ends; empty when none.
+    const std::string& droppedName(int seat) const;
 
     // --- message handlers, as a client's message or a computer move reaches them ---
     void receivedlogininfo(const std::string& data);
@@ -167,8 +187,17 @@ private:
 
     std::vector<wire::Route> makeRoutes();
 
+    void forgetDroppedPlayers();
+
     HostEvents& m_events;
     std::vector<wire::Route> m_routes;
+    // Per seat: who dropped from it during this game, and from where.
+    struct DroppedPlayer {
+        std::string name;
+        std::string address;
+    };
+    std::array<DroppedPlayer, kSeats + 1> m_dropped{};
+    bool m_headless = false;
     PlayerTable m_players;
     int m_slotcount = 0;
     bool m_gamestarted = false;

@@ -13,6 +13,8 @@ constexpr int kHandSlots = 13;
 
 struct PlayerRecord {
     std::string name;
+    // Where the connection comes from, as the socket reports it.
+    std::string address;
     bool connected = false;
     int score = 0;
     bool justwatching = false;

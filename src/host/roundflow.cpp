@@ -81,6 +81,7 @@ void HostGame::startgame(const std::string& data) {
     stopComputerTimer();
     stopTimer1();
     m_gamestarted = true;
+    forgetDroppedPlayers();
     if (!wire::parseInt(playtoText, m_playto)) {
         m_playto = 100;
     }
@@ -300,5 +301,6 @@ bool HostGame::checkforwin() {
     m_events.log("seat " + std::to_string(winner) + " (" + name + ") won");
     sendAll(buildPlus("CMD_winner", winner, name));
     m_gamestarted = false;
+    forgetDroppedPlayers();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QSysInfo>
 
 #include <csignal>
 #include <cstdint>
@@ -66,14 +67,23 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("pause-ms"),
          QStringLiteral("Length of one pause tick between tricks and rounds in ms (default 1000)."),
          QStringLiteral("MS")},
+        {QStringLiteral("table"),
+         QStringLiteral("Name of the table that players see (default: hearts-server on <host>)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("no-announce"),
+         QStringLiteral("Do not announce the table on the local network.")},
+        {QStringLiteral("announce-port"),
+         QStringLiteral("UDP port the table is announced to (default 7772)."), QStringLiteral("N")},
     });
     parser.process(app);
 
     int port = 7772;
     int botSpeed = 1000;
     int pauseMs = 1000;
+    int announcePort = announcement::kPort;
     if (!readInt(parser, QStringLiteral("port"), 0, port) || port > 65535 ||
-        !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
+        !readInt(parser, QStringLiteral("announce-port"), 1, announcePort) ||
+        announcePort > 65535 || !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
         !readInt(parser, QStringLiteral("pause-ms"), 0, pauseMs)) {
         return 2;
     }
@@ -93,6 +103,7 @@ int main(int argc, char* argv[]) {
     TServer::Options options;
     options.port = QString::number(port);
     options.pauseMs = pauseMs;
+    options.headless = true;
     TServer server(options);
     server.botSpeed = [&botSpeed] { return botSpeed; };
     server.onBotSpeedRequest = [&botSpeed](int ms) {
@@ -124,5 +135,15 @@ int main(int argc, char* argv[]) {
     logLine(QStringLiteral("listening on port %1, seed %2")
                 .arg(server.listeningPort())
                 .arg(processrandom::seed()));
+    if (!parser.isSet(QStringLiteral("no-announce"))) {
+        const QString table =
+            parser.isSet(QStringLiteral("table"))
+                ? parser.value(QStringLiteral("table"))
+                : QStringLiteral("hearts-server on ") + QSysInfo::machineHostName();
+        TableAnnouncer::Options announce;
+        announce.port = static_cast<quint16>(announcePort);
+        server.startAnnouncing(table, announce);
+        logLine(QStringLiteral("announcing \"%1\" on UDP port %2").arg(table).arg(announcePort));
+    }
     return QCoreApplication::exec();
 }

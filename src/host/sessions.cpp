@@ -35,7 +35,14 @@ void HostGame::sendAll(const std::string& text) {
     }
 }
 
-int HostGame::chooseConnectionNumber() {
+int HostGame::chooseConnectionNumber(const std::string& address) {
+    if (!address.empty()) {
+        for (int seat = 1; seat <= kSeats && seat <= m_slotcount; ++seat) {
+            if (m_dropped[seat].address == address && !m_players[seat].connected) {
+                return seat;
+            }
+        }
+    }
     if (m_slotcount == 0) {
         m_slotcount = 1;
         return 1;
@@ -51,8 +58,9 @@ int HostGame::chooseConnectionNumber() {
     return kRefusedRecord;
 }
 
-void HostGame::connectionAccepted(int number) {
+void HostGame::connectionAccepted(int number, const std::string& address) {
     m_players[number].connected = true;
+    m_players[number].address = address;
     m_events.log("connection " + std::to_string(number) + " accepted");
     m_events.send(number, build("CMD_sendlogininfo", number));
 }
@@ -112,6 +120,13 @@ void HostGame::receivedlogininfo(const std::string& data) {
     }
     m_players[number].name = name;
     m_players[number].connected = true;
+    if (number <= kSeats && !m_dropped[number].name.empty()) {
+        const bool back = m_dropped[number].name == name &&
+                          m_dropped[number].address == m_players[number].address;
+        m_events.log("seat " + std::to_string(number) +
+                     (back ? " taken back by " : " taken over by ") + name);
+        m_dropped[number] = DroppedPlayer{};
+    }
     sendAll(build("CMD_newplayerinfo", number, name));
     for (int other = 1; other <= m_slotcount; ++other) {
         if (other != number && connected(other)) {
@@ -237,10 +252,40 @@ void HostGame::departure(int number) {
             }
         }
     }
+    // A seated player who drops during a game may come back for the seat.
+    if (m_gamestarted && player.connected && number <= kSeats && !player.name.empty()) {
+        m_dropped[number] = DroppedPlayer{player.name, player.address};
+    }
     player.connected = false;
     player.name.clear();
     player.justwatching = false;
-    if (m_gamestarted && number >= 2 && number <= kSeats) {
+    if (m_gamestarted && number >= (m_headless ? 1 : 2) && number <= kSeats) {
         computerTakesOver(number);
     }
+}
+
+void HostGame::forgetDroppedPlayers() {
+    m_dropped.fill(DroppedPlayer{});
+}
+
+const std::string& HostGame::droppedName(int seat) const {
+    static const std::string none;
+    return seat >= 1 && seat <= kSeats ? m_dropped[seat].name : none;
+}
+
+HostGame::TableInfo HostGame::tableInfo() const {
+    TableInfo info;
+    info.hostName = connected(1) ? m_players[1].name : std::string();
+    for (int number = 1; number <= kMaxConnections; ++number) {
+        if (!connected(number)) {
+            continue;
+        }
+        if (number > kSeats) {
+            ++info.watchers;
+        } else if (!m_players[number].justwatching) {
+            ++info.people;
+        }
+    }
+    info.inGame = m_gamestarted;
+    return info;
 }

@@ -3,6 +3,7 @@
 #include "hostgame.h"
 
 #include "receivedlist.h"
+#include "tablediscovery.h"
 #include "tsock.h"
 #include "wiremessage.h"
 
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 // The table host: listens for connections, cuts what they send into the
 // received list, and runs the game's rules with real sockets and timers.
@@ -20,6 +22,11 @@ class TServer : public QObject, private HostEvents {
 public:
     struct Options {
         QString port = QStringLiteral("7772");
+        // The address to listen on: empty for every one, "127.0.0.1" for
+        // this machine only.
+        QString bindAddress;
+        // No player of its own (hearts-server): see HostGame::setHeadless.
+        bool headless = false;
         int socktimerMs = 10;
         int pauseMs = 1000;
     };
@@ -31,7 +38,19 @@ public:
     // Switches the listening socket on; throws ESockException when the port
     // cannot be opened.
     void startListening();
+    // Closes the table: no more listening or announcing, every connection
+    // closed (their players see the host go), a fresh game for next time.
+    void shutdown();
+    bool listening() const { return Sock1.Listen(); }
+    // Listens on another port from now on (before startListening).
+    void setPort(const QString& port) { m_options.port = port; }
+    void setBindAddress(const QString& address) { m_options.bindAddress = address; }
     quint16 listeningPort() const { return Sock1.listeningPort(); }
+    // Tells the local network about the table every two seconds.
+    void startAnnouncing(const QString& tableName,
+                         TableAnnouncer::Options options = TableAnnouncer::Options{});
+    void stopAnnouncing();
+    bool announcing() const;
 
     // The bot speed of the person at the host, read at every arming.
     std::function<int()> botSpeed = [] { return 1000; };
@@ -41,7 +60,7 @@ public:
     std::function<void(const QString&)> onLog;
     std::function<void(const QString&)> onInternalError;
 
-    const HostGame& game() const { return m_game; }
+    const HostGame& game() const { return *m_game; }
 
 private:
     void Sock1Accept(TSock* sender);
@@ -49,6 +68,7 @@ private:
     void tempsockDisconnect(TSock* sender);
     void tempsockInfo(TSock* sender, TSocketInfo info, const QString& msg);
     void releaseConnection(int number);
+    void dropConnections();
 
     // HostEvents
     void send(int connection, const std::string& text) override;
@@ -61,7 +81,7 @@ private:
 
     Options m_options;
     TSock Sock1;
-    HostGame m_game;
+    std::unique_ptr<HostGame> m_game;
     ReceivedList receivedlist;
     QTimer timer1;
     QTimer computertimer;
@@ -69,4 +89,6 @@ private:
     std::array<wire::Framer, kPlayerRecords + 1> m_framers{};
     // Counts the connections each number has had; received lines carry it.
     std::array<int, kPlayerRecords + 1> m_serials{};
+    QString m_tableName;
+    TableAnnouncer* m_announcer = nullptr;
 };

@@ -28,3 +28,8 @@ void ReceivedList::tick() {
     }
     unhandlederror::guard([&] { m_handler(line.connection, line.text); });
 }
+
+void ReceivedList::clear() {
+    m_lines.clear();
+    m_timer.stop();
+}

@@ -19,6 +19,8 @@ public:
     ReceivedList(int tickMs, LineHandler handler, QObject* parent = nullptr);
 
     void append(int connection, std::string line);
+    // Every line goes, unhandled.
+    void clear();
     std::size_t size() const { return m_lines.size(); }
     bool isTicking() const { return m_timer.isActive(); }
 

@@ -142,13 +142,22 @@ void TSock::setListen(bool on) {
         info(TSocketInfo::Listen, QStringLiteral("Listening Already Running"));
         return;
     }
+    const quint16 port = lookupPort(m_portName);
+    // A listening socket with a host name listens on that address only
+    // ("127.0.0.1": this machine); without one, on every address.
+    QHostAddress bindTo(QHostAddress::AnyIPv4);
+    if (!m_hostName.isEmpty() &&
+        (!bindTo.setAddress(m_hostName) || bindTo.protocol() != QAbstractSocket::IPv4Protocol)) {
+        throw ESockException("Listen - Error Binding Socket");
+    }
     m_handleOpen = true;
     ++m_generation;
     auto* server = new QTcpServer(this);
     m_server = server;
     server->setListenBacklogSize(5);
-    const quint16 port = lookupPort(m_portName);
-    if (!server->listen(QHostAddress::AnyIPv4, port)) {
+    if (!server->listen(bindTo, port)) {
+        // The handle stays open: a later attempt fails as already in use
+        // until the object is closed.
         const auto error = server->serverError();
         if (error == QAbstractSocket::AddressInUseError ||
             error == QAbstractSocket::SocketAccessError ||
