@@ -46,4 +46,8 @@ void TableArea::paintEvent(QPaintEvent*) {
     painter.drawTiledPixmap(
         QRectF(0, 0, width() / m_scale, height() / m_scale),
         cardpictures::board(cardpictures::Picture::Tile, m_scale * devicePixelRatioF()));
+    if (!m_painted) {
+        m_painted = true;
+        emit firstPainted();
+    }
 }

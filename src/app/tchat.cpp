@@ -3,11 +3,13 @@
 #include "board.h"
 #include "inifile.h"
 #include "lasttrickwindow.h"
+#include "launcher.h"
 #include "picturebutton.h"
 #include "programfolder.h"
 #include "random.h"
 #include "scoresheetwindow.h"
 #include "tablearea.h"
+#include "tablewindows.h"
 #include "tabout.h"
 #include "tdownload.h"
 #include "tgamestart.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -59,16 +62,23 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     FormCreate();
 
     connect(&m_client, &ClientConnection::statusLine, this, &Tchat::statusLine);
+    // The host has gone: the window stays, the chat readable, until the
+    // player closes it or joins another table.
     connect(&m_client, &ClientConnection::connectionLost, this, [this] {
         if (!m_showingFull) {
-            close();
+            state().hostClosed();
         }
     });
+    connect(&m_client, &ClientConnection::unreachable, this, &Tchat::connectFailed);
+
+    m_launcher = new Launcher(m_client, state(), this);
+    connect(m_launcher, &Launcher::statusLine, this, &Tchat::statusLine);
+    connect(m_launcher, &Launcher::message, this, &Tchat::showMessage);
+    connect(m_launcher, &Launcher::hostingChanged, this, &Tchat::hostingChanged);
+    connect(m_launcher, &Launcher::soloStarted, this, &Tchat::showDownloadWindow);
 }
 
-Tchat::~Tchat() {
-    Sock11.OnInfo = nullptr;
-}
+Tchat::~Tchat() = default;
 
 void Tchat::FormCreate() {
     m_sectionName = QStringLiteral("agame");
@@ -86,6 +96,13 @@ void Tchat::buildMenus() {
     StartGame1->setShortcut(QKeySequence(Qt::Key_F2));
     StartGame1->setEnabled(false);
     connect(StartGame1, &QAction::triggered, this, [this] { state().startButton(); });
+    file->addSeparator();
+    HostATable1 = file->addAction(QStringLiteral("&Host a Table…"));
+    HostATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(HostATable1, &QAction::triggered, this, &Tchat::HostATable1Click);
+    JoinATable1 = file->addAction(QStringLiteral("&Join a Table…"));
+    JoinATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(JoinATable1, &QAction::triggered, this, &Tchat::JoinATable1Click);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
     connect(Exit1, &QAction::triggered, this, &Tchat::Exit1Click);
@@ -224,6 +241,7 @@ void Tchat::wireTable() {
 
 void Tchat::attach(const Windows& windows) {
     m_windows = windows;
+    m_launcher->setServer(m_windows.server);
     if (m_windows.gamestart != nullptr) {
         connect(m_windows.gamestart, &Tgamestart::startRequested, this, &Tchat::sendStartGame);
     }
@@ -301,68 +319,96 @@ void Tchat::showEvent(QShowEvent* event) {
 
 void Tchat::processparams() {
     StartGame1->setEnabled(false);
-    if (m_params.isEmpty()) {
-        statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
-        if (m_windows.download != nullptr) {
-            m_windows.download->move(screen()->availableGeometry().center() -
-                                     m_windows.download->rect().center());
-            m_windows.download->show();
-        }
-        m_hostAddress = QStringLiteral("127.0.0.1");
-        m_playerName = QStringLiteral("You");
-        hostpress();
-        return;
-    }
-    statusLine(QStringLiteral("0+Loading Multi-player Game.. Please Wait."));
-    m_playerName = m_params.at(0);
-    if (m_params.size() >= 2) {
-        m_hostAddress = m_params.at(1);
-    }
-    if (m_params.size() >= 3) {
-        if (m_params.at(2) == QLatin1String("true")) {
-            hostpress();
-        } else {
-            joinpress();
-        }
-        connectLobbyLink();
+    m_launcher->processparams(m_params);
+}
+
+void Tchat::showDownloadWindow() {
+    if (m_windows.download != nullptr) {
+        m_windows.download->move(screen()->availableGeometry().center() -
+                                 m_windows.download->rect().center());
+        m_windows.download->show();
     }
 }
 
-void Tchat::hostpress() {
-    if (m_windows.server != nullptr) {
-        try {
-            m_windows.server->startListening();
-        } catch (const ESockException& e) {
-            // The host cannot open its port: no client, no start button.
-            showMessage(QString::fromUtf8(e.what()));
-            return;
-        }
-    }
-    m_hostFlag = true;
-    state().setPlayerName(m_playerName.toStdString());
-    state().setHostFlag(true);
-    m_client.connectTo(QStringLiteral("127.0.0.1"));
-    StartGame1->setEnabled(true);
+void Tchat::hostingChanged(bool hosting) {
+    m_hostFlag = hosting;
+    StartGame1->setEnabled(hosting);
     if (m_windows.spylist != nullptr) {
-        m_windows.spylist->popup_kickhim->setEnabled(true);
+        m_windows.spylist->popup_kickhim->setEnabled(hosting);
     }
 }
 
-void Tchat::joinpress() {
-    state().setPlayerName(m_playerName.toStdString());
-    m_client.connectTo(m_hostAddress);
-    StartGame1->setEnabled(false);
+void Tchat::HostATable1Click() {
+    if (m_hostWindow == nullptr) {
+        m_hostWindow = new HostWindow(this);
+        connect(m_hostWindow, &HostWindow::hostRequested, this,
+                [this](const QString& name, const QString& table, bool announce) {
+                    m_launcher->setAnnounce(announce);
+                    storePlayer(name, announce);
+                    m_launcher->host(name, table);
+                });
+    }
+    const IniFile ini(settingsPath());
+    m_hostWindow->setPlayerName(savedPlayerName(ini));
+    m_hostWindow->setAnnounce(ini.readString(m_sectionName, QStringLiteral("Announce"),
+                                             QStringLiteral("true")) != QLatin1String("false"));
+    showCentred(m_hostWindow);
 }
 
-void Tchat::connectLobbyLink() {
-    // Held open without data until the program ends; a lobby that is not
-    // there changes nothing.
-    Sock11.setHostName(QStringLiteral("127.0.0.1"));
-    Sock11.setPortName(QStringLiteral("9001"));
-    try {
-        Sock11.Connect();
-    } catch (const ESockException&) {
+void Tchat::JoinATable1Click() {
+    if (m_joinWindow == nullptr) {
+        TableFinder::Options finding;
+        finding.port = m_launcher->ports().announce;
+        m_joinWindow = new JoinWindow(finding, m_launcher->ports().table, this);
+        connect(m_joinWindow, &JoinWindow::joinRequested, this,
+                [this](const QString& name, const QString& address, quint16 port) {
+                    storePlayer(name, m_launcher->ports().announce != 0);
+                    m_launcher->join(name, address, port);
+                });
     }
+    m_joinWindow->setPlayerName(savedPlayerName(IniFile(settingsPath())));
+    showCentred(m_joinWindow);
+}
+
+QString Tchat::savedPlayerName(const IniFile& ini) const {
+    const QString saved = ini.readString(m_sectionName, QStringLiteral("Playername"), QString());
+    if (!saved.isEmpty()) {
+        return saved;
+    }
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? QStringLiteral("Player") : user;
+}
+
+void Tchat::storePlayer(const QString& name, bool announce) {
+    IniFile ini(settingsPath());
+    ini.writeString(m_sectionName, QStringLiteral("Playername"), name);
+    if (m_hostWindow != nullptr) {
+        ini.writeString(m_sectionName, QStringLiteral("Announce"),
+                        announce ? QStringLiteral("true") : QStringLiteral("false"));
+    }
+    ini.save();
+}
+
+void Tchat::connectFailed(const QString& host) {
+    // Not a dead window: try again, or another table.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hearts"),
+                                QStringLiteral("Could not connect to %1.").arg(host),
+                                QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("connectfailed"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* retry = box->addButton(QStringLiteral("&Retry"), QMessageBox::AcceptRole);
+    QPushButton* other =
+        box->addButton(QStringLiteral("&Join Another Table…"), QMessageBox::ActionRole);
+    box->addButton(QMessageBox::Close);
+    box->setDefaultButton(retry);
+    connect(box, &QMessageBox::buttonClicked, this, [this, retry, other](QAbstractButton* button) {
+        if (button == retry) {
+            m_launcher->retry();
+        } else if (button == other) {
+            JoinATable1Click();
+        }
+    });
+    box->open();
 }
 
 void Tchat::showGameFull() {

@@ -15,6 +15,10 @@
 #include <array>
 
 class Board;
+class HostWindow;
+class IniFile;
+class JoinWindow;
+class Launcher;
 class QAbstractButton;
 class QAction;
 class QActionGroup;
@@ -79,7 +83,7 @@ public:
 
     int botSpeedMs() const { return m_table->state().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
-    QString playerName() const { return m_playerName; }
+    Launcher& launcher() { return *m_launcher; }
     QString chatText() const;
     ClientConnection& client() { return m_client; }
     ClientTable& table() { return *m_table; }
@@ -118,9 +122,13 @@ protected:
 private:
     void FormCreate();
     void processparams();
-    void hostpress();
-    void joinpress();
-    void connectLobbyLink();
+    void showDownloadWindow();
+    void hostingChanged(bool hosting);
+    void HostATable1Click();
+    void JoinATable1Click();
+    void connectFailed(const QString& host);
+    QString savedPlayerName(const IniFile& ini) const;
+    void storePlayer(const QString& name, bool announce);
     void Exit1Click() { close(); }
     void showGameFull();
     void showMessage(const QString& text);
@@ -148,7 +156,6 @@ private:
     QStringList m_params;
     Windows m_windows;
     ClientConnection m_client;
-    TSock Sock11;
     QLockFile m_heartsLock;
     QtSoundSink m_soundSink;
     Sounds m_sounds{m_soundSink};
@@ -156,8 +163,6 @@ private:
     QString m_sectionName;
     colortext::ColorValue m_statusColour = colortext::kBlue;
     bool m_hostFlag = false;
-    QString m_playerName;
-    QString m_hostAddress;
     bool m_paramsProcessed = false;
     bool m_showingFull = false;
     // The bounds read at the last load or stored by the close rule.
@@ -168,5 +173,10 @@ private:
     ClientTable* m_table = nullptr;
     ChatPanel* m_chat = nullptr;
     QAction* StartGame1 = nullptr;
+    QAction* HostATable1 = nullptr;
+    QAction* JoinATable1 = nullptr;
+    Launcher* m_launcher = nullptr;
+    HostWindow* m_hostWindow = nullptr;
+    JoinWindow* m_joinWindow = nullptr;
     QAction* Exit1 = nullptr;
 };

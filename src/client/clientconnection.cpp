@@ -19,15 +19,32 @@ ClientConnection::~ClientConnection() {
 }
 
 void ClientConnection::connectTo(const QString& host, const QString& port) {
+    disconnectFromHost();
     m_host = host;
+    m_reportedUnreachable = false;
     sock.setHostName(host);
     sock.setPortName(port);
     try {
         sock.Connect();
     } catch (const ESockException&) {
-        m_reportedUnreachable = true;
-        emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(host));
+        reportUnreachable();
     }
+}
+
+void ClientConnection::disconnectFromHost() {
+    if (sock.hasOpenHandle()) {
+        m_leaving = true;
+        sock.Close();
+        m_leaving = false;
+    }
+    m_framer = wire::Framer();
+    receivedlist.clear();
+}
+
+void ClientConnection::reportUnreachable() {
+    m_reportedUnreachable = true;
+    emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(m_host));
+    emit unreachable(m_host);
 }
 
 void ClientConnection::addRoute(const std::string& word, Handler handler) {
@@ -55,14 +72,15 @@ void ClientConnection::sockRead(TSock* sender, int /*count*/) {
 
 void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QString& msg) {
     if (msg == QLatin1String("Socket Closed")) {
-        emit connectionLost();
+        if (!m_leaving) {
+            emit connectionLost();
+        }
         return;
     }
     // A host that cannot be reached would otherwise leave the player at the
     // loading line for ever.
     if (info == TSocketInfo::Error && !sock.Connected() && !m_reportedUnreachable) {
-        m_reportedUnreachable = true;
-        emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(m_host));
+        reportUnreachable();
     }
 }
 

@@ -22,9 +22,12 @@ public:
     explicit ClientConnection(QObject* parent = nullptr);
     ~ClientConnection() override;
 
-    // Connects to a host on its port. A host that cannot be reached is
-    // reported through statusLine.
+    // Connects to a host on its port, leaving any earlier connection. A host
+    // that cannot be reached is reported through statusLine and unreachable.
     void connectTo(const QString& host, const QString& port = QStringLiteral("7772"));
+    // Leaves the host without a word: nothing more is handled from it and
+    // its going is not reported.
+    void disconnectFromHost();
 
     // Registers the handler of a host message (exact, case-sensitive word).
     void addRoute(const std::string& word, Handler handler);
@@ -34,8 +37,10 @@ public:
 signals:
     // A status line for the chat view: "0+" and its text.
     void statusLine(const QString& line);
-    // The connection is gone ("Socket Closed"): the program ends.
+    // The connection is gone ("Socket Closed").
     void connectionLost();
+    // The host could not be reached.
+    void unreachable(const QString& host);
     // One received line has been handled (or dropped).
     void lineHandled(const QString& line);
 
@@ -43,6 +48,7 @@ private:
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, TSocketInfo info, const QString& msg);
     void processsocktimer(const std::string& line);
+    void reportUnreachable();
 
     TSock sock;
     wire::Framer m_framer;
@@ -50,4 +56,5 @@ private:
     std::vector<wire::Route> m_routes;
     QString m_host;
     bool m_reportedUnreachable = false;
+    bool m_leaving = false;
 };

@@ -30,6 +30,46 @@ int TableState::Hand::placeOf(int slot) const {
 }
 
 TableState::TableState() {
+    makeRoutes();
+}
+
+void TableState::reset() {
+    // A new table: what the host said goes; the player, the options and the
+    // ways out stay.
+    TableState fresh;
+    fresh.send = std::move(send);
+    fresh.statusLine = std::move(statusLine);
+    fresh.sound = std::move(sound);
+    fresh.messageBox = std::move(messageBox);
+    fresh.changed = std::move(changed);
+    fresh.ownArrival = std::move(ownArrival);
+    fresh.watchersChanged = std::move(watchersChanged);
+    fresh.startDialogRequested = std::move(startDialogRequested);
+    fresh.gameRecorded = std::move(gameRecorded);
+    fresh.tableFull = std::move(tableFull);
+    fresh.m_playerName = m_playerName;
+    fresh.m_botSpeed = m_botSpeed;
+    fresh.m_turnSoundNew = m_turnSoundNew;
+    *this = std::move(fresh);
+    // The routes name the object they were made for.
+    makeRoutes();
+    watchersChanged();
+    changed();
+}
+
+void TableState::hostClosed() {
+    m_connected = false;
+    m_turnSeat = 0;
+    m_turnMark = 0;
+    closePassing();
+    m_startButtonShown = false;
+    setStatus("The host has closed the table.");
+    statusLine("0+The host has closed the table.");
+    changed();
+}
+
+void TableState::makeRoutes() {
+    m_routes.clear();
     auto route = [this](const char* word, void (TableState::*handler)(const std::string&)) {
         m_routes.push_back({word, [this, handler](int, const std::string& payload) {
                                 (this->*handler)(payload);
@@ -349,7 +389,7 @@ void TableState::gamestats(const std::string& payload) {
     const std::string safe = fields.text();
     m_roundText = fields.text();
     m_turnSeat = fields.number();
-    fields.text(); // the phase is not shown
+    const std::string phase = fields.text();
     m_safe = safe == "1";
     m_gameRunning = true;
     m_trick = Trick{};
@@ -380,6 +420,19 @@ void TableState::gamestats(const std::string& payload) {
         const bool onTable = m_trick.cards[static_cast<std::size_t>(seat)] != 0;
         s.cardsHeld = std::max(0, kSlots - m_tricksDone - (onTable ? 1 : 0));
         s.backsShown = seat != m_mySeat && s.cardsHeld > 0;
+        // A game runs: the computer plays every seat nobody has taken.
+        if (s.occupant == Occupant::Waiting) {
+            s.occupant = Occupant::Computer;
+        }
+    }
+    // The table as the others see it now: whose turn, and the status.
+    m_turnMark = phase == "play" && isSeat(m_turnSeat) ? m_turnSeat : 0;
+    if (phase == "pass") {
+        setStatus("Passing Cards..");
+    } else if (m_turnMark == m_mySeat && seated()) {
+        setStatus("Your Turn.");
+    } else if (m_turnMark != 0) {
+        setStatus(seatName(m_turnMark) + "'s turn.");
     }
 }
 

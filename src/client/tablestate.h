@@ -91,6 +91,10 @@ public:
     std::function<void()> tableFull = [] {};
 
     TableState();
+    // Forgets the table for a new one; keeps the player's name and options.
+    void reset();
+    // The host has gone: the table stays in view, nothing can be played.
+    void hostClosed();
 
     // Every host message this model handles, by command word.
     const std::vector<wire::Route>& routes() const { return m_routes; }
@@ -160,6 +164,7 @@ public:
     bool playing() const { return myTurn() && !m_passingOpen; }
 
 private:
+    void makeRoutes();
     Seat& seatAt(int seat) { return m_seats[static_cast<std::size_t>(seat)]; }
     std::string fallbackName(int seat) const;
     void setStatus(std::string text);

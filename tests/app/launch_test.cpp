@@ -3,6 +3,7 @@
 #include "singleinstance.h"
 
 #include "rawclient.h"
+#include "serverprocess.h"
 #include "wait.h"
 
 #include <QCoreApplication>
@@ -21,12 +22,22 @@ QString heartsBinary() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/hearts");
 }
 
+// The ports of one test: free ones, never the game's fixed ports.
+struct Ports {
+    quint16 table = freePort();
+    quint16 lobby = freePort();
+};
+
 // One started copy of the program, ended when the test ends.
 class Program {
 public:
-    explicit Program(const QStringList& params, const QString& instance = QString()) {
+    explicit Program(const QStringList& params, const Ports& ports,
+                     const QString& instance = QString()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("HEARTS_PORT"), QString::number(ports.table));
+        env.insert(QStringLiteral("HEARTS_LOBBY_PORT"), QString::number(ports.lobby));
+        env.insert(QStringLiteral("HEARTS_ANNOUNCE_PORT"), QString::number(freePort()));
         env.insert(QStringLiteral("HEARTS_INSTANCE"),
                    instance.isEmpty() ? QUuid::createUuid().toString(QUuid::Id128) : instance);
         process.setProcessEnvironment(env);
@@ -46,18 +57,18 @@ public:
     QProcess process;
 };
 
-// Connects to the program's host on 7772 as a second player; answers the
-// messages up to the list of players already there.
-std::unique_ptr<RawClient> joinAsSecond(const std::string& expectedFirst) {
+// Connects to the program's host as a second player; answers the messages
+// up to the list of players already there.
+std::unique_ptr<RawClient> joinAsSecond(quint16 port, const std::string& expectedFirst) {
     auto client = std::make_unique<RawClient>();
     if (!waitUntil(
             [&] {
                 client = std::make_unique<RawClient>();
-                return client->connectTo(7772, 200) &&
+                return client->connectTo(port, 200) &&
                        !client->waitFor("CMD_sendlogininfo+", 300).empty();
             },
             10000)) {
-        ADD_FAILURE() << "nobody hosts on 7772";
+        ADD_FAILURE() << "nobody hosts on " << port;
         return client;
     }
     client->send("CMD_logininfo+2+1.0.9+Tester");
@@ -84,31 +95,32 @@ struct FakeHost {
 } // namespace
 
 TEST(Launch, NoParametersHostsASoloGameWithTheOwnClientAsYou) {
-    Program hearts({});
-    auto second = joinAsSecond("CMD_existingplayers+1+You");
+    const Ports ports;
+    Program hearts({}, ports);
+    auto second = joinAsSecond(ports.table, "CMD_existingplayers+1+You");
     EXPECT_EQ(hearts.process.state(), QProcess::Running);
 }
 
 TEST(Launch, ThreeParametersWithTrueHostAndOpenTheLobbyLink) {
-    FakeHost lobby(9001);
-    Program hearts({"Host", "10.255.255.1", "true"});
+    const Ports ports;
+    FakeHost lobby(ports.lobby);
+    Program hearts({"Host", "10.255.255.1", "true"}, ports);
     // The own client went to 127.0.0.1, not to the address given.
-    auto second = joinAsSecond("CMD_existingplayers+1+Host");
+    auto second = joinAsSecond(ports.table, "CMD_existingplayers+1+Host");
     ASSERT_TRUE(lobby.waitForPeer());
     spin(100);
     EXPECT_EQ(lobby.peer->bytesAvailable(), 0);
 }
 
-TEST(Launch, AnyOtherThirdParameterJoinsAndTheProgramEndsWithTheConnection) {
+TEST(Launch, AnyOtherThirdParameterJoinsAndTheWindowOutlivesTheHost) {
     for (const char* role : {"false", "True", "1"}) {
         SCOPED_TRACE(role);
-        FakeHost host(7772);
-        FakeHost lobby(9001);
-        Program hearts({"Guest", "127.0.0.1", role});
+        const Ports ports;
+        FakeHost host(ports.table);
+        FakeHost lobby(ports.lobby);
+        Program hearts({"Guest", "127.0.0.1", role}, ports);
         ASSERT_TRUE(host.waitForPeer());
         host.peer->write("CMD_sendlogininfo+3\xFF");
-        RawClient* none = nullptr;
-        (void)none;
         QByteArray login;
         ASSERT_TRUE(waitUntil([&] {
             login += host.peer->readAll();
@@ -116,15 +128,16 @@ TEST(Launch, AnyOtherThirdParameterJoinsAndTheProgramEndsWithTheConnection) {
         }));
         EXPECT_EQ(login, QByteArray("CMD_logininfo+3+1.0.9+Guest\xFF"));
         ASSERT_TRUE(lobby.waitForPeer());
-        // The host goes away: the program ends.
+        // The host goes away: the window stays for the player to read.
         host.peer->close();
-        EXPECT_TRUE(hearts.ended());
+        EXPECT_FALSE(hearts.ended(1000));
     }
 }
 
 TEST(Launch, TwoParametersConnectNothing) {
-    FakeHost host(7772);
-    Program hearts({"Guest", "127.0.0.1"});
+    const Ports ports;
+    FakeHost host(ports.table);
+    Program hearts({"Guest", "127.0.0.1"}, ports);
     spin(1500);
     EXPECT_FALSE(host.server.hasPendingConnections());
     EXPECT_EQ(hearts.process.state(), QProcess::Running);
@@ -137,7 +150,7 @@ TEST(Launch, ASecondStartBringsTheFirstForwardAndEnds) {
     qunsetenv("HEARTS_INSTANCE");
     ASSERT_TRUE(first.claim());
     QSignalSpy activation(&first, &SingleInstance::activationRequested);
-    Program second({"Guest", "127.0.0.1"}, instance);
+    Program second({"Guest", "127.0.0.1"}, Ports{}, instance);
     ASSERT_TRUE(second.ended());
     EXPECT_EQ(second.process.exitCode(), 0);
     EXPECT_TRUE(waitUntil([&] { return activation.count() == 1; }));

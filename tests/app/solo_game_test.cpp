@@ -2,8 +2,10 @@
 // three cards and clicks a card each turn until the first round is scored.
 #include "board.h"
 #include "handcard.h"
+#include "launcher.h"
 #include "picturebutton.h"
 #include "random.h"
+#include "serverprocess.h"
 #include "tchat.h"
 #include "tgamestart.h"
 #include "tserver.h"
@@ -83,6 +85,10 @@ struct SoloTable {
         windows.gamestart = new Tgamestart(&chat);
         windows.tallylist = new Ttallylist(&chat);
         chat.attach(windows);
+        Launcher::Ports ports;
+        ports.table = freePort();
+        ports.lobby = freePort();
+        chat.launcher().setPorts(ports);
         QObject::connect(&chat.client(), &ClientConnection::lineHandled,
                          [this](const QString& line) { lines.append(line); });
         chat.show();

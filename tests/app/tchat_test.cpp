@@ -1,5 +1,9 @@
 // The main window in this process: the loading lines, a host that cannot
-// be reached, and a full table.
+// be reached, a full table, the host leaving, and a solo game whose port is
+// taken. Every port is a free one, never the game's fixed port.
+#include "launcher.h"
+#include "serverprocess.h"
+#include "tablestate.h"
 #include "tchat.h"
 #include "tserver.h"
 
@@ -14,11 +18,42 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Ports of this test: the table's and the lobby's, both free.
+Launcher::Ports freePorts() {
+    Launcher::Ports ports;
+    ports.table = freePort();
+    ports.lobby = freePort();
+    ports.announce = freePort();
+    return ports;
+}
+
+// A message box of the window with this text, answered with the button.
+bool answerBox(Tchat& chat, const QString& text, const QString& button = QString()) {
+    return waitUntil([&] {
+        for (auto* box : chat.findChildren<QMessageBox*>()) {
+            if (box->isVisible() && box->text() == text) {
+                for (QAbstractButton* b : box->buttons()) {
+                    if (button.isEmpty() || b->text() == button) {
+                        b->click();
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    });
+}
+
+} // namespace
+
 TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     Tchat chat({});
     Tchat::Windows windows;
     windows.server = new TServer(&chat);
     chat.attach(windows);
+    chat.launcher().setPorts(freePorts());
     chat.show();
     ASSERT_TRUE(waitUntil([&] { return chat.state().connected(); }));
     EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading Solo Game..Please wait.")));
@@ -27,38 +62,97 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     EXPECT_TRUE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.startGameAction()->isEnabled());
     EXPECT_EQ(chat.windowTitle(), QStringLiteral("Hearts"));
-    EXPECT_EQ(chat.centralWidget()->size(), QSize(767, 478));
+    EXPECT_EQ(chat.launcher().port(), chat.launcher().ports().table);
 }
 
-TEST(TchatStart, AnUnreachableHostIsReported) {
-    Tchat chat({"Guest", "127.0.0.1", "false"});
+TEST(TchatStart, ASoloGameWhosePortIsTakenPlaysOnAnother) {
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
+    Tchat chat({});
+    Tchat::Windows windows;
+    windows.server = new TServer(&chat);
+    chat.attach(windows);
+    Launcher::Ports ports = freePorts();
+    ports.table = other.serverPort();
+    chat.launcher().setPorts(ports);
     chat.show();
-    ASSERT_TRUE(waitUntil([&] {
-        return chat.chatText().contains(QStringLiteral("Could not connect to 127.0.0.1."));
-    }));
+    ASSERT_TRUE(waitUntil([&] { return chat.state().seatName(1) == "You"; }));
+    EXPECT_NE(chat.launcher().port(), other.serverPort());
+    EXPECT_EQ(windows.server->listeningPort(), chat.launcher().port());
+    EXPECT_FALSE(chat.chatText().contains(QStringLiteral("Error")));
+}
+
+TEST(TchatStart, HostingOnATakenPortSaysWhatToDo) {
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
+    Tchat chat({});
+    Tchat::Windows windows;
+    windows.server = new TServer(&chat);
+    chat.attach(windows);
+    Launcher::Ports ports = freePorts();
+    ports.table = other.serverPort();
+    chat.launcher().setPorts(ports);
+    EXPECT_FALSE(chat.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
+    const QString text =
+        QStringLiteral(
+            "Port %1 is in use by another program, so this table cannot be hosted. Close the other "
+            "program (or the other copy of Hearts) and host again, or start Hearts with "
+            "HEARTS_PORT "
+            "set to another port.")
+            .arg(other.serverPort());
+    EXPECT_TRUE(answerBox(chat, text));
+    EXPECT_FALSE(chat.hostFlag());
+    EXPECT_FALSE(windows.server->listening());
+}
+
+TEST(TchatStart, AnUnreachableHostOffersRetryAndAnotherTable) {
+    Tchat chat({"Guest", "127.0.0.1", "false"});
+    const Launcher::Ports ports = freePorts();
+    chat.launcher().setPorts(ports);
+    chat.show();
+    const QString failed = QStringLiteral("Could not connect to 127.0.0.1.");
+    ASSERT_TRUE(waitUntil([&] { return chat.chatText().contains(failed); }));
     EXPECT_TRUE(
         chat.chatText().startsWith(QStringLiteral(" Loading Multi-player Game.. Please Wait.")));
     EXPECT_FALSE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.isVisible());
+    // A host comes up; Retry reaches it.
+    QTcpServer host;
+    ASSERT_TRUE(host.listen(QHostAddress::AnyIPv4, ports.table));
+    ASSERT_TRUE(answerBox(chat, failed, QStringLiteral("&Retry")));
+    EXPECT_TRUE(waitUntil([&] { return host.hasPendingConnections(); }));
 }
 
 TEST(TchatStart, AFullTableSaysSoAndCloses) {
-    QTcpServer host;
-    ASSERT_TRUE(host.listen(QHostAddress::AnyIPv4, 7772));
     Tchat chat({"Guest", "127.0.0.1", "false"});
+    const Launcher::Ports ports = freePorts();
+    QTcpServer host;
+    ASSERT_TRUE(host.listen(QHostAddress::AnyIPv4, ports.table));
+    chat.launcher().setPorts(ports);
     chat.show();
     ASSERT_TRUE(waitUntil([&] { return host.hasPendingConnections(); }));
     QTcpSocket* peer = host.nextPendingConnection();
     peer->write("CMD_full+\xFF");
     peer->flush();
-    QString boxText;
-    ASSERT_TRUE(waitUntil([&] {
-        if (auto* box = chat.findChild<QMessageBox*>()) {
-            boxText = box->text();
-            box->accept();
-        }
-        return !boxText.isEmpty();
-    }));
-    EXPECT_EQ(boxText, QStringLiteral("Game is full"));
+    ASSERT_TRUE(answerBox(chat, QStringLiteral("Game is full")));
     EXPECT_TRUE(waitUntil([&] { return !chat.isVisible(); }));
+}
+
+TEST(TchatStart, WhenTheHostLeavesTheWindowStaysWithTheChat) {
+    // A real host in another process; this window joins it.
+    ServerProcess server({"--no-announce"});
+    Tchat chat({"Guest", "127.0.0.1", "false"});
+    Launcher::Ports ports = freePorts();
+    ports.table = server.port;
+    chat.launcher().setPorts(ports);
+    chat.show();
+    ASSERT_TRUE(waitUntil([&] { return chat.state().seatName(1) == "Guest"; }, 10000));
+    server.process.kill();
+    const QString gone = QStringLiteral("The host has closed the table.");
+    ASSERT_TRUE(waitUntil([&] { return chat.chatText().contains(gone); }));
+    spin(200);
+    EXPECT_TRUE(chat.isVisible());
+    EXPECT_EQ(chat.state().statusText(), gone.toStdString());
+    EXPECT_FALSE(chat.state().connected());
+    EXPECT_TRUE(chat.chatText().contains(QStringLiteral("You are Connected.")));
 }

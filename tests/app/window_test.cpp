@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -63,6 +64,16 @@ TEST_F(Window, TheTableGrowsWithTheWindowAndKeepsItsShape) {
     EXPECT_EQ(chat.chat().geometry().right(), chat.tableArea().width() - 11);
     HandCard* first = chat.board().cardInSlot(1);
     EXPECT_EQ(first->geometry().topLeft(), QPoint(2 * 170, 2 * 333));
+}
+
+TEST(TableAreaPaint, TheFirstPaintIsToldOnce) {
+    // The launch waits for it, so that nobody looks at an empty window.
+    TableArea area;
+    QSignalSpy painted(&area, &TableArea::firstPainted);
+    area.show();
+    ASSERT_TRUE(waitUntil([&] { return painted.count() == 1; }));
+    area.repaint();
+    EXPECT_EQ(painted.count(), 1);
 }
 
 TEST_F(Window, TabReachesTheChatAndEscapeComesBackToTheHand) {

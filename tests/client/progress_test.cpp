@@ -129,7 +129,8 @@ TEST_F(Progress, TheWinnerAndTheTally) {
 
 TEST_F(Progress, AGameJoinedWhileItRuns) {
     arrive(5);
-    host("CMD_gamestats+150+1+3+2+play+1+20+3+0+2+5+1+14+3+0+0+0+4+61+2+40");
+    host({"CMD_existingplayers+3+Cy",
+          "CMD_gamestats+150+1+3+2+play+1+20+3+0+2+5+1+14+3+0+0+0+4+61+2+40"});
     EXPECT_EQ(state.playToText(), "150");
     EXPECT_EQ(state.roundText(), "3");
     EXPECT_TRUE(state.safeShown());
@@ -143,6 +144,45 @@ TEST_F(Progress, AGameJoinedWhileItRuns) {
     EXPECT_EQ(state.seat(1).cardsHeld, 7);
     EXPECT_EQ(state.seat(2).cardsHeld, 6);
     EXPECT_TRUE(state.heartsBroken());
+    // The newcomer sees the table as the others do: every seat named, the
+    // turn marked, the status of the moment.
+    EXPECT_EQ(state.seatName(1), "You");
+    EXPECT_EQ(state.seatName(2), "Klot");
+    EXPECT_EQ(state.seatName(3), "Cy");
+    EXPECT_EQ(state.turnMark(), 2);
+    EXPECT_EQ(state.statusText(), "Klot's turn.");
+    // During passing nobody's turn is marked.
+    host("CMD_gamestats+100+0+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0");
+    EXPECT_EQ(state.turnMark(), 0);
+    EXPECT_EQ(state.statusText(), "Passing Cards..");
+}
+
+TEST_F(Progress, ANewTableForgetsTheOldButNotThePlayer) {
+    arrive(2);
+    state.setBotSpeed(500);
+    host({"CMD_startgame+Ann+100+1+", "CMD_startround+1+", "CMD_mycards+2+1+5",
+          "CMD_newplayerinfo+6+Eve"});
+    int watcherChanges = 0;
+    state.watchersChanged = [&] { ++watcherChanges; };
+    state.hostClosed();
+    EXPECT_FALSE(state.connected());
+    EXPECT_EQ(state.statusText(), "The host has closed the table.");
+    EXPECT_EQ(statusLines.back(), "0+The host has closed the table.");
+    EXPECT_EQ(shownCards(), std::vector<int>{5}) << "the table stays in view";
+    state.chooseCard(1);
+    EXPECT_TRUE(sent.empty());
+
+    state.reset();
+    EXPECT_EQ(state.mySeat(), 0);
+    EXPECT_TRUE(shownCards().empty());
+    EXPECT_TRUE(state.watchers().empty());
+    EXPECT_EQ(watcherChanges, 1);
+    EXPECT_EQ(state.seatName(2), "<Waiting>");
+    EXPECT_EQ(state.botSpeed(), 500);
+    // The new table's messages reach the same model.
+    host({"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Me"});
+    EXPECT_EQ(sent, std::vector<std::string>{"CMD_logininfo+3+1.0.9+Me"});
+    EXPECT_EQ(state.seatName(3), "Me");
 }
 
 TEST_F(Progress, StartButtonAndBotSpeed) {

@@ -1,0 +1,186 @@
+#include "launcher.h"
+
+#include "clientconnection.h"
+#include "tablestate.h"
+#include "tserver.h"
+
+#include <QNetworkInterface>
+
+namespace {
+
+bool isPrivate(const QHostAddress& ip) {
+    return ip.isInSubnet(QHostAddress(QStringLiteral("10.0.0.0")), 8) ||
+           ip.isInSubnet(QHostAddress(QStringLiteral("172.16.0.0")), 12) ||
+           ip.isInSubnet(QHostAddress(QStringLiteral("192.168.0.0")), 16);
+}
+
+quint16 portFromEnvironment(const char* name, quint16 fallback) {
+    bool ok = false;
+    const int port = qEnvironmentVariable(name).toInt(&ok);
+    return ok && port >= 1 && port <= 65535 ? static_cast<quint16>(port) : fallback;
+}
+
+} // namespace
+
+Launcher::Ports Launcher::Ports::fromEnvironment() {
+    Ports ports;
+    ports.table = portFromEnvironment("HEARTS_PORT", kDefaultPort);
+    ports.lobby = portFromEnvironment("HEARTS_LOBBY_PORT", kLobbyPort);
+    ports.announce = portFromEnvironment("HEARTS_ANNOUNCE_PORT", announcement::kPort);
+    return ports;
+}
+
+Launcher::Launcher(ClientConnection& client, TableState& table, QObject* parent)
+    : QObject(parent), m_client(client), m_table(table), m_ports(Ports::fromEnvironment()) {}
+
+Launcher::~Launcher() {
+    Sock11.OnInfo = nullptr;
+}
+
+void Launcher::processparams(const QStringList& params) {
+    if (params.isEmpty()) {
+        emit statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
+        emit soloStarted();
+        startSolo();
+        return;
+    }
+    emit statusLine(QStringLiteral("0+Loading Multi-player Game.. Please Wait."));
+    const QString name = params.at(0);
+    const QString address = params.size() >= 2 ? params.at(1) : QString();
+    if (params.size() < 3) {
+        return;
+    }
+    if (params.at(2) == QLatin1String("true")) {
+        host(name, name + QStringLiteral("'s table"));
+    } else {
+        join(name, address, m_ports.table);
+    }
+    connectLobbyLink();
+}
+
+bool Launcher::listen(const QString& bindAddress, quint16 port) {
+    if (m_server == nullptr) {
+        return false;
+    }
+    m_server->setBindAddress(bindAddress);
+    m_server->setPort(QString::number(port));
+    try {
+        m_server->startListening();
+    } catch (const ESockException&) {
+        return false;
+    }
+    return true;
+}
+
+bool Launcher::startSolo() {
+    leave();
+    // The table port, as any host; when another program holds it, a port
+    // of this machine's own that is free.
+    if (!listen(QString(), m_ports.table) && !listen(QStringLiteral("127.0.0.1"), 0)) {
+        emit message(QStringLiteral("The solo game cannot start: no network port can be opened "
+                                    "on this machine."));
+        return false;
+    }
+    connectOwnClient(QStringLiteral("You"));
+    return true;
+}
+
+bool Launcher::host(const QString& playerName, const QString& tableName) {
+    leave();
+    if (!listen(QString(), m_ports.table)) {
+        const QString text =
+            QStringLiteral("Port %1 is in use by another program, so this table cannot be hosted. "
+                           "Close the other program (or the other copy of Hearts) and host again, "
+                           "or start Hearts with HEARTS_PORT set to another port.")
+                .arg(m_ports.table);
+        emit statusLine(QStringLiteral("0+") + text);
+        emit message(text);
+        return false;
+    }
+    if (m_announce) {
+        TableAnnouncer::Options options;
+        options.port = m_ports.announce;
+        m_server->startAnnouncing(tableName, options);
+    }
+    connectOwnClient(playerName);
+    emit statusLine(QStringLiteral("0+Hosting on %1 port %2")
+                        .arg(addressForFriends())
+                        .arg(m_server->listeningPort()));
+    return true;
+}
+
+void Launcher::connectOwnClient(const QString& playerName) {
+    m_playerName = playerName;
+    m_address = QStringLiteral("127.0.0.1");
+    m_port = m_server->listeningPort();
+    m_table.setPlayerName(playerName.toStdString());
+    m_hosting = true;
+    m_table.setHostFlag(true);
+    emit hostingChanged(true);
+    m_client.connectTo(m_address, QString::number(m_port));
+}
+
+void Launcher::join(const QString& playerName, const QString& address, quint16 port) {
+    leave();
+    m_playerName = playerName;
+    m_address = address;
+    m_port = port;
+    m_table.setPlayerName(playerName.toStdString());
+    m_client.connectTo(address, QString::number(port));
+}
+
+void Launcher::retry() {
+    if (!m_address.isEmpty() && !m_hosting) {
+        join(m_playerName, m_address, m_port);
+    }
+}
+
+void Launcher::leave() {
+    m_client.disconnectFromHost();
+    if (m_server != nullptr && m_server->listening()) {
+        m_server->shutdown();
+    }
+    m_table.reset();
+    if (m_hosting) {
+        m_hosting = false;
+        m_table.setHostFlag(false);
+        emit hostingChanged(false);
+    }
+}
+
+void Launcher::connectLobbyLink() {
+    // Held open without data until the program ends; a lobby that is not
+    // there changes nothing.
+    Sock11.setHostName(QStringLiteral("127.0.0.1"));
+    Sock11.setPortName(QString::number(m_ports.lobby));
+    try {
+        Sock11.Connect();
+    } catch (const ESockException&) {
+    }
+}
+
+QString Launcher::addressForFriends() {
+    // An address of a network link that is up, private ones first.
+    QString best;
+    for (const QNetworkInterface& link : QNetworkInterface::allInterfaces()) {
+        const auto flags = link.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) ||
+            !flags.testFlag(QNetworkInterface::IsRunning) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack)) {
+            continue;
+        }
+        for (const QNetworkAddressEntry& entry : link.addressEntries()) {
+            const QHostAddress ip = entry.ip();
+            if (ip.protocol() != QAbstractSocket::IPv4Protocol || ip.isLinkLocal()) {
+                continue;
+            }
+            if (isPrivate(ip)) {
+                return ip.toString();
+            }
+            if (best.isEmpty()) {
+                best = ip.toString();
+            }
+        }
+    }
+    return best.isEmpty() ? QStringLiteral("127.0.0.1") : best;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "tsock.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class ClientConnection;
+class TServer;
+class TableState;
+
+// How this copy comes to a table: a solo game, hosting a table, or joining
+// one, from the command line or from the menu; and leaving a table for
+// another. It owns the lobby link and knows the ports.
+class Launcher : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint16 kDefaultPort = 7772;
+    static constexpr quint16 kLobbyPort = 9001;
+
+    struct Ports {
+        // The table's TCP port: HEARTS_PORT, else 7772.
+        quint16 table = kDefaultPort;
+        // The lobby program's port on this machine: HEARTS_LOBBY_PORT, else 9001.
+        quint16 lobby = kLobbyPort;
+        // UDP port of the table announcements.
+        quint16 announce = 7772;
+        static Ports fromEnvironment();
+    };
+
+    Launcher(ClientConnection& client, TableState& table, QObject* parent = nullptr);
+    ~Launcher() override;
+
+    void setServer(TServer* server) { m_server = server; }
+    void setPorts(const Ports& ports) { m_ports = ports; }
+    const Ports& ports() const { return m_ports; }
+    void setAnnounce(bool on) { m_announce = on; }
+
+    // The launch the command line asks for (after the first paint).
+    void processparams(const QStringList& params);
+    // A solo game: the host on the table port, or on a free port of this
+    // machine when that one is taken.
+    bool startSolo();
+    // Hosts a table for others; answers false (with a message) when the
+    // port cannot be had.
+    bool host(const QString& playerName, const QString& tableName);
+    void join(const QString& playerName, const QString& address, quint16 port);
+    // Connects again to the table last joined.
+    void retry();
+    // Leaves the table (closing it when hosting) without a word to the player.
+    void leave();
+
+    bool hosting() const { return m_hosting; }
+    const QString& address() const { return m_address; }
+    quint16 port() const { return m_port; }
+    // The address that friends on the network should use to join.
+    static QString addressForFriends();
+
+signals:
+    void statusLine(const QString& line);
+    void message(const QString& text);
+    // Hosting began or ended: the start button and the host's menu items.
+    void hostingChanged(bool hosting);
+    // A solo game started: the lobby download window may show.
+    void soloStarted();
+
+private:
+    bool listen(const QString& bindAddress, quint16 port);
+    void connectOwnClient(const QString& playerName);
+    void connectLobbyLink();
+
+    ClientConnection& m_client;
+    TableState& m_table;
+    TServer* m_server = nullptr;
+    Ports m_ports;
+    bool m_announce = true;
+    bool m_hosting = false;
+    QString m_playerName;
+    QString m_address;
+    quint16 m_port = 0;
+    TSock Sock11;
+};

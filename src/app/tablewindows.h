@@ -1,0 +1,63 @@
+#pragma once
+
+#include "tablediscovery.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// File > "Host a Table…": the player's name and the table's name, which
+// follows the player's until it is typed.
+class HostWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HostWindow(QWidget* parent = nullptr);
+    void setPlayerName(const QString& name);
+    void setAnnounce(bool on);
+
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* tableEdit = nullptr;
+    QCheckBox* announceBox = nullptr;
+    QPushButton* hostButton = nullptr;
+
+signals:
+    void hostRequested(const QString& playerName, const QString& tableName, bool announce);
+
+private:
+    void defaultTableName();
+    bool m_tableNameTyped = false;
+};
+
+// File > "Join a Table…": the player's name, the tables heard on the local
+// network, and an address for a table beyond it.
+class JoinWindow : public QDialog {
+    Q_OBJECT
+public:
+    JoinWindow(TableFinder::Options finderOptions, quint16 defaultPort, QWidget* parent = nullptr);
+    void setPlayerName(const QString& name);
+
+    QLineEdit* nameEdit = nullptr;
+    QListWidget* tableList = nullptr;
+    QLineEdit* addressEdit = nullptr;
+    QLabel* note = nullptr;
+    QPushButton* joinButton = nullptr;
+    TableFinder& finder() { return m_finder; }
+
+signals:
+    void joinRequested(const QString& playerName, const QString& address, quint16 port);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillList();
+    void join();
+
+    TableFinder m_finder;
+    quint16 m_defaultPort;
+    bool m_listening = false;
+};
