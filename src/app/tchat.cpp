@@ -242,6 +242,10 @@ void Tchat::wireTable() {
 void Tchat::attach(const Windows& windows) {
     m_windows = windows;
     m_launcher->setServer(m_windows.server);
+    // "Announce=false" keeps every table this copy hosts off the network's lists.
+    m_launcher->setAnnounce(IniFile(settingsPath())
+                                .readString(m_sectionName, QStringLiteral("Announce"),
+                                            QStringLiteral("true")) != QLatin1String("false"));
     if (m_windows.gamestart != nullptr) {
         connect(m_windows.gamestart, &Tgamestart::startRequested, this, &Tchat::sendStartGame);
     }
@@ -318,7 +322,6 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    StartGame1->setEnabled(false);
     m_launcher->processparams(m_params);
 }
 
@@ -344,7 +347,7 @@ void Tchat::HostATable1Click() {
         connect(m_hostWindow, &HostWindow::hostRequested, this,
                 [this](const QString& name, const QString& table, bool announce) {
                     m_launcher->setAnnounce(announce);
-                    storePlayer(name, announce);
+                    storeChoices(name, announce ? QStringLiteral("true") : QStringLiteral("false"));
                     m_launcher->host(name, table);
                 });
     }
@@ -362,7 +365,7 @@ void Tchat::JoinATable1Click() {
         m_joinWindow = new JoinWindow(finding, m_launcher->ports().table, this);
         connect(m_joinWindow, &JoinWindow::joinRequested, this,
                 [this](const QString& name, const QString& address, quint16 port) {
-                    storePlayer(name, m_launcher->ports().announce != 0);
+                    storeChoices(name, QString());
                     m_launcher->join(name, address, port);
                 });
     }
@@ -379,12 +382,11 @@ QString Tchat::savedPlayerName(const IniFile& ini) const {
     return user.isEmpty() ? QStringLiteral("Player") : user;
 }
 
-void Tchat::storePlayer(const QString& name, bool announce) {
+void Tchat::storeChoices(const QString& name, const QString& announce) {
     IniFile ini(settingsPath());
     ini.writeString(m_sectionName, QStringLiteral("Playername"), name);
-    if (m_hostWindow != nullptr) {
-        ini.writeString(m_sectionName, QStringLiteral("Announce"),
-                        announce ? QStringLiteral("true") : QStringLiteral("false"));
+    if (!announce.isEmpty()) {
+        ini.writeString(m_sectionName, QStringLiteral("Announce"), announce);
     }
     ini.save();
 }

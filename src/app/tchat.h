@@ -128,7 +128,9 @@ private:
     void JoinATable1Click();
     void connectFailed(const QString& host);
     QString savedPlayerName(const IniFile& ini) const;
-    void storePlayer(const QString& name, bool announce);
+    // Keeps the name for the next table, and whether to announce ("true",
+    // "false"; empty leaves it).
+    void storeChoices(const QString& name, const QString& announce);
     void Exit1Click() { close(); }
     void showGameFull();
     void showMessage(const QString& text);

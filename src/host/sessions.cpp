@@ -36,6 +36,11 @@ void HostGame::sendAll(const std::string& text) {
 }
 
 int HostGame::chooseConnectionNumber(const std::string& address) {
+    // A seat kept for a player who dropped goes to a connection from that
+    // player's address; a newcomer gets it only when no other number is free.
+    auto claimed = [this](int number) {
+        return number <= kSeats && !m_dropped[static_cast<std::size_t>(number)].address.empty();
+    };
     if (!address.empty()) {
         for (int seat = 1; seat <= kSeats && seat <= m_slotcount; ++seat) {
             if (m_dropped[seat].address == address && !m_players[seat].connected) {
@@ -48,12 +53,17 @@ int HostGame::chooseConnectionNumber(const std::string& address) {
         return 1;
     }
     for (int number = 1; number <= m_slotcount; ++number) {
-        if (!m_players[number].connected) {
+        if (!m_players[number].connected && !claimed(number)) {
             return number;
         }
     }
     if (m_slotcount < kMaxConnections) {
         return ++m_slotcount;
+    }
+    for (int number = 1; number <= m_slotcount; ++number) {
+        if (!m_players[number].connected) {
+            return number;
+        }
     }
     return kRefusedRecord;
 }

@@ -3,8 +3,11 @@
 #include "wait.h"
 #include "wiremessage.h"
 
-bool RawClient::connectTo(quint16 port, int timeoutMs) {
+bool RawClient::connectTo(quint16 port, int timeoutMs, const QString& from) {
     bool connected = false;
+    if (!from.isEmpty()) {
+        m_socket.bind(QHostAddress(from), 0);
+    }
     QObject::connect(&m_socket, &QTcpSocket::connected, [&connected] { connected = true; });
     m_socket.connectToHost(QStringLiteral("127.0.0.1"), port);
     const bool ok = waitUntil([&connected] { return connected; }, timeoutMs);

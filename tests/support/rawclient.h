@@ -9,7 +9,9 @@
 // sends whole messages and collects the ones it receives, in order.
 class RawClient {
 public:
-    bool connectTo(quint16 port, int timeoutMs = 3000);
+    // Connects to this machine's port, from a loopback address of its own
+    // (127.0.0.2 and so on) when one is given.
+    bool connectTo(quint16 port, int timeoutMs = 3000, const QString& from = QString());
     void send(const std::string& text);
     void sendBytes(const std::string& bytes);
     // Waits until a received message starts with `prefix`; answers it, or

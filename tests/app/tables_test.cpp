@@ -1,0 +1,137 @@
+// Hosting and joining from the window: the host's announcement, the join
+// window that hears it, and a second window that joins through it.
+#include "launcher.h"
+#include "tablestate.h"
+#include "tablewindows.h"
+#include "tchat.h"
+#include "tserver.h"
+
+#include "serverprocess.h"
+#include "wait.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUdpSocket>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+quint16 freeUdpPort() {
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
+
+} // namespace
+
+TEST(HostWindowTest, TheTableIsNamedAfterThePlayerUntilTyped) {
+    HostWindow window;
+    QSignalSpy hosted(&window, &HostWindow::hostRequested);
+    window.setPlayerName(QStringLiteral("Ann"));
+    EXPECT_EQ(window.tableEdit->text(), QStringLiteral("Ann's table"));
+    window.nameEdit->setText(QStringLiteral("Annie"));
+    EXPECT_EQ(window.tableEdit->text(), QStringLiteral("Annie's table"));
+    window.tableEdit->clear();
+    QTest::keyClicks(window.tableEdit, QStringLiteral("Friday"));
+    window.nameEdit->setText(QStringLiteral("Ann"));
+    EXPECT_EQ(window.tableEdit->text(), QStringLiteral("Friday"));
+    window.announceBox->setChecked(false);
+    window.hostButton->click();
+    ASSERT_EQ(hosted.count(), 1);
+    EXPECT_EQ(hosted.at(0), (QList<QVariant>{"Ann", "Friday", false}));
+}
+
+TEST(JoinWindowTest, ATableHeardFromARealServerIsJoinedFromTheList) {
+    const quint16 announcePort = freeUdpPort();
+    ServerProcess server(
+        {"--table", "Friday game", "--announce-port", QString::number(announcePort)});
+    JoinWindow window({announcePort, 6000}, 7772);
+    QSignalSpy joined(&window, &JoinWindow::joinRequested);
+    window.setPlayerName(QStringLiteral("Bob"));
+    window.show();
+    ASSERT_TRUE(waitUntil([&] { return window.tableList->count() == 1; }, 5000));
+    EXPECT_TRUE(window.tableList->item(0)->text().startsWith(QStringLiteral("Friday game — ")));
+    window.tableList->setCurrentRow(0);
+    window.joinButton->click();
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined.at(0).at(0).toString(), QStringLiteral("Bob"));
+    EXPECT_EQ(joined.at(0).at(2).value<quint16>(), server.port);
+}
+
+TEST(JoinWindowTest, AnAddressWithOrWithoutItsPort) {
+    JoinWindow window({freeUdpPort(), 6000}, 7772);
+    QSignalSpy joined(&window, &JoinWindow::joinRequested);
+    window.setPlayerName(QStringLiteral("Bob"));
+    struct Case {
+        const char* typed;
+        const char* address;
+        int port;
+    };
+    for (const Case& c : {Case{"tables.example.org", "tables.example.org", 7772},
+                          Case{"192.168.1.20:8000", "192.168.1.20", 8000},
+                          Case{"192.168.1.20:x", nullptr, 0}, Case{"", nullptr, 0}}) {
+        joined.clear();
+        window.addressEdit->setText(QString::fromLatin1(c.typed));
+        window.joinButton->click();
+        if (c.address == nullptr) {
+            EXPECT_EQ(joined.count(), 0) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(joined.count(), 1) << c.typed;
+        EXPECT_EQ(joined.at(0).at(1).toString(), QString::fromLatin1(c.address));
+        EXPECT_EQ(joined.at(0).at(2).value<quint16>(), c.port);
+    }
+}
+
+TEST(HostAndJoin, AHostedTableIsAnnouncedAndJoinedFromAnotherWindow) {
+    Launcher::Ports ports;
+    ports.table = freePort();
+    ports.lobby = freePort();
+    ports.announce = freeUdpPort();
+
+    Tchat host({"Ann", "127.0.0.1"});
+    Tchat::Windows windows;
+    windows.server = new TServer(&host);
+    host.attach(windows);
+    host.launcher().setPorts(ports);
+    host.show();
+    ASSERT_TRUE(host.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
+    EXPECT_TRUE(host.chatText().contains(QStringLiteral("Hosting on %1 port %2")
+                                             .arg(Launcher::addressForFriends())
+                                             .arg(ports.table)));
+    ASSERT_TRUE(waitUntil([&] { return host.state().seatName(1) == "Ann"; }));
+    EXPECT_TRUE(host.startGameAction()->isEnabled());
+
+    TableFinder finder({ports.announce, 6000});
+    ASSERT_TRUE(finder.start());
+    ASSERT_TRUE(waitUntil(
+        [&] { return !finder.tables().empty() && finder.tables().front().table.people == 1; },
+        5000));
+    const TableFinder::Found found = finder.tables().front();
+    EXPECT_EQ(found.table.table, "Ann's table");
+    EXPECT_EQ(found.table.host, "Ann");
+    EXPECT_EQ(found.table.port, ports.table);
+
+    Tchat guest({"Bob", "127.0.0.1"});
+    guest.launcher().setPorts(ports);
+    guest.show();
+    guest.launcher().join(QStringLiteral("Bob"), found.address.toString(), found.table.port);
+    ASSERT_TRUE(waitUntil([&] { return guest.state().seatName(2) == "Bob"; }));
+    EXPECT_EQ(guest.state().seatName(1), "Ann");
+    EXPECT_FALSE(guest.startGameAction()->isEnabled());
+    ASSERT_TRUE(waitUntil(
+        [&] { return !finder.tables().empty() && finder.tables().front().table.people == 2; },
+        5000));
+
+    // The host leaves for another table: the guest is told, its window stays.
+    host.launcher().leave();
+    EXPECT_FALSE(windows.server->listening());
+    ASSERT_TRUE(waitUntil([&] { return !guest.state().connected(); }));
+    EXPECT_EQ(guest.state().statusText(), "The host has closed the table.");
+    EXPECT_TRUE(guest.isVisible());
+}

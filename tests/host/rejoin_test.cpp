@@ -1,0 +1,101 @@
+// A player who drops during a game and comes back from the same address
+// with the same name gets the seat back with its hand, over real sockets to
+// the real hearts-server.
+#include "serverprocess.h"
+
+#include "wiremessage.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+// A player on its own loopback address.
+std::unique_ptr<RawClient> arrive(quint16 port, const QString& from, const std::string& name,
+                                  int expectedNumber) {
+    auto client = std::make_unique<RawClient>();
+    EXPECT_TRUE(client->connectTo(port, 3000, from));
+    const std::string number = std::to_string(expectedNumber);
+    EXPECT_EQ(client->waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+" + number) << name;
+    client->send("CMD_logininfo+" + number + "+1.0.9+" + name);
+    EXPECT_FALSE(client->waitFor("CMD_newplayerinfo+" + number + "+" + name).empty());
+    return client;
+}
+
+// The cards of a CMD_mycards message.
+std::set<int> cardsOf(const std::string& message) {
+    wire::Fields fields(wire::splitCommand(message).payload);
+    fields.number();
+    std::set<int> cards;
+    while (!fields.empty()) {
+        fields.listNumber();
+        cards.insert(fields.listNumber());
+    }
+    return cards;
+}
+
+} // namespace
+
+TEST(Rejoin, ADroppedPlayerGetsTheSeatAndHandBack) {
+    // Computer players that never play within the test: the game waits.
+    ServerProcess server({"--no-announce", "--seed", "3", "--bot-speed", "600000"});
+    RawClient host;
+    ASSERT_TRUE(waitUntil([&] { return host.connectTo(server.port, 200); }, 5000));
+    ASSERT_EQ(host.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+1");
+    host.send("CMD_logininfo+1+1.0.9+Host");
+    auto bob = arrive(server.port, "127.0.0.2", "Bob", 2);
+    auto dee = arrive(server.port, "127.0.0.3", "Dee", 3);
+    host.send("CMD_startgame+Host+100+0+");
+    host.send("CMD_justwatch+1+1");
+    const std::set<int> bobDealt = cardsOf(bob->waitFor("CMD_mycards+2+"));
+    const std::set<int> deeDealt = cardsOf(dee->waitFor("CMD_mycards+3+"));
+    ASSERT_EQ(bobDealt.size(), 13u);
+    ASSERT_FALSE(bob->waitFor("CMD_passcards+2+").empty());
+
+    // Both drop while they should pass; the computer passes for them.
+    bob.reset();
+    dee.reset();
+    ASSERT_FALSE(host.waitFor("CMD_playerdisconnected+3+Dee").empty());
+    ASSERT_FALSE(host.waitFor("CMD_nextplayer+").empty()) << "the passing is over";
+
+    // Dee comes back first, from her address: seat 3, not the lower seat 2.
+    dee = arrive(server.port, "127.0.0.3", "Dee", 3);
+    const std::set<int> deeNow = cardsOf(dee->waitFor("CMD_mycards+3+"));
+    EXPECT_EQ(deeNow.size(), 13u);
+    int kept = 0;
+    for (int card : deeNow) {
+        kept += deeDealt.count(card) != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(kept, 10) << "her hand: the dealt cards less three passed, three received";
+    EXPECT_EQ(dee->waitFor("CMD_gamestats+").rfind("CMD_gamestats+100+0+1+", 0), 0u);
+    EXPECT_FALSE(dee->with("CMD_existingplayers+1+Host").empty());
+
+    // A newcomer from another address does not take the seat kept for Bob:
+    // Bob, back from his, still gets seat 2.
+    auto eve = arrive(server.port, "127.0.0.4", "Eve", 4);
+    bob = arrive(server.port, "127.0.0.2", "Bob", 2);
+    EXPECT_EQ(cardsOf(bob->waitFor("CMD_mycards+2+")).size(), 13u);
+    const QString log = QString::fromLocal8Bit(server.process.readAllStandardError());
+    EXPECT_TRUE(log.contains(QStringLiteral("seat 3 taken back by Dee"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken back by Bob"))) << log.toStdString();
+}
+
+TEST(Rejoin, AnotherNameFromTheSameAddressIsANewcomer) {
+    ServerProcess server({"--no-announce", "--seed", "3", "--bot-speed", "600000"});
+    RawClient host;
+    ASSERT_TRUE(waitUntil([&] { return host.connectTo(server.port, 200); }, 5000));
+    ASSERT_EQ(host.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+1");
+    host.send("CMD_logininfo+1+1.0.9+Host");
+    auto bob = arrive(server.port, "127.0.0.2", "Bob", 2);
+    host.send("CMD_startgame+Host+100+0+");
+    ASSERT_FALSE(bob->waitFor("CMD_mycards+2+").empty());
+    bob.reset();
+    ASSERT_FALSE(host.waitFor("CMD_playerdisconnected+2+Bob").empty());
+    // The free seat goes to whoever comes; the log tells it apart.
+    auto mallory = arrive(server.port, "127.0.0.2", "Mallory", 2);
+    spin(100);
+    const QString log = QString::fromLocal8Bit(server.process.readAllStandardError());
+    EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken over by Mallory"))) << log.toStdString();
+}
