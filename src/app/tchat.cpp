@@ -242,6 +242,7 @@ void Tchat::wireTable() {
 void Tchat::attach(const Windows& windows) {
     m_windows = windows;
     m_launcher->setServer(m_windows.server);
+    applyTimeLimits();
     // "Announce=false" keeps every table this copy hosts off the network's lists.
     m_launcher->setAnnounce(IniFile(settingsPath())
                                 .readString(m_sectionName, QStringLiteral("Announce"),

@@ -104,6 +104,9 @@ public:
     QAction* ScrollChatOff2 = nullptr;
     QAction* ClearMainChat2 = nullptr;
     QAction* ResetScreenLocation1 = nullptr;
+    // Options > "Turn Time Limit" and "Login Time Limit" of a hosted table.
+    QMenu* TurnTimeLimit1 = nullptr;
+    QMenu* LoginTimeLimit1 = nullptr;
     // Options > "Card Deck": the built-in deck and the SVG decks found.
     QMenu* CardDeck1 = nullptr;
     QAction* JustWatch1 = nullptr;
@@ -142,6 +145,8 @@ private:
     void sendStartGame(const QString& playto, int safe);
     void setTextSize(int points);
     void fillCardDecks();
+    // Gives the host the time limits that the settings file keeps.
+    void applyTimeLimits();
     void chooseCardDeck(const QString& path);
     void markCardDeck();
     void setTurnSound(int tag);

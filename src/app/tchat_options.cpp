@@ -8,6 +8,7 @@
 #include "tchat.h"
 #include "tgamestart.h"
 #include "tphrases.h"
+#include "tserver.h"
 
 #include <QActionGroup>
 #include <QColorDialog>
@@ -74,6 +75,31 @@ void Tchat::buildOptionsMenu(QMenu* options) {
     }
     setTextSize(10);
 
+    // The host's time limits, for tables of two or more people.
+    auto limitMenu = [this, options](const QString& title, const QString& key,
+                                     std::initializer_list<std::pair<const char*, int>> choices) {
+        QMenu* menu = options->addMenu(title);
+        auto* group = new QActionGroup(menu);
+        for (const auto& [caption, seconds] : choices) {
+            QAction* item = menu->addAction(QString::fromUtf8(caption));
+            item->setCheckable(true);
+            item->setData(seconds);
+            group->addAction(item);
+            connect(item, &QAction::triggered, this, [this, key, seconds] {
+                IniFile ini(settingsPath());
+                ini.writeString(m_sectionName, key, QString::number(seconds));
+                ini.save();
+                applyTimeLimits();
+            });
+        }
+        return menu;
+    };
+    TurnTimeLimit1 =
+        limitMenu(QStringLiteral("Turn Time &Limit"), QStringLiteral("Turntimeout"),
+                  {{"Off", 0}, {"30 Seconds", 30}, {"1 Minute", 60}, {"2 Minutes", 120}});
+    LoginTimeLimit1 = limitMenu(QStringLiteral("Log&in Time Limit"), QStringLiteral("Logintimeout"),
+                                {{"Off", 0}, {"20 Seconds", 20}, {"1 Minute", 60}});
+
     CardDeck1 = options->addMenu(QStringLiteral("Card &Deck"));
     CardDeck1->setObjectName(QStringLiteral("CardDeck1"));
     // The decks on this machine are looked for when the menu first opens.
@@ -93,6 +119,25 @@ void Tchat::buildOptionsMenu(QMenu* options) {
     options->addSeparator();
     JustWatch1 = m_table->JustWatch1;
     options->addAction(JustWatch1);
+}
+
+void Tchat::applyTimeLimits() {
+    const IniFile ini(settingsPath());
+    auto seconds = [&](const QString& key, int fallback, QMenu* menu) {
+        bool ok = false;
+        int value = ini.readString(m_sectionName, key, QString()).toInt(&ok);
+        value = ok && value >= 0 && value <= 86400 ? value : fallback;
+        for (QAction* item : menu->actions()) {
+            item->setChecked(item->data().toInt() == value);
+        }
+        return value;
+    };
+    const int turn = seconds(QStringLiteral("Turntimeout"), 60, TurnTimeLimit1);
+    const int login = seconds(QStringLiteral("Logintimeout"), 20, LoginTimeLimit1);
+    if (m_windows.server != nullptr) {
+        m_windows.server->setTurnTimeoutMs(turn * 1000);
+        m_windows.server->setLoginTimeoutMs(login * 1000);
+    }
 }
 
 void Tchat::fillCardDecks() {

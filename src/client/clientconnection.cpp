@@ -1,9 +1,9 @@
 #include "clientconnection.h"
 
 ClientConnection::ClientConnection(QObject* parent)
-    : QObject(parent),
-      receivedlist(
-          1, [this](int, const std::string& line) { processsocktimer(line); }, this) {
+    : QObject(parent), receivedlist(
+                           1, [this](int, const std::string& line) { processsocktimer(line); },
+                           this, kMaxReceivedLines) {
     sock.setPortName(QStringLiteral("7772"));
     sock.OnRead = [this](TSock* sender, int count) { sockRead(sender, count); };
     sock.OnInfo = [this](TSock* sender, TSocketInfo info, const QString& msg) {

@@ -18,6 +18,9 @@ class ClientConnection : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<void(const std::string& payload)>;
+    // A host never has this many messages waiting here; a flood beyond is
+    // dropped rather than held.
+    static constexpr std::size_t kMaxReceivedLines = 100000;
 
     explicit ClientConnection(QObject* parent = nullptr);
     ~ClientConnection() override;

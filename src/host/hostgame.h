@@ -5,6 +5,7 @@
 #include "wiremessage.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ public:
     virtual void closeConnection(int connection) = 0;
     // A timer was started (counting from zero) or stopped; its state is in
     // HostGame::timer1() or HostGame::computertimer().
-    enum class Timer { Pause, Computer };
+    enum class Timer { Pause, Computer, Turn };
     virtual void timerChanged(Timer timer) = 0;
     // The delay of the computer players, read at every arming.
     virtual int botSpeedMs() = 0;
@@ -31,6 +32,8 @@ public:
     virtual void internalError(const std::string& text) = 0;
     // One line for the host's log: connections, departures, games, rounds.
     virtual void log(const std::string& /*line*/) {}
+    // Milliseconds on a clock that only goes forward, for rate limits.
+    virtual std::int64_t nowMs();
 };
 
 // A timer as the rules see it: on or off, its interval and its tag.
@@ -48,6 +51,14 @@ class HostGame {
 public:
     static constexpr const char* kVersion = "1.0.9";
     static constexpr int kMaxPlayers = 6;
+    // Names are cut to this many bytes (whole characters), chat lines to
+    // this many characters.
+    static constexpr std::size_t kMaxName = 32;
+    static constexpr std::size_t kMaxChat = 1000;
+    // What one connection may have relayed to the others: a burst, then a
+    // steady rate; beyond it a line is dropped and its sender told.
+    static constexpr double kRelayBurst = 10;
+    static constexpr double kRelayPerSecond = 2;
 
     explicit HostGame(HostEvents& events);
     // The dispatch table holds this object's address.
@@ -74,12 +85,22 @@ public:
     // over when the player drops. In a hosting program it is the person at
     // the host, and the table ends with them.
     void setHeadless(bool headless) { m_headless = headless; }
+    // When two or more people sit at the table, a person who has not moved
+    // (passed or played) this long has the move made by the computer; after
+    // three such moves in a row the computer keeps the seat, as for a
+    // player who just watches, until the player takes it back. 0: no limit.
+    void setTurnTimeoutMs(int ms) { m_turnTimeoutMs = ms; }
+    static constexpr int kTimeoutsBeforeWatching = 3;
 
     // --- timers ---
     void timer1Timer();
     void computertimerTimer();
+    void turntimerTimer();
     const GameTimer& timer1() const { return m_timer1; }
     const GameTimer& computertimer() const { return m_computertimer; }
+    const GameTimer& turntimer() const { return m_turntimer; }
+    // Whether a connection has sent its login.
+    bool loggedIn(int number) const;
 
     // --- state, for the host's window and for tests ---
     const PlayerTable& players() const { return m_players; }
@@ -188,6 +209,16 @@ private:
     std::vector<wire::Route> makeRoutes();
 
     void forgetDroppedPlayers();
+    // Takes one relay from a connection's allowance; false when it is spent.
+    bool mayRelay(int number);
+    // Seats played by people now.
+    int peopleSeated() const;
+    // Starts the time for the seat or seats to move, when it applies.
+    void armTurnDeadline();
+    void stopTurnDeadline();
+    // The time was up for a seat: the computer moves for it.
+    void movedForBy(int seat);
+    void statusToAll(const std::string& text);
 
     HostEvents& m_events;
     std::vector<wire::Route> m_routes;
@@ -198,6 +229,15 @@ private:
     };
     std::array<DroppedPlayer, kSeats + 1> m_dropped{};
     bool m_headless = false;
+    struct Allowance {
+        double lines = kRelayBurst;
+        std::int64_t atMs = -1;
+        bool told = false;
+    };
+    std::array<Allowance, kPlayerRecords + 1> m_relays{};
+    int m_turnTimeoutMs = 0;
+    std::array<int, kSeats + 1> m_timeouts{};
+    std::array<bool, kPlayerRecords + 1> m_loggedIn{};
     PlayerTable m_players;
     int m_slotcount = 0;
     bool m_gamestarted = false;
@@ -221,4 +261,5 @@ private:
     GameTimer m_timer1{false, 1000, 0};
     // On at creation with tag 0: its first expiry only switches it off.
     GameTimer m_computertimer{true, 1000, 0};
+    GameTimer m_turntimer{false, 60000, 0};
 };

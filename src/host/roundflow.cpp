@@ -80,8 +80,10 @@ void HostGame::startgame(const std::string& data) {
     const std::string safeText = fields.text();
     stopComputerTimer();
     stopTimer1();
+    stopTurnDeadline();
     m_gamestarted = true;
     forgetDroppedPlayers();
+    m_timeouts.fill(0);
     if (!wire::parseInt(playtoText, m_playto)) {
         m_playto = 100;
     }
@@ -136,6 +138,9 @@ void HostGame::startround() {
             computerpass(seat);
         }
     }
+    if (m_phase == "pass") {
+        armTurnDeadline();
+    }
 }
 
 void HostGame::shufflecards() {
@@ -188,6 +193,14 @@ void HostGame::passcards(const std::string& data) {
         player.passslots[k] = slots[k - 1];
     }
     player.passed = true;
+    bool peopleStillToPass = false;
+    for (int other = 1; other <= kSeats; ++other) {
+        peopleStillToPass =
+            peopleStillToPass || (!isComputerSeat(other) && !m_players[other].passed);
+    }
+    if (!peopleStillToPass) {
+        stopTurnDeadline();
+    }
     for (int k = 1; k <= 3; ++k) {
         receiver.passedcards[k] = player.cards[player.passslots[k]];
     }
@@ -241,6 +254,75 @@ void HostGame::findplayer() {
     if (isComputerSeat(m_turn)) {
         startComputerTimer();
     }
+    armTurnDeadline();
+}
+
+int HostGame::peopleSeated() const {
+    int people = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        people += isComputerSeat(seat) ? 0 : 1;
+    }
+    return people;
+}
+
+void HostGame::stopTurnDeadline() {
+    if (m_turntimer.enabled) {
+        m_turntimer.enabled = false;
+        m_events.timerChanged(HostEvents::Timer::Turn);
+    }
+}
+
+void HostGame::armTurnDeadline() {
+    stopTurnDeadline();
+    // Never in a solo game: a person alone at a table waits for nobody.
+    if (m_turnTimeoutMs <= 0 || peopleSeated() < 2) {
+        return;
+    }
+    bool someoneToMove = false;
+    if (m_phase == "pass") {
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            someoneToMove = someoneToMove || (!isComputerSeat(seat) && !m_players[seat].passed);
+        }
+    } else if (m_phase == "play") {
+        someoneToMove = !isComputerSeat(m_turn);
+    }
+    if (someoneToMove) {
+        m_turntimer = {true, m_turnTimeoutMs, 1};
+        m_events.timerChanged(HostEvents::Timer::Turn);
+    }
+}
+
+void HostGame::statusToAll(const std::string& text) {
+    sendAll("CMD_chat+0+" + text + "|clBlue");
+}
+
+void HostGame::movedForBy(int seat) {
+    const std::string& name = m_players[seat].name;
+    statusToAll("The time to move was up: the computer moved for " + name + ".");
+    m_events.log("seat " + std::to_string(seat) + " (" + name + ") timed out");
+    if (++m_timeouts[seat] >= kTimeoutsBeforeWatching) {
+        m_timeouts[seat] = 0;
+        statusToAll("The computer plays for " + name + " until " + name +
+                    " unticks Options > Just Watch.");
+        m_players[seat].justwatching = true;
+        sendAll(build("CMD_justwatching", seat, "1"));
+    }
+}
+
+void HostGame::turntimerTimer() {
+    stopTurnDeadline();
+    if (m_phase == "pass") {
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            if (!isComputerSeat(seat) && !m_players[seat].passed) {
+                movedForBy(seat);
+                computerpass(seat);
+            }
+        }
+    } else if (m_phase == "play" && !isComputerSeat(m_turn) && !m_timer1.enabled) {
+        const int seat = m_turn;
+        movedForBy(seat);
+        computerplay(seat);
+    }
 }
 
 void HostGame::starthand() {
@@ -250,6 +332,7 @@ void HostGame::starthand() {
 }
 
 void HostGame::endround() {
+    stopTurnDeadline();
     int moon = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (m_players[seat].roundpoints == 26) {

@@ -70,6 +70,14 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("table"),
          QStringLiteral("Name of the table that players see (default: hearts-server on <host>)."),
          QStringLiteral("NAME")},
+        {QStringLiteral("login-timeout"),
+         QStringLiteral("Close a connection that has not logged in after this many seconds "
+                        "(default 20; 0: never)."),
+         QStringLiteral("SECONDS")},
+        {QStringLiteral("turn-timeout"),
+         QStringLiteral("With two or more people seated, the computer moves for a person who "
+                        "has not moved in this many seconds (default 60; 0: never)."),
+         QStringLiteral("SECONDS")},
         {QStringLiteral("no-announce"),
          QStringLiteral("Do not announce the table on the local network.")},
         {QStringLiteral("announce-port"),
@@ -81,9 +89,14 @@ int main(int argc, char* argv[]) {
     int botSpeed = 1000;
     int pauseMs = 1000;
     int announcePort = announcement::kPort;
+    int loginTimeout = 20;
+    int turnTimeout = 60;
     if (!readInt(parser, QStringLiteral("port"), 0, port) || port > 65535 ||
         !readInt(parser, QStringLiteral("announce-port"), 1, announcePort) ||
-        announcePort > 65535 || !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
+        !readInt(parser, QStringLiteral("login-timeout"), 0, loginTimeout) ||
+        !readInt(parser, QStringLiteral("turn-timeout"), 0, turnTimeout) || loginTimeout > 86400 ||
+        turnTimeout > 86400 || announcePort > 65535 ||
+        !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
         !readInt(parser, QStringLiteral("pause-ms"), 0, pauseMs)) {
         return 2;
     }
@@ -104,6 +117,8 @@ int main(int argc, char* argv[]) {
     options.port = QString::number(port);
     options.pauseMs = pauseMs;
     options.headless = true;
+    options.loginTimeoutMs = loginTimeout * 1000;
+    options.turnTimeoutMs = turnTimeout * 1000;
     TServer server(options);
     server.botSpeed = [&botSpeed] { return botSpeed; };
     server.onBotSpeedRequest = [&botSpeed](int ms) {

@@ -4,6 +4,9 @@
 
 #include "wiremessage.h"
 
+#include <algorithm>
+#include <chrono>
+
 using hostmessage::build;
 using hostmessage::buildPlus;
 
@@ -70,6 +73,7 @@ int HostGame::chooseConnectionNumber(const std::string& address) {
 
 void HostGame::connectionAccepted(int number, const std::string& address) {
     m_players[number].connected = true;
+    m_loggedIn[static_cast<std::size_t>(number)] = false;
     m_players[number].address = address;
     m_events.log("connection " + std::to_string(number) + " accepted");
     m_events.send(number, build("CMD_sendlogininfo", number));
@@ -90,6 +94,15 @@ std::vector<wire::Route> HostGame::makeRoutes() {
             if (fields.number() == sender && (!hostOnly || sender == 1)) {
                 (this->*handler)(payload);
             }
+        };
+    };
+    // A move of the seat's own player: the time limit counts afresh.
+    auto moves = [this, own](Handler handler) {
+        return [this, check = own(handler)](int sender, const std::string& payload) {
+            if (sender >= 1 && sender <= kSeats) {
+                m_timeouts[static_cast<std::size_t>(sender)] = 0;
+            }
+            check(sender, payload);
         };
     };
     return {
@@ -114,8 +127,8 @@ std::vector<wire::Route> HostGame::makeRoutes() {
                  justwatch(payload);
              }
          }},
-        {"CMD_passcards", own(&HostGame::passcards)},
-        {"CMD_playcard", own(&HostGame::playcard)},
+        {"CMD_passcards", moves(&HostGame::passcards)},
+        {"CMD_playcard", moves(&HostGame::playcard)},
         {"CMD_playasound", own(&HostGame::playasound)},
     };
 }
@@ -124,12 +137,14 @@ void HostGame::receivedlogininfo(const std::string& data) {
     wire::Fields fields(data);
     const int number = fields.number();
     const std::string version = fields.text();
-    const std::string name = fields.rest();
-    if (number < 1 || number > kPlayerRecords) {
+    const std::string name = wire::cutText(fields.rest(), kMaxName);
+    // Only a connection that is here logs in.
+    if (number < 1 || number > kPlayerRecords || !connected(number)) {
         return;
     }
     m_players[number].name = name;
     m_players[number].connected = true;
+    m_loggedIn[static_cast<std::size_t>(number)] = true;
     if (number <= kSeats && !m_dropped[number].name.empty()) {
         const bool back = m_dropped[number].name == name &&
                           m_dropped[number].address == m_players[number].address;
@@ -161,6 +176,9 @@ void HostGame::receivedlogininfo(const std::string& data) {
     }
     if (anyCard) {
         sendTo(number, cardsMessage);
+    }
+    if (number <= kSeats) {
+        armTurnDeadline();
     }
     std::string stats =
         build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum, m_turn, m_phase);
@@ -197,28 +215,77 @@ void HostGame::botspeed(const std::string& data) {
     }
 }
 
+std::int64_t HostEvents::nowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+bool HostGame::mayRelay(int number) {
+    Allowance& allowance = m_relays[static_cast<std::size_t>(number)];
+    const std::int64_t now = m_events.nowMs();
+    if (allowance.atMs >= 0) {
+        allowance.lines =
+            std::min(kRelayBurst, allowance.lines + static_cast<double>(now - allowance.atMs) *
+                                                        kRelayPerSecond / 1000.0);
+    }
+    allowance.atMs = now;
+    if (allowance.lines >= 1) {
+        allowance.lines -= 1;
+        allowance.told = false;
+        return true;
+    }
+    // Told once until lines pass again, so the answer is no flood itself.
+    if (!allowance.told) {
+        allowance.told = true;
+        sendTo(number, "CMD_chat+0+You are sending too fast: a line was not passed on.|clBlue");
+    }
+    m_events.log("connection " + std::to_string(number) + " sends too fast: a line dropped");
+    return false;
+}
+
+namespace {
+
+// A chat text with its colour after the last "|": the text is cut, the
+// colour kept.
+std::string cutChat(const std::string& rest) {
+    const std::size_t bar = rest.rfind('|');
+    if (bar == std::string::npos) {
+        return wire::cutText(rest, HostGame::kMaxChat);
+    }
+    return wire::cutText(std::string_view(rest).substr(0, bar), HostGame::kMaxChat) +
+           rest.substr(bar);
+}
+
+} // namespace
+
 void HostGame::chat(const std::string& data) {
     wire::Fields fields(data);
     const int number = fields.number();
-    if (number < 1 || number > kPlayerRecords) {
+    if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
         return;
     }
-    sendAll(build("CMD_chat", number, m_players[number].name + " chats: " + fields.rest()));
+    sendAll(
+        build("CMD_chat", number, m_players[number].name + " chats: " + cutChat(fields.rest())));
 }
 
 void HostGame::action(const std::string& data) {
     wire::Fields fields(data);
     const int number = fields.number();
-    if (number < 1 || number > kPlayerRecords) {
+    if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
         return;
     }
-    sendAll(build("CMD_action", number, m_players[number].name + " " + fields.rest()));
+    sendAll(build("CMD_action", number, m_players[number].name + " " + cutChat(fields.rest())));
 }
 
 void HostGame::playasound(const std::string& data) {
     wire::Fields fields(data);
     const int number = fields.number();
-    if (number < 1 || number > kPlayerRecords) {
+    const std::string sound = fields.rest().substr(0, fields.rest().find('+'));
+    // Only the program's own chatter sounds travel.
+    int tag = 0;
+    if (number < 1 || number > kPlayerRecords || sound.rfind("wave", 0) != 0 ||
+        !wire::parseInt(sound.substr(4), tag) || tag < 1 || tag > 20 || !mayRelay(number)) {
         return;
     }
     sendAll(build("CMD_playasound", number, fields.rest()));
@@ -234,6 +301,7 @@ void HostGame::justwatch(const std::string& data) {
     if (mode == "2") {
         m_players[seat].justwatching = false;
         sendAll(build("CMD_justwatching", seat, "2"));
+        armTurnDeadline();
     } else if (mode == "1" && m_gamestarted) {
         m_players[seat].justwatching = true;
         sendAll(build("CMD_justwatching", seat, "1"));
@@ -269,9 +337,14 @@ void HostGame::departure(int number) {
     player.connected = false;
     player.name.clear();
     player.justwatching = false;
+    m_loggedIn[static_cast<std::size_t>(number)] = false;
     if (m_gamestarted && number >= (m_headless ? 1 : 2) && number <= kSeats) {
         computerTakesOver(number);
     }
+}
+
+bool HostGame::loggedIn(int number) const {
+    return number >= 1 && number <= kPlayerRecords && m_loggedIn[static_cast<std::size_t>(number)];
 }
 
 void HostGame::forgetDroppedPlayers() {

@@ -44,6 +44,7 @@ void HostGame::refuse(int seat, int code, int card) {
 }
 
 void HostGame::acceptCard(int seat, int slot, int card, int cardsLeft) {
+    stopTurnDeadline();
     sendAll(buildPlus("CMD_heplayed", seat, card, cardsLeft));
     sendTo(seat, buildPlus("CMD_heusecard", seat, slot));
     if (cards::isHeart(card)) {

@@ -5,15 +5,8 @@ TServer::TServer(Options options, QObject* parent)
       m_game(std::make_unique<HostGame>(static_cast<HostEvents&>(*this))),
       receivedlist(
           m_options.socktimerMs,
-          [this](int tagged, const std::string& line) {
-              // A line from a connection that has since gone is not taken as
-              // the word of a newcomer who got the same number.
-              const int number = tagged & 0xFF;
-              if (tagged == 0 || tagged >> 8 == m_serials[static_cast<std::size_t>(number)]) {
-                  m_game->receive(number, line);
-              }
-          },
-          this) {
+          [this](int number, const std::string& line) { m_game->receive(number, line); }, this,
+          kMaxReceivedLines) {
     m_game->setHeadless(m_options.headless);
     Sock1.setPortName(m_options.port);
     Sock1.OnAccept = [this](TSock* sender) { Sock1Accept(sender); };
@@ -25,6 +18,11 @@ TServer::TServer(Options options, QObject* parent)
     computertimer.setTimerType(Qt::PreciseTimer);
     connect(&timer1, &QTimer::timeout, this, [this] { m_game->timer1Timer(); });
     connect(&computertimer, &QTimer::timeout, this, [this] { m_game->computertimerTimer(); });
+    connect(&turntimer, &QTimer::timeout, this, [this] { m_game->turntimerTimer(); });
+    m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
+    m_clock.start();
+    m_loginSweep.setInterval(1000);
+    connect(&m_loginSweep, &QTimer::timeout, this, &TServer::closeSilentConnections);
     timerChanged(Timer::Computer);
 }
 
@@ -56,6 +54,9 @@ void TServer::shutdown() {
     computertimer.stop();
     m_game = std::make_unique<HostGame>(static_cast<HostEvents&>(*this));
     m_game->setHeadless(m_options.headless);
+    m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
+    turntimer.stop();
+    m_loginSweep.stop();
     timerChanged(Timer::Computer);
     log("table closed");
 }
@@ -120,8 +121,14 @@ void TServer::Sock1Accept(TSock* sender) {
     releaseConnection(number);
     m_connections[number] = accepted;
     m_framers[number] = wire::Framer();
-    ++m_serials[static_cast<std::size_t>(number)];
+    m_dropped[static_cast<std::size_t>(number)] = 0;
     accepted->Tag = number;
+    // A peer that vanished without a word is gone within about a minute.
+    accepted->setKeepAlive(30, 10, 3);
+    m_acceptedAtMs[static_cast<std::size_t>(number)] = m_clock.elapsed();
+    if (m_options.loginTimeoutMs > 0 && !m_loginSweep.isActive()) {
+        m_loginSweep.start();
+    }
     accepted->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
     accepted->OnInfo = [this](TSock* s, TSocketInfo info, const QString& msg) {
         tempsockInfo(s, info, msg);
@@ -148,11 +155,15 @@ void TServer::Sock1Read(TSock* sender, int /*count*/) {
     std::vector<std::string> messages;
     const bool withinLimit = m_framers[number].feed(bytes.toStdString(), messages);
     for (std::string& message : messages) {
-        receivedlist.append(m_serials[static_cast<std::size_t>(number)] << 8 | number,
-                            std::move(message));
+        if (!receivedlist.append(number, std::move(message)) &&
+            m_dropped[static_cast<std::size_t>(number)]++ == 0) {
+            log("connection " + std::to_string(number) +
+                " sends faster than the table takes its lines: lines dropped");
+        }
     }
     if (!withinLimit) {
-        log("connection " + std::to_string(number) + " cut off: too much data without an end");
+        log("connection " + std::to_string(number) +
+            " cut off: a message too long or too much data without an end");
         sender->Close();
     }
 }
@@ -166,15 +177,61 @@ void TServer::tempsockDisconnect(TSock* sender) {
 
 void TServer::tempsockInfo(TSock* sender, TSocketInfo /*info*/, const QString& msg) {
     if (msg == QLatin1String("Socket Closed")) {
-        m_game->departure(sender->Tag);
+        // Nothing a connection sent acts after it has gone.
+        const int number = sender->Tag;
+        receivedlist.dropConnection(number);
+        if (number >= 1 && number <= kPlayerRecords &&
+            m_dropped[static_cast<std::size_t>(number)] > 0) {
+            log("connection " + std::to_string(number) + ": " +
+                std::to_string(m_dropped[static_cast<std::size_t>(number)]) + " lines dropped");
+            m_dropped[static_cast<std::size_t>(number)] = 0;
+        }
+        m_game->departure(number);
     }
 }
 
 void TServer::send(int connection, const std::string& text) {
     TSock* sock =
         connection >= 1 && connection <= kPlayerRecords ? m_connections[connection] : nullptr;
-    if (sock != nullptr && sock->hasOpenHandle()) {
-        sock->Send(QByteArray::fromStdString(wire::frame(text)));
+    if (sock == nullptr || !sock->hasOpenHandle()) {
+        return;
+    }
+    // No client takes a longer message: it is never sent.
+    if (text.size() > wire::kMaxMessageBytes) {
+        log("a message of " + std::to_string(text.size()) + " bytes to connection " +
+            std::to_string(connection) + " was not sent");
+        return;
+    }
+    sock->Send(QByteArray::fromStdString(wire::frame(text)));
+    // A peer that does not read is not held in memory without end.
+    if (sock->pendingOutput() > kMaxPendingOutput) {
+        log("connection " + std::to_string(connection) + " closed: it does not read");
+        sock->Close();
+    }
+}
+
+void TServer::setTurnTimeoutMs(int ms) {
+    m_options.turnTimeoutMs = ms;
+    m_game->setTurnTimeoutMs(ms);
+}
+
+void TServer::closeSilentConnections() {
+    bool waiting = false;
+    for (int number = 1; number <= kPlayerRecords; ++number) {
+        TSock* sock = m_connections[static_cast<std::size_t>(number)];
+        if (sock == nullptr || !m_game->players()[number].connected || m_game->loggedIn(number)) {
+            continue;
+        }
+        const qint64 age = m_clock.elapsed() - m_acceptedAtMs[static_cast<std::size_t>(number)];
+        if (m_options.loginTimeoutMs > 0 && age >= m_options.loginTimeoutMs) {
+            log("connection " + std::to_string(number) + " closed: no login");
+            sock->Close();
+        } else {
+            waiting = true;
+        }
+    }
+    if (!waiting) {
+        m_loginSweep.stop();
     }
 }
 
@@ -186,8 +243,10 @@ void TServer::closeConnection(int connection) {
 
 void TServer::timerChanged(Timer timer) {
     const bool pause = timer == Timer::Pause;
-    const GameTimer& state = pause ? m_game->timer1() : m_game->computertimer();
-    QTimer& real = pause ? timer1 : computertimer;
+    const GameTimer& state = pause                      ? m_game->timer1()
+                             : timer == Timer::Computer ? m_game->computertimer()
+                                                        : m_game->turntimer();
+    QTimer& real = pause ? timer1 : timer == Timer::Computer ? computertimer : turntimer;
     if (state.enabled) {
         real.start(pause ? m_options.pauseMs : state.intervalMs);
     } else {

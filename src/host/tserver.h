@@ -7,6 +7,7 @@
 #include "tsock.h"
 #include "wiremessage.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -27,9 +28,18 @@ public:
         QString bindAddress;
         // No player of its own (hearts-server): see HostGame::setHeadless.
         bool headless = false;
+        // A connection that has not logged in this long is closed; a person
+        // whose move waits this long has it made (HostGame). 0: no limit.
+        int loginTimeoutMs = 20000;
+        int turnTimeoutMs = 60000;
         int socktimerMs = 10;
         int pauseMs = 1000;
     };
+
+    // A connection's received list holds at most this many lines.
+    static constexpr std::size_t kMaxReceivedLines = 256;
+    // A connection with this much written but not yet sent is closed.
+    static constexpr qint64 kMaxPendingOutput = 256 * 1024;
 
     explicit TServer(Options options, QObject* parent = nullptr);
     explicit TServer(QObject* parent = nullptr) : TServer(Options{}, parent) {}
@@ -42,6 +52,9 @@ public:
     // closed (their players see the host go), a fresh game for next time.
     void shutdown();
     bool listening() const { return Sock1.Listen(); }
+    // The time limits from now on.
+    void setLoginTimeoutMs(int ms) { m_options.loginTimeoutMs = ms; }
+    void setTurnTimeoutMs(int ms);
     // Listens on another port from now on (before startListening).
     void setPort(const QString& port) { m_options.port = port; }
     void setBindAddress(const QString& address) { m_options.bindAddress = address; }
@@ -69,6 +82,7 @@ private:
     void tempsockInfo(TSock* sender, TSocketInfo info, const QString& msg);
     void releaseConnection(int number);
     void dropConnections();
+    void closeSilentConnections();
 
     // HostEvents
     void send(int connection, const std::string& text) override;
@@ -85,10 +99,15 @@ private:
     ReceivedList receivedlist;
     QTimer timer1;
     QTimer computertimer;
+    QTimer turntimer;
+    // Runs while a connection has not logged in.
+    QTimer m_loginSweep;
+    std::array<qint64, kPlayerRecords + 1> m_acceptedAtMs{};
+    QElapsedTimer m_clock;
     std::array<TSock*, kPlayerRecords + 1> m_connections{};
     std::array<wire::Framer, kPlayerRecords + 1> m_framers{};
-    // Counts the connections each number has had; received lines carry it.
-    std::array<int, kPlayerRecords + 1> m_serials{};
+    // Lines dropped per connection because its received list was full.
+    std::array<std::size_t, kPlayerRecords + 1> m_dropped{};
     QString m_tableName;
     TableAnnouncer* m_announcer = nullptr;
 };

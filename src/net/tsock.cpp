@@ -10,6 +10,9 @@
 #include <QTimer>
 
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include <utility>
 #include <vector>
@@ -261,6 +264,29 @@ bool TSock::Close() {
     }
     m_listen = false;
     return closed;
+}
+
+qint64 TSock::pendingOutput() const {
+    return m_out.size() + (m_socket ? m_socket->bytesToWrite() : 0);
+}
+
+void TSock::setKeepAlive(int idleSeconds, int intervalSeconds, int probes) {
+    if (!m_socket) {
+        return;
+    }
+    m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+#ifdef TCP_KEEPIDLE
+    const auto handle = static_cast<int>(m_socket->socketDescriptor());
+    if (handle >= 0) {
+        ::setsockopt(handle, IPPROTO_TCP, TCP_KEEPIDLE, &idleSeconds, sizeof idleSeconds);
+        ::setsockopt(handle, IPPROTO_TCP, TCP_KEEPINTVL, &intervalSeconds, sizeof intervalSeconds);
+        ::setsockopt(handle, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes);
+    }
+#else
+    (void)idleSeconds;
+    (void)intervalSeconds;
+    (void)probes;
+#endif
 }
 
 bool TSock::Send(const QByteArray& text) {

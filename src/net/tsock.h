@@ -58,6 +58,12 @@ public:
 
     // The port this object listens on (useful when it listens on port 0).
     quint16 listeningPort() const;
+    // Bytes handed to Send that have not gone out yet.
+    qint64 pendingOutput() const;
+    // TCP keepalive on the connection: the first probe after this many idle
+    // seconds, then one every interval; after that many unanswered, the
+    // connection is reported gone.
+    void setKeepAlive(int idleSeconds, int intervalSeconds, int probes);
 
     int Tag = 0;
     TNotifyEvent OnConnect;

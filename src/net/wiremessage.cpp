@@ -19,11 +19,27 @@ bool Framer::feed(std::string_view bytes, std::vector<std::string>& out) {
     std::size_t start = 0;
     for (std::size_t end = m_pending.find(kEndByte); end != std::string::npos;
          end = m_pending.find(kEndByte, start)) {
+        if (end - start > kMaxMessageBytes) {
+            // Refused like an unframed tail: nothing more from this peer.
+            m_pending.clear();
+            return false;
+        }
         out.emplace_back(m_pending, start, end - start);
         start = end + 1;
     }
     m_pending.erase(0, start);
     return m_pending.size() <= kMaxUnframedBytes;
+}
+
+std::string cutText(std::string_view text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character starts at every byte that is not 10xxxxxx.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == maxChars) {
+            return std::string(text.substr(0, i));
+        }
+    }
+    return std::string(text);
 }
 
 CommandLine splitCommand(std::string_view line) {

@@ -24,8 +24,10 @@ namespace wire {
 
 constexpr char kEndByte = '\xFF';
 
-// A peer that sends this many bytes without an end byte is cut off.
+// A peer that sends this many bytes without an end byte, or a longer
+// message, is cut off. No side ever sends a message this long.
 constexpr std::size_t kMaxUnframedBytes = 64 * 1024;
+constexpr std::size_t kMaxMessageBytes = kMaxUnframedBytes;
 
 // The bytes of one message: the text with 0xFF, CR and LF turned into blanks,
 // then the end byte.
@@ -36,7 +38,8 @@ std::string frame(std::string_view text);
 class Framer {
 public:
     // Appends the bytes and moves every complete message to `out`. Answers
-    // false when the unframed tail has grown past kMaxUnframedBytes.
+    // false when the unframed tail has grown past kMaxUnframedBytes or a
+    // message is longer than kMaxMessageBytes (that message is not given).
     bool feed(std::string_view bytes, std::vector<std::string>& out);
     std::size_t pendingBytes() const { return m_pending.size(); }
 
@@ -80,6 +83,9 @@ public:
 private:
     std::string m_rest;
 };
+
+// The text cut to at most `maxChars` UTF-8 characters, never inside one.
+std::string cutText(std::string_view text, std::size_t maxChars);
 
 // A decimal integer with an optional minus sign and nothing else, within 32
 // bits; nullopt-like failure through the bool.
