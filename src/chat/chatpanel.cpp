@@ -258,18 +258,22 @@ void ChatPanel::playasound(const std::string& payload) {
     wire::Fields fields(payload);
     const std::string seatText = fields.text();
     const QString name = QString::fromStdString(fields.text());
-    if (m_sounds.chatterSounds) {
-        m_sounds.playChatter(name);
-        return;
-    }
-    int seat = 0;
+    // Only the chatter sounds of the list: never a game cue or anything else.
     QString caption;
     for (int tag = 1; tag <= 20; ++tag) {
         if (name.compare(QStringLiteral("wave%1").arg(tag), Qt::CaseInsensitive) == 0) {
             caption = soundCaption(tag);
         }
     }
-    if (!wire::parseInt(seatText, seat) || caption.isEmpty()) {
+    if (caption.isEmpty()) {
+        return;
+    }
+    if (m_sounds.chatterSounds) {
+        m_sounds.playChatter(name);
+        return;
+    }
+    int seat = 0;
+    if (!wire::parseInt(seatText, seat)) {
         return;
     }
     const QString who = seatName(seat);

@@ -145,14 +145,14 @@ void ChatView::addWords(QTextCursor& cursor, QString text, int style) {
         const qsizetype blank = text.indexOf(QLatin1Char(' '));
         const QString word = text.left(blank + 1);
         text.remove(0, blank + 1);
-        const QString lower = word.toLower();
-        if (lower.contains(QLatin1String("http://")) || lower.contains(QLatin1String("www."))) {
+        if (isLinkWord(word)) {
             m_linkCounter = m_linkCounter >= kLinkTableSize - 1 ? 1 : m_linkCounter + 1;
             m_linkTable[static_cast<std::size_t>(m_linkCounter)] = word;
+            // The link carries its own word, so no list of them grows.
             QTextCharFormat link = formatFor(kLinkStyle);
             link.setAnchor(true);
-            link.setAnchorHref(QStringLiteral("link:%1").arg(m_linkWords.size()));
-            m_linkWords.append(word);
+            link.setAnchorHref(QStringLiteral("link:") +
+                               QString::fromLatin1(QUrl::toPercentEncoding(word.trimmed())));
             cursor.insertText(word, link);
         } else {
             cursor.insertText(word, formatFor(style));
@@ -169,20 +169,38 @@ void ChatView::addSmiley(QTextCursor& cursor, int number) {
     cursor.insertImage(image);
 }
 
-void ChatView::openLink(const QUrl& url) {
-    const QString target = url.toString();
-    bool ok = false;
-    const int serial = target.startsWith(QLatin1String("link:")) ? target.mid(5).toInt(&ok) : -1;
-    QString word =
-        ok && serial >= 0 && serial < m_linkWords.size() ? m_linkWords.at(serial) : QString();
-    while (word.endsWith(QLatin1Char(' '))) {
-        word.chop(1);
+bool ChatView::isLinkWord(const QString& word) {
+    return word.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+           word.startsWith(QLatin1String("https://"), Qt::CaseInsensitive) ||
+           word.startsWith(QLatin1String("www."), Qt::CaseInsensitive);
+}
+
+QUrl ChatView::webAddress(const QString& word) {
+    // Only web pages open: a word that says http, https or www, and means it.
+    const QString text = word.trimmed();
+    if (!isLinkWord(text)) {
+        return QUrl();
     }
-    if (word.isEmpty()) {
+    const QUrl url = QUrl::fromUserInput(text);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        return QUrl();
+    }
+    return url;
+}
+
+void ChatView::openLink(const QUrl& url) {
+    const QString target = url.toString(QUrl::FullyEncoded);
+    const QString word = target.startsWith(QLatin1String("link:"))
+                             ? QUrl::fromPercentEncoding(target.mid(5).toLatin1())
+                             : QString();
+    const QUrl page = webAddress(word);
+    if (page.isEmpty()) {
         message(QStringLiteral("Cannot open Webpage"));
         return;
     }
-    openUrl(word);
+    openUrl(page.toString());
 }
 
 QVariant ChatView::loadResource(int type, const QUrl& name) {

@@ -44,6 +44,10 @@ public:
     std::function<void(const QString& text)> message;
 
     QVariant loadResource(int type, const QUrl& name) override;
+    // A word shown as a link: it begins http://, https:// or www.
+    static bool isLinkWord(const QString& word);
+    // The web page a link word opens; empty for anything else.
+    static QUrl webAddress(const QString& word);
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
@@ -67,5 +71,4 @@ private:
     std::array<QString, kLinkTableSize> m_linkTable;
     int m_linkCounter = -1;
     // Every link word ever added, so that a click opens its own word.
-    QStringList m_linkWords;
 };

@@ -59,6 +59,11 @@ public:
     // steady rate; beyond it a line is dropped and its sender told.
     static constexpr double kRelayBurst = 10;
     static constexpr double kRelayPerSecond = 2;
+    void setRelayLimits(double burst, double perSecond) {
+        m_relayBurst = burst;
+        m_relayPerSecond = perSecond;
+        m_relays.fill(Allowance{burst});
+    }
 
     explicit HostGame(HostEvents& events);
     // The dispatch table holds this object's address.
@@ -211,7 +216,7 @@ private:
     void forgetDroppedPlayers();
     // Takes one relay from a connection's allowance; false when it is spent.
     bool mayRelay(int number);
-    // Seats played by people now.
+    // Seats that people sit in now.
     int peopleSeated() const;
     // Starts the time for the seat or seats to move, when it applies.
     void armTurnDeadline();
@@ -234,6 +239,8 @@ private:
         std::int64_t atMs = -1;
         bool told = false;
     };
+    double m_relayBurst = kRelayBurst;
+    double m_relayPerSecond = kRelayPerSecond;
     std::array<Allowance, kPlayerRecords + 1> m_relays{};
     int m_turnTimeoutMs = 0;
     std::array<int, kSeats + 1> m_timeouts{};

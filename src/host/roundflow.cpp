@@ -258,9 +258,11 @@ void HostGame::findplayer() {
 }
 
 int HostGame::peopleSeated() const {
+    // Everyone in a seat counts, playing or watching: the table is not a
+    // solo game because one of them lets the computer play.
     int people = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
-        people += isComputerSeat(seat) ? 0 : 1;
+        people += connected(seat) ? 1 : 0;
     }
     return people;
 }

@@ -20,6 +20,7 @@ TServer::TServer(Options options, QObject* parent)
     connect(&computertimer, &QTimer::timeout, this, [this] { m_game->computertimerTimer(); });
     connect(&turntimer, &QTimer::timeout, this, [this] { m_game->turntimerTimer(); });
     m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
+    m_game->setRelayLimits(m_options.relayBurst, m_options.relayPerSecond);
     m_clock.start();
     m_loginSweep.setInterval(1000);
     connect(&m_loginSweep, &QTimer::timeout, this, &TServer::closeSilentConnections);
@@ -55,6 +56,7 @@ void TServer::shutdown() {
     m_game = std::make_unique<HostGame>(static_cast<HostEvents&>(*this));
     m_game->setHeadless(m_options.headless);
     m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
+    m_game->setRelayLimits(m_options.relayBurst, m_options.relayPerSecond);
     turntimer.stop();
     m_loginSweep.stop();
     timerChanged(Timer::Computer);
@@ -125,6 +127,7 @@ void TServer::Sock1Accept(TSock* sender) {
     accepted->Tag = number;
     // A peer that vanished without a word is gone within about a minute.
     accepted->setKeepAlive(30, 10, 3);
+    accepted->setSendBuffer(kSendBufferBytes);
     m_acceptedAtMs[static_cast<std::size_t>(number)] = m_clock.elapsed();
     if (m_options.loginTimeoutMs > 0 && !m_loginSweep.isActive()) {
         m_loginSweep.start();
@@ -204,7 +207,7 @@ void TServer::send(int connection, const std::string& text) {
     }
     sock->Send(QByteArray::fromStdString(wire::frame(text)));
     // A peer that does not read is not held in memory without end.
-    if (sock->pendingOutput() > kMaxPendingOutput) {
+    if (sock->pendingOutput() > m_options.maxPendingOutput) {
         log("connection " + std::to_string(connection) + " closed: it does not read");
         sock->Close();
     }

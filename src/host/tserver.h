@@ -32,14 +32,19 @@ public:
         // whose move waits this long has it made (HostGame). 0: no limit.
         int loginTimeoutMs = 20000;
         int turnTimeoutMs = 60000;
+        // A connection with this much written but not yet sent is closed.
+        qint64 maxPendingOutput = 256 * 1024;
+        // What one connection may have relayed: a burst, then lines a second.
+        double relayBurst = HostGame::kRelayBurst;
+        double relayPerSecond = HostGame::kRelayPerSecond;
         int socktimerMs = 10;
         int pauseMs = 1000;
     };
 
     // A connection's received list holds at most this many lines.
     static constexpr std::size_t kMaxReceivedLines = 256;
-    // A connection with this much written but not yet sent is closed.
-    static constexpr qint64 kMaxPendingOutput = 256 * 1024;
+    // Each connection's send buffer in the system: plenty for the game.
+    static constexpr int kSendBufferBytes = 64 * 1024;
 
     explicit TServer(Options options, QObject* parent = nullptr);
     explicit TServer(QObject* parent = nullptr) : TServer(Options{}, parent) {}
@@ -74,6 +79,8 @@ public:
     std::function<void(const QString&)> onInternalError;
 
     const HostGame& game() const { return *m_game; }
+    // Lines of a connection waiting for their turn.
+    std::size_t pendingLines(int number) const { return receivedlist.size(number); }
 
 private:
     void Sock1Accept(TSock* sender);

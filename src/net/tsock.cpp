@@ -289,6 +289,12 @@ void TSock::setKeepAlive(int idleSeconds, int intervalSeconds, int probes) {
 #endif
 }
 
+void TSock::setSendBuffer(int bytes) {
+    if (m_socket) {
+        m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, bytes);
+    }
+}
+
 bool TSock::Send(const QByteArray& text) {
     if (!m_handleOpen) {
         throw ESockException("Send - Socket Not Connected");

@@ -64,6 +64,9 @@ public:
     // seconds, then one every interval; after that many unanswered, the
     // connection is reported gone.
     void setKeepAlive(int idleSeconds, int intervalSeconds, int probes);
+    // A fixed send buffer for the connection, so that a peer that does not
+    // read shows as output waiting here rather than in the system.
+    void setSendBuffer(int bytes);
 
     int Tag = 0;
     TNotifyEvent OnConnect;

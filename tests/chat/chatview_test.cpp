@@ -86,10 +86,30 @@ TEST(ChatView, ANewColourRecoloursTheSendersEarlierLines) {
     EXPECT_EQ(view.colourAt(bobLine), QColor(0, 0x80, 0));
 }
 
+namespace {
+
+// The links of the view, in order: what a click on each would ask for.
+std::vector<QUrl> anchors(const ChatView& view) {
+    std::vector<QUrl> links;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isAnchor()) {
+                links.emplace_back(format.anchorHref());
+            }
+        }
+    }
+    return links;
+}
+
+} // namespace
+
 TEST(ChatView, LinksInAnyCaseOpenTheirOwnWord) {
     ChatView view;
     QStringList opened;
+    QStringList messages;
     view.openUrl = [&](const QString& url) { opened.append(url); };
+    view.message = [&](const QString& text) { messages.append(text); };
     view.addlinetochat(QStringLiteral("2+Ann chats: see WWW.Example.com or HTTP://x.org now"),
                        colortext::kBlack);
     const auto pieces = lastParagraph(view);
@@ -100,20 +120,54 @@ TEST(ChatView, LinksInAnyCaseOpenTheirOwnWord) {
     EXPECT_EQ(links, 2);
     EXPECT_EQ(view.linkCounter(), 1);
     EXPECT_EQ(view.linkTable()[0], QStringLiteral("WWW.Example.com "));
-    emit view.anchorClicked(QUrl(QStringLiteral("link:1")));
-    EXPECT_EQ(opened, QStringList{"HTTP://x.org"});
+    ASSERT_EQ(anchors(view).size(), 2u);
+    emit view.anchorClicked(anchors(view)[1]);
+    EXPECT_EQ(opened, QStringList{"http://x.org"});
 
-    // Past the table's 101 entries and after a clear, a click still opens
-    // the word that was clicked.
+    // Past the table's 101 entries, a click still opens the word that was
+    // clicked.
     for (int i = 0; i < 150; ++i) {
         view.addlinetochat(QStringLiteral("2+Ann chats: www.site%1.com").arg(i), colortext::kBlack);
     }
     EXPECT_EQ(view.linkCounter(), (2 + 150 - 1 - 1) % 100 + 1);
-    view.clearMainChat();
-    view.addlinetochat(QStringLiteral("2+Ann chats: www.after.com"), colortext::kBlack);
-    emit view.anchorClicked(QUrl(QStringLiteral("link:152")));
-    emit view.anchorClicked(QUrl(QStringLiteral("link:40")));
-    EXPECT_EQ(opened, (QStringList{"HTTP://x.org", "www.after.com", "www.site38.com"}));
+    emit view.anchorClicked(anchors(view)[2 + 38]);
+    EXPECT_EQ(opened.back(), QStringLiteral("http://www.site38.com"));
+}
+
+TEST(ChatView, OnlyWebPagesOpen) {
+    ChatView view;
+    QStringList opened;
+    QStringList messages;
+    view.openUrl = [&](const QString& url) { opened.append(url); };
+    view.message = [&](const QString& text) { messages.append(text); };
+    struct Case {
+        const char* word;
+        const char* opens; // nullptr: no link, or one that opens nothing
+    };
+    const Case cases[] = {
+        {"https://example.org/a?b=1", "https://example.org/a?b=1"},
+        {"www.example.org", "http://www.example.org"},
+        {"file:///etc/passwd", nullptr},
+        {"javascript:alert(1)//http://x", nullptr},
+        {"mailto:a@b.c", nullptr},
+        {"http://", nullptr},
+        {"smb://www.example.org", nullptr},
+    };
+    for (const Case& c : cases) {
+        view.clearMainChat();
+        opened.clear();
+        messages.clear();
+        view.addlinetochat(QStringLiteral("2+Ann chats: ") + QLatin1String(c.word),
+                           colortext::kBlack);
+        for (const QUrl& link : anchors(view)) {
+            emit view.anchorClicked(link);
+        }
+        // A link made up by hand opens nothing either.
+        emit view.anchorClicked(QUrl(QStringLiteral("link:file%3A%2F%2F%2Fetc%2Fpasswd")));
+        EXPECT_EQ(opened, c.opens != nullptr ? QStringList{QLatin1String(c.opens)} : QStringList{})
+            << c.word;
+        EXPECT_FALSE(messages.isEmpty()) << c.word;
+    }
 }
 
 TEST(ChatView, SmiliesWithGoodAndBadNumbers) {
