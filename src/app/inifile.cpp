@@ -23,6 +23,12 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
+    // A settings file is a few hundred bytes; one far larger is not read
+    // (the defaults apply) and never overwritten.
+    if (file.size() > kMaxBytes) {
+        m_tooLarge = true;
+        return;
+    }
     const QString text = QString::fromUtf8(file.readAll());
     if (text.contains(QLatin1String("\r\n"))) {
         m_newline = QStringLiteral("\r\n");
@@ -112,6 +118,9 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 }
 
 bool IniFile::save() const {
+    if (m_tooLarge) {
+        return false;
+    }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;

@@ -9,7 +9,10 @@
 // comments) stays as it was. A save replaces the file whole and atomically.
 class IniFile {
 public:
-    // Reads the file if it exists; a missing or unreadable file is empty.
+    static constexpr qint64 kMaxBytes = 1024 * 1024;
+
+    // Reads the file if it exists; a missing or unreadable file is empty,
+    // and so is one larger than kMaxBytes, which a save then leaves alone.
     explicit IniFile(QString path);
 
     QString readString(const QString& section, const QString& key,
@@ -29,4 +32,5 @@ private:
     QString m_path;
     QStringList m_lines;
     QString m_newline = QStringLiteral("\n");
+    bool m_tooLarge = false;
 };

@@ -135,7 +135,12 @@ void TableState::setStatus(std::string text) {
 // --- arrivals, departures, watchers ---
 
 void TableState::sendloginfo(const std::string& payload) {
-    m_mySeat = wire::Fields(payload).restNumber();
+    const int number = wire::Fields(payload).restNumber();
+    // Connection numbers are 1..9; anything else names nobody.
+    if (number < 1 || number > kConnections) {
+        return;
+    }
+    m_mySeat = number;
     m_connected = true;
     send("CMD_logininfo+" + numberText(m_mySeat) + "+" + kVersion + "+" + m_playerName);
 }
@@ -156,7 +161,7 @@ void TableState::newplayerinfo(const std::string& payload) {
         Seat& s = seatAt(number);
         s.occupant = Occupant::Person;
         s.name = name;
-    } else if (number > kSeats) {
+    } else if (number > kSeats && number <= kConnections) {
         m_watchers.push_back(numberText(number) + ": " + name);
         watchersChanged();
         statusLine(mine ? "0+You are spying." : "0+" + name + " is spying.");
@@ -336,7 +341,7 @@ void TableState::tooktrick(const std::string& payload) {
     }
     Seat& s = seatAt(seat);
     s.trickWinner = true;
-    s.tricks = count;
+    s.tricks = std::clamp(count, 0, kSlots);
     m_trick.taker = seat;
     if (std::find(m_trick.cards.begin(), m_trick.cards.end(), cards::kQueenOfSpades) !=
         m_trick.cards.end()) {
@@ -404,8 +409,8 @@ void TableState::gamestats(const std::string& payload) {
         }
         Seat& s = seatAt(seat);
         s.score = score;
-        s.tricks = tricks;
-        tricksDone += std::max(tricks, 0);
+        s.tricks = std::clamp(tricks, 0, kSlots);
+        tricksDone += s.tricks;
         if (card > 0 && card <= 52) {
             m_trick.cards[static_cast<std::size_t>(seat)] = card;
             m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;

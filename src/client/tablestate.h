@@ -18,6 +18,7 @@ public:
     static constexpr int kSeats = 4;
     static constexpr int kPlaces = 13;
     static constexpr int kSlots = 13;
+    static constexpr int kConnections = 9;
     static constexpr const char* kVersion = "1.0.9";
     static constexpr const char* kWaiting = "<Waiting>";
 

@@ -55,6 +55,8 @@ public:
     // this many characters.
     static constexpr std::size_t kMaxName = 32;
     static constexpr std::size_t kMaxChat = 1000;
+    static constexpr int kLowestPlayTo = 50;
+    static constexpr int kHighestPlayTo = 500;
     // What one connection may have relayed to the others: a burst, then a
     // steady rate; beyond it a line is dropped and its sender told.
     static constexpr double kRelayBurst = 10;

@@ -5,6 +5,8 @@
 #include "message.h"
 #include "random.h"
 
+#include <algorithm>
+
 using hostmessage::build;
 using hostmessage::buildPlus;
 
@@ -87,6 +89,8 @@ void HostGame::startgame(const std::string& data) {
     if (!wire::parseInt(playtoText, m_playto)) {
         m_playto = 100;
     }
+    // The game start dialog offers 50 to 500; nothing else is a game.
+    m_playto = std::clamp(m_playto, kLowestPlayTo, kHighestPlayTo);
     m_safefirsttrick = safeText == "1";
     m_events.log("game started by " + starter + ", play to " + std::to_string(m_playto) +
                  (m_safefirsttrick ? ", safe first trick" : ""));

@@ -50,6 +50,27 @@ protected:
 
 } // namespace
 
+TEST(IniFile, AFarTooLargeFileIsNeitherReadNorOverwritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.ini"));
+    QByteArray big = "[agame]\nTextsize=12\n";
+    big += QByteArray(2 * IniFile::kMaxBytes, ';');
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(big);
+    }
+    IniFile ini(path);
+    EXPECT_EQ(
+        ini.readString(QStringLiteral("agame"), QStringLiteral("Textsize"), QStringLiteral("8")),
+        QStringLiteral("8"));
+    ini.writeString(QStringLiteral("agame"), QStringLiteral("Textsize"), QStringLiteral("10"));
+    EXPECT_FALSE(ini.save());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), big);
+}
+
 TEST(IniFile, KeepsOtherSectionsAndMatchesWithoutCase) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("orvanelobby.ini"));

@@ -210,3 +210,51 @@ TEST_F(Progress, TheStarterNameCannotBreakTheMessage) {
     state.sendStartGame("200", 1);
     EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_startgame+A B+200+1+"});
 }
+
+TEST_F(Progress, HostMessagesOutOfRangeChangeNothing) {
+    deal(1, "2C 5C QS 3H");
+    host({"CMD_existingplayers+2+Bob", "CMD_nextplayer+1+0+"});
+    const std::vector<int> hand = shownCards();
+    const std::vector<std::string> hostile = {
+        "CMD_sendlogininfo+0",
+        "CMD_sendlogininfo+99",
+        "CMD_newplayerinfo+0+Zero",
+        "CMD_newplayerinfo+-3+Minus",
+        "CMD_newplayerinfo+10+Ten",
+        "CMD_playerdisconnected+77+X",
+        "CMD_justwatching+9+1",
+        "CMD_nextplayer+9+0+",
+        "CMD_heplayed+0+5+12+",
+        "CMD_heplayed+2+53+12+",
+        "CMD_heplayed+2+-1+12+",
+        "CMD_heplayed+9+5+12+",
+        "CMD_heusecard+1+14+",
+        "CMD_heusecard+1+-1+",
+        "CMD_tooktrick+0+1+",
+        "CMD_tooktrick+5+1+",
+        "CMD_endround+9+7+26+26",
+        "CMD_mycards+1+0+5",
+        "CMD_mycards+1+14+5",
+        "CMD_mycards+1+2+99",
+        "CMD_passcards+1+7+",
+        "CMD_passedcards+1+0+14+99+",
+        "CMD_error+1+99+",
+        "CMD_winner+0+Nobody+",
+        "CMD_gamestats+100+0+1+9+play+9+1+1+1+0+5+5+70",
+        "CMD_nextplayer+x+0+",
+        "CMD_heplayed+",
+        "CMD_endround+",
+    };
+    for (const std::string& line : hostile) {
+        host(line);
+    }
+    EXPECT_EQ(state.mySeat(), 1);
+    EXPECT_EQ(shownCards(), hand);
+    EXPECT_EQ(state.seatName(2), "Bob");
+    EXPECT_TRUE(state.watchers().empty());
+    EXPECT_EQ(state.passArrow(), 0);
+    for (int seat = 1; seat <= 4; ++seat) {
+        EXPECT_GE(state.seat(seat).tricks, 0);
+        EXPECT_LE(state.seat(seat).tricks, 13);
+    }
+}
