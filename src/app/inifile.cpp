@@ -20,7 +20,7 @@ QString sectionName(const QString& line) {
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (m_path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
     // A settings file is a few hundred bytes; one far larger is not read
@@ -29,7 +29,17 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
         m_tooLarge = true;
         return;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    parse(file.readAll());
+}
+
+IniFile IniFile::fromText(const QByteArray& bytes) {
+    IniFile ini{QString()};
+    ini.parse(bytes.left(kMaxBytes));
+    return ini;
+}
+
+void IniFile::parse(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes);
     if (text.contains(QLatin1String("\r\n"))) {
         m_newline = QStringLiteral("\r\n");
     }
@@ -38,6 +48,14 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
     if (!m_lines.isEmpty() && m_lines.last().isEmpty()) {
         m_lines.removeLast();
     }
+}
+
+QByteArray IniFile::toText() const {
+    QString text;
+    for (const QString& line : m_lines) {
+        text += line + m_newline;
+    }
+    return text.toUtf8();
 }
 
 qsizetype IniFile::findSection(const QString& section) const {
@@ -125,10 +143,6 @@ bool IniFile::save() const {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    QString text;
-    for (const QString& line : m_lines) {
-        text += line + m_newline;
-    }
-    file.write(text.toUtf8());
+    file.write(toText());
     return file.commit();
 }

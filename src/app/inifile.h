@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ public:
     // Reads the file if it exists; a missing or unreadable file is empty,
     // and so is one larger than kMaxBytes, which a save then leaves alone.
     explicit IniFile(QString path);
+    // The same rules over a text, with no file behind it.
+    static IniFile fromText(const QByteArray& bytes);
+    QByteArray toText() const;
 
     QString readString(const QString& section, const QString& key,
                        const QString& defaultValue) const;
@@ -23,6 +27,7 @@ public:
     const QString& path() const { return m_path; }
 
 private:
+    void parse(const QByteArray& bytes);
     // The line index of a section's header, or -1.
     qsizetype findSection(const QString& section) const;
     // The line index of a key inside the section starting at `header`, or -1.

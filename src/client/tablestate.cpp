@@ -520,7 +520,13 @@ void TableState::createcard(int slot, int card) {
         messageBox("no no");
         return;
     }
-    *free = slot;
+    // A place the slot kept from a game before goes, so no slot stands twice.
+    if (const int stale = m_hand.placeOf(slot); stale >= 0) {
+        std::copy(m_hand.places.begin() + stale + 1, m_hand.places.end(),
+                  m_hand.places.begin() + stale);
+        m_hand.places.back() = 0;
+    }
+    *std::find(m_hand.places.begin(), m_hand.places.end(), 0) = slot;
     m_hand.cards[static_cast<std::size_t>(slot)] = card;
     m_hand.raised[static_cast<std::size_t>(slot)] = false;
 }
