@@ -31,7 +31,7 @@ void BM_ComputerGames(benchmark::State& state) {
     for (auto _ : state) {
         CountingEvents events;
         HostGame game(events);
-        game.startgame("Bench+100+0+");
+        game.startGame("Bench", 100, false);
         while (game.gamestarted()) {
             if (game.computertimer().enabled) {
                 game.computertimerTimer();

@@ -30,17 +30,18 @@ public:
 
 void checkCards(const HostGame& game) {
     std::array<int, 53> seen{};
+    const hearts::Round& round = game.round();
     for (int seat = 1; seat <= kSeats; ++seat) {
-        const PlayerRecord& player = game.players()[seat];
-        require(player.cardsLeft() <= kHandSlots);
+        const hearts::Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+        require(hand.count() <= kHandSlots);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
-            const int card = player.cards[slot];
+            const int card = hand.at(slot);
             require(card >= 0 && card <= 52);
             if (card != 0) {
                 require(++seen[static_cast<std::size_t>(card)] == 1);
             }
         }
-        const int played = player.trickcard;
+        const int played = round.trickCards[static_cast<std::size_t>(seat)];
         require(played >= 0 && played <= 52);
         if (played != 0) {
             require(++seen[static_cast<std::size_t>(played)] == 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playertable.h"
+#include "round.h"
 
 #include "wiremessage.h"
 
@@ -32,6 +33,8 @@ public:
     virtual void internalError(const std::string& text) = 0;
     // One line for the host's log: connections, departures, games, rounds.
     virtual void log(const std::string& /*line*/) {}
+    // Whether log lines are wanted at all: none is made when not.
+    virtual bool wantsLog() { return true; }
     // Milliseconds on a clock that only goes forward, for rate limits.
     virtual std::int64_t nowMs();
 };
@@ -117,15 +120,11 @@ public:
     int playto() const { return m_playto; }
     bool safefirsttrick() const { return m_safefirsttrick; }
     int roundnum() const { return m_roundnum; }
-    int passdir() const { return m_passdir; }
-    const std::string& phase() const { return m_phase; }
-    int turn() const { return m_turn; }
-    int ledcard() const { return m_ledcard; }
-    int leader() const { return m_leader; }
-    bool lead2clubs() const { return m_lead2clubs; }
-    bool heartsbroken() const { return m_heartsbroken; }
-    bool firsttrick() const { return m_firsttrick; }
-    int pointstaker() const { return m_pointstaker; }
+    // The round being played: hands, trick, passing and flags.
+    const hearts::Round& round() const { return m_round; }
+    // The phase's word on the wire: "pass", "play" or empty.
+    const char* phase() const;
+    int turn() const { return m_round.turn; }
     // A seat that nobody plays right now: empty, left, or just watching.
     bool isComputerSeat(int seat) const;
 
@@ -141,7 +140,19 @@ public:
     // seat is taken back or the game ends; empty when none.
     const std::string& droppedName(int seat) const;
 
-    // --- message handlers, as a client's message or a computer move reaches them ---
+    // --- what a game does, as values ---
+    // A game starts (the first round is dealt at once).
+    void startGame(const std::string& starter, int playTo, bool safeFirstTrick);
+    // A seat passes three slots; a seat plays a slot. The checks are the
+    // rules'; what comes of them goes out as messages.
+    void pass(int seat, const std::array<int, 3>& slots);
+    void play(int seat, int slot);
+    // The computer moves for a seat now: its pass, or its card when it is
+    // the seat's turn.
+    void computerMove(int seat);
+
+private:
+    // --- message handlers: decode, then act ---
     void receivedlogininfo(const std::string& data);
     void kickhim(const std::string& data);
     void botspeed(const std::string& data);
@@ -153,9 +164,7 @@ public:
     void passcards(const std::string& data);
     void playcard(const std::string& data);
 
-    // --- rules, public so that tests can set up a position and run one ---
-    void shufflecards();
-    void dealcards();
+    // --- the course of a game ---
     void startround();
     void findplayerwith2();
     void findplayer();
@@ -163,54 +172,34 @@ public:
     void endround();
     bool checkforwin();
     void endtrick();
-    bool checkforsuit(int seat) const;
-    bool checkforother(int seat) const;
     void computerpass(int seat);
-    bool computerpickpass(int seat, int slot);
     void computerplay(int seat);
-    void computerleadcard(int seat);
-    bool computerfollowqueen(int seat);
-    bool computerfindfollow(int seat);
-    bool computerthrowpointshoot(int seat);
-    bool computerthrowpointnoshoot(int seat);
-    bool computerthrowany(int seat);
     void disconnectsock(int number);
 
-    // Test set-up of a position.
-    void setTrickState(int ledcard, int leader) {
-        m_ledcard = ledcard;
-        m_leader = leader;
+    // Sends to every connection in use, in ascending number; the text is
+    // made only when somebody is there to get it.
+    template <typename Make> void sendAll(Make&& make) {
+        if (anyConnected()) {
+            const std::string text = make();
+            for (int number = 1; number <= m_slotcount; ++number) {
+                sendTo(number, text);
+            }
+        }
     }
-    void setRoundFlags(bool firsttrick, bool safefirsttrick, bool heartsbroken, int pointstaker) {
-        m_firsttrick = firsttrick;
-        m_safefirsttrick = safefirsttrick;
-        m_heartsbroken = heartsbroken;
-        m_pointstaker = pointstaker;
+    template <typename Make> void logLine(Make&& make) {
+        if (m_events.wantsLog()) {
+            m_events.log(make());
+        }
     }
-    void setPlay(int turn) {
-        m_phase = "play";
-        m_turn = turn;
-    }
-    void setLead2clubs(bool on) { m_lead2clubs = on; }
-    void setScores(int playto, std::array<int, 4> scores);
-
-private:
-    // Sends to every connection in use, in ascending number.
-    void sendAll(const std::string& text);
     void sendTo(int number, const std::string& text);
     bool connected(int number) const;
+    bool anyConnected() const;
     void startComputerTimer();
     void stopComputerTimer();
-    void startTimer1(int tag, int countdown);
+    void startTimer1(hearts::Pause reason, int countdown);
     void stopTimer1();
     void computerTakesOver(int seat);
-    // The computer's restriction: no point card on a safe first trick.
-    bool restricted() const { return m_firsttrick && m_safefirsttrick; }
-    bool holdsOnlyPointCards(int seat) const;
-    int slotOf(int seat, int card) const;
-    void submitPlay(int seat, int slot);
-    void acceptCard(int seat, int slot, int card, int cardsLeft);
-    void refuse(int seat, int code, int card = 0);
+    void refuse(int seat, rules::Refusal refusal, int card);
     void afterAcceptedCard(int card);
 
     std::vector<wire::Route> makeRoutes();
@@ -254,18 +243,9 @@ private:
     int m_playto = 0;
     bool m_safefirsttrick = false;
     int m_roundnum = 0;
-    int m_passdir = 0;
-    std::string m_phase;
-    int m_turn = 0;
-    bool m_lead2clubs = false;
-    bool m_heartsbroken = false;
-    bool m_firsttrick = false;
-    int m_pointstaker = 0;
+    hearts::Round m_round;
     int m_nextturn = 0;
     int m_countdown = 0;
-    int m_ledcard = 0;
-    int m_leader = 0;
-    std::array<int, 53> m_deck{};
 
     GameTimer m_timer1{false, 1000, 0};
     // On at creation with tag 0: its first expiry only switches it off.

@@ -5,21 +5,23 @@
 namespace processrandom {
 
 namespace {
-std::uint32_t g_seed = 0;
+hearts::Random g_random;
 }
 
 void setSeed(std::uint32_t seed) {
-    g_seed = seed;
+    g_random.seed = seed;
 }
 
 std::uint32_t seed() {
-    return g_seed;
+    return g_random.seed;
 }
 
 int draw(int n) {
-    g_seed = g_seed * 134775813u + 1u;
-    return static_cast<int>((static_cast<std::uint64_t>(g_seed) * static_cast<std::uint32_t>(n)) >>
-                            32);
+    return g_random.draw(n);
+}
+
+hearts::Random& generator() {
+    return g_random;
 }
 
 std::uint32_t clockSeed() {

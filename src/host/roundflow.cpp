@@ -1,34 +1,32 @@
 // A game from its start to its winner: rounds, the deal, passing, the lead
-// of the two of clubs, the turn order, scoring and the pauses between.
-#include "cards.h"
+// of the two of clubs, the turn order, scoring and the pauses between. The
+// rules are round.h's; here they meet the messages and the timers.
 #include "hostgame.h"
 #include "message.h"
 #include "random.h"
 
 #include <algorithm>
 
+using hearts::Pause;
+using hearts::Phase;
 using hostmessage::build;
 using hostmessage::buildPlus;
 
-namespace {
-
-// The seat that receives a seat's three cards in a pass direction.
-int passReceiver(int seat, int passdir) {
-    switch (passdir) {
-    case 1:
-        return seat % 4 + 1;
-    case 2:
-        return (seat + 2) % 4 + 1;
-    default:
-        return (seat + 1) % 4 + 1;
+const char* HostGame::phase() const {
+    switch (m_round.phase) {
+    case Phase::Pass:
+        return "pass";
+    case Phase::Play:
+        return "play";
+    case Phase::None:
+        break;
     }
+    return "";
 }
 
-} // namespace
-
-void HostGame::startTimer1(int tag, int countdown) {
+void HostGame::startTimer1(Pause reason, int countdown) {
     m_countdown = countdown;
-    m_timer1 = {true, m_timer1.intervalMs, tag};
+    m_timer1 = {true, m_timer1.intervalMs, static_cast<int>(reason)};
     m_events.timerChanged(HostEvents::Timer::Pause);
 }
 
@@ -53,58 +51,52 @@ void HostGame::timer1Timer() {
         return;
     }
     stopTimer1();
-    switch (m_timer1.tag) {
-    case 2:
+    switch (static_cast<Pause>(m_timer1.tag)) {
+    case Pause::NextRound:
         startround();
         break;
-    case 3:
+    case Pause::NextTrick:
         starthand();
         break;
-    case 4:
+    case Pause::AfterQueen:
         findplayer();
         break;
-    default:
+    case Pause::None:
         break;
-    }
-}
-
-void HostGame::setScores(int playto, std::array<int, 4> scores) {
-    m_playto = playto;
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        m_players[seat].score = scores[seat - 1];
     }
 }
 
 void HostGame::startgame(const std::string& data) {
     wire::Fields fields(data);
     const std::string starter = fields.text();
-    const std::string playtoText = fields.text();
-    const std::string safeText = fields.text();
+    int playTo = 0;
+    if (!wire::parseInt(fields.text(), playTo)) {
+        playTo = 100;
+    }
+    startGame(starter, playTo, fields.text() == "1");
+}
+
+void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstTrick) {
     stopComputerTimer();
     stopTimer1();
     stopTurnDeadline();
     m_gamestarted = true;
     forgetDroppedPlayers();
     m_timeouts.fill(0);
-    if (!wire::parseInt(playtoText, m_playto)) {
-        m_playto = 100;
-    }
     // The game start dialog offers 50 to 500; nothing else is a game.
-    m_playto = std::clamp(m_playto, kLowestPlayTo, kHighestPlayTo);
-    m_safefirsttrick = safeText == "1";
-    m_events.log("game started by " + starter + ", play to " + std::to_string(m_playto) +
-                 (m_safefirsttrick ? ", safe first trick" : ""));
-    sendAll(buildPlus("CMD_startgame", starter, playtoText, safeText));
+    m_playto = std::clamp(playTo, kLowestPlayTo, kHighestPlayTo);
+    m_safefirsttrick = safeFirstTrick;
+    logLine([&] {
+        return "game started by " + starter + ", play to " + std::to_string(m_playto) +
+               (m_safefirsttrick ? ", safe first trick" : "");
+    });
+    sendAll(
+        [&] { return buildPlus("CMD_startgame", starter, m_playto, m_safefirsttrick ? 1 : 0); });
     for (int number = 1; number <= kMaxPlayers; ++number) {
-        PlayerRecord& player = m_players[number];
-        player.score = 0;
-        player.justwatching = false;
-        player.trickcard = 0;
-        player.tricks = 0;
+        m_players[number].score = 0;
+        m_players[number].justwatching = false;
     }
-    m_phase.clear();
-    m_ledcard = 0;
-    m_passdir = 0;
+    m_round = hearts::Round{};
     m_roundnum = 0;
     startround();
 }
@@ -114,64 +106,37 @@ void HostGame::startround() {
         return;
     }
     ++m_roundnum;
-    m_firsttrick = true;
-    m_pointstaker = 0;
-    m_heartsbroken = false;
+    hearts::startRound(m_round, m_roundnum, m_safefirsttrick);
+    sendAll([&] { return buildPlus("CMD_startround", m_roundnum); });
+    hearts::deal(m_round, processrandom::generator());
     for (int seat = 1; seat <= kSeats; ++seat) {
-        PlayerRecord& player = m_players[seat];
-        player.passed = false;
-        player.tricks = 0;
-        player.roundpoints = 0;
-        player.trickcard = 0;
-        player.passslots.fill(0);
-        player.passedcards.fill(0);
+        if (connected(seat)) {
+            const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
+            std::string text = build("CMD_mycards", seat);
+            for (int slot = 1; slot <= kHandSlots; ++slot) {
+                text += build("", slot, hand.at(slot));
+            }
+            m_events.send(seat, text);
+        }
     }
-    m_passdir = m_roundnum % 4;
-    sendAll(buildPlus("CMD_startround", m_roundnum));
-    dealcards();
-    if (m_passdir == 0) {
+    if (m_round.passDirection == 0) {
         findplayerwith2();
         return;
     }
-    m_phase = "pass";
+    m_round.phase = Phase::Pass;
     for (int number = 1; number <= m_slotcount; ++number) {
-        sendTo(number, buildPlus("CMD_passcards", number <= kSeats ? number : 0, m_passdir));
+        if (connected(number)) {
+            sendTo(number, buildPlus("CMD_passcards", number <= kSeats ? number : 0,
+                                     m_round.passDirection));
+        }
     }
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (isComputerSeat(seat)) {
             computerpass(seat);
         }
     }
-    if (m_phase == "pass") {
+    if (m_round.phase == Phase::Pass) {
         armTurnDeadline();
-    }
-}
-
-void HostGame::shufflecards() {
-    m_deck.fill(0);
-    for (int card = 1; card <= 52; ++card) {
-        int position = 0;
-        do {
-            position = processrandom::draw(52) + 1;
-        } while (m_deck[position] != 0);
-        m_deck[position] = card;
-    }
-}
-
-void HostGame::dealcards() {
-    shufflecards();
-    for (int position = 1; position <= 52; ++position) {
-        m_players[(position - 1) % 4 + 1].cards[(position - 1) / 4 + 1] = m_deck[position];
-    }
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        if (!connected(seat)) {
-            continue;
-        }
-        std::string text = build("CMD_mycards", seat);
-        for (int slot = 1; slot <= kHandSlots; ++slot) {
-            text += build("", slot, m_players[seat].cards[slot]);
-        }
-        m_events.send(seat, text);
     }
 }
 
@@ -179,83 +144,62 @@ void HostGame::passcards(const std::string& data) {
     wire::Fields fields(data);
     const int seat = fields.number();
     const std::array<int, 3> slots{fields.number(), fields.number(), fields.number()};
-    if (m_phase != "pass" || seat < 1 || seat > kSeats || m_passdir == 0 ||
-        m_players[seat].passed) {
+    pass(seat, slots);
+}
+
+void HostGame::pass(int seat, const std::array<int, 3>& slots) {
+    // Three different slots that hold cards, or no pass at all.
+    if (!hearts::choosePass(m_round, seat, slots)) {
         return;
     }
-    // Three different slots that hold cards, or no pass at all.
-    for (int k = 0; k < 3; ++k) {
-        const int slot = slots[k];
-        if (slot < 1 || slot > kHandSlots || m_players[seat].cards[slot] == 0 ||
-            slot == slots[(k + 1) % 3]) {
-            return;
-        }
-    }
-    PlayerRecord& player = m_players[seat];
-    PlayerRecord& receiver = m_players[passReceiver(seat, m_passdir)];
-    for (int k = 1; k <= 3; ++k) {
-        player.passslots[k] = slots[k - 1];
-    }
-    player.passed = true;
     bool peopleStillToPass = false;
     for (int other = 1; other <= kSeats; ++other) {
-        peopleStillToPass =
-            peopleStillToPass || (!isComputerSeat(other) && !m_players[other].passed);
+        peopleStillToPass = peopleStillToPass || (!isComputerSeat(other) &&
+                                                  !m_round.passed[static_cast<std::size_t>(other)]);
     }
     if (!peopleStillToPass) {
         stopTurnDeadline();
     }
-    for (int k = 1; k <= 3; ++k) {
-        receiver.passedcards[k] = player.cards[player.passslots[k]];
-    }
-    for (int k = 1; k <= 3; ++k) {
-        player.cards[player.passslots[k]] = 0;
-    }
     if (connected(seat)) {
         m_events.send(seat, buildPlus("CMD_passedcards", seat, slots[0], slots[1], slots[2]));
     }
-    for (int other = 1; other <= kSeats; ++other) {
-        if (m_players[other].passslots[1] == 0) {
-            return;
-        }
+    if (!hearts::allPassed(m_round)) {
+        return;
     }
+    hearts::exchangePasses(m_round);
     for (int s = 1; s <= kSeats; ++s) {
-        PlayerRecord& p = m_players[s];
+        if (!connected(s)) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(s);
         std::string text = build("CMD_mycards", s);
-        for (int k = 1; k <= 3; ++k) {
-            p.cards[p.passslots[k]] = p.passedcards[k];
-            text += build("", p.passslots[k], p.passedcards[k]);
+        for (std::size_t k = 0; k < 3; ++k) {
+            text += build("", m_round.passSlots[index][k], m_round.passedCards[index][k]);
         }
-        if (connected(s)) {
-            m_events.send(s, text);
-        }
+        m_events.send(s, text);
     }
     findplayerwith2();
 }
 
 void HostGame::findplayerwith2() {
-    m_lead2clubs = true;
-    m_phase = "play";
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        for (int slot = 1; slot <= kHandSlots; ++slot) {
-            if (m_players[seat].cards[slot] == cards::kTwoOfClubs) {
-                m_turn = seat == 1 ? 4 : seat - 1;
-                findplayer();
-                return;
-            }
-        }
+    const int holder = hearts::beginPlay(m_round);
+    if (holder == 0) {
+        m_events.internalError("Error finding the 2 of clubs. Contact Orvane");
+        return;
     }
-    m_events.internalError("Error finding the 2 of clubs. Contact Orvane");
+    // findplayer goes on to the next seat: the holder.
+    m_round.turn = holder == 1 ? 4 : holder - 1;
+    findplayer();
 }
 
 void HostGame::findplayer() {
-    m_turn = m_turn >= 4 ? 1 : m_turn + 1;
-    if (m_players[m_turn].cardsLeft() == 0) {
+    m_round.turn = m_round.turn >= 4 ? 1 : m_round.turn + 1;
+    if (m_round.hands[static_cast<std::size_t>(m_round.turn)].count() == 0) {
         endround();
         return;
     }
-    sendAll(buildPlus("CMD_nextplayer", m_turn, m_ledcard));
-    if (isComputerSeat(m_turn)) {
+    sendAll([&] { return buildPlus("CMD_nextplayer", m_round.turn, m_round.ledCard); });
+    if (isComputerSeat(m_round.turn)) {
         startComputerTimer();
     }
     armTurnDeadline();
@@ -285,12 +229,13 @@ void HostGame::armTurnDeadline() {
         return;
     }
     bool someoneToMove = false;
-    if (m_phase == "pass") {
+    if (m_round.phase == Phase::Pass) {
         for (int seat = 1; seat <= kSeats; ++seat) {
-            someoneToMove = someoneToMove || (!isComputerSeat(seat) && !m_players[seat].passed);
+            someoneToMove = someoneToMove || (!isComputerSeat(seat) &&
+                                              !m_round.passed[static_cast<std::size_t>(seat)]);
         }
-    } else if (m_phase == "play") {
-        someoneToMove = !isComputerSeat(m_turn);
+    } else if (m_round.phase == Phase::Play) {
+        someoneToMove = !isComputerSeat(m_round.turn);
     }
     if (someoneToMove) {
         m_turntimer = {true, m_turnTimeoutMs, 1};
@@ -299,96 +244,78 @@ void HostGame::armTurnDeadline() {
 }
 
 void HostGame::statusToAll(const std::string& text) {
-    sendAll("CMD_chat+0+" + text + "|clBlue");
+    sendAll([&] { return "CMD_chat+0+" + text + "|clBlue"; });
 }
 
 void HostGame::movedForBy(int seat) {
     const std::string& name = m_players[seat].name;
     statusToAll("The time to move was up: the computer moved for " + name + ".");
-    m_events.log("seat " + std::to_string(seat) + " (" + name + ") timed out");
-    if (++m_timeouts[seat] >= kTimeoutsBeforeWatching) {
-        m_timeouts[seat] = 0;
+    logLine([&] { return "seat " + std::to_string(seat) + " (" + name + ") timed out"; });
+    if (++m_timeouts[static_cast<std::size_t>(seat)] >= kTimeoutsBeforeWatching) {
+        m_timeouts[static_cast<std::size_t>(seat)] = 0;
         statusToAll("The computer plays for " + name + " until " + name +
                     " unticks Options > Just Watch.");
         m_players[seat].justwatching = true;
-        sendAll(build("CMD_justwatching", seat, "1"));
+        sendAll([&] { return build("CMD_justwatching", seat, "1"); });
     }
 }
 
 void HostGame::turntimerTimer() {
     stopTurnDeadline();
-    if (m_phase == "pass") {
+    if (m_round.phase == Phase::Pass) {
         for (int seat = 1; seat <= kSeats; ++seat) {
-            if (!isComputerSeat(seat) && !m_players[seat].passed) {
+            if (!isComputerSeat(seat) && !m_round.passed[static_cast<std::size_t>(seat)]) {
                 movedForBy(seat);
                 computerpass(seat);
             }
         }
-    } else if (m_phase == "play" && !isComputerSeat(m_turn) && !m_timer1.enabled) {
-        const int seat = m_turn;
+    } else if (m_round.phase == Phase::Play && !isComputerSeat(m_round.turn) && !m_timer1.enabled) {
+        const int seat = m_round.turn;
         movedForBy(seat);
         computerplay(seat);
     }
 }
 
 void HostGame::starthand() {
-    m_ledcard = 0;
-    m_turn = m_nextturn;
+    m_round.ledCard = 0;
+    m_round.turn = m_nextturn;
     findplayer();
 }
 
 void HostGame::endround() {
     stopTurnDeadline();
-    int moon = 0;
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        if (m_players[seat].roundpoints == 26) {
-            moon = seat;
-        }
-    }
-    if (moon != 0) {
-        for (int seat = 1; seat <= kSeats; ++seat) {
-            m_players[seat].roundpoints = seat == moon ? 0 : 26;
-        }
-    }
+    const int moon = hearts::scoreRound(m_round);
     std::string text = build("CMD_endround", moon);
-    std::string summary = "round " + std::to_string(m_roundnum) + " ended:";
     for (int seat = 1; seat <= kSeats; ++seat) {
-        PlayerRecord& player = m_players[seat];
-        player.score += player.roundpoints;
-        text += build("", seat, player.roundpoints, player.score);
-        summary += " " + std::to_string(player.score);
+        m_players[seat].score += m_round.points[static_cast<std::size_t>(seat)];
+        text +=
+            build("", seat, m_round.points[static_cast<std::size_t>(seat)], m_players[seat].score);
     }
-    m_events.log(summary + (moon != 0 ? ", seat " + std::to_string(moon) + " shot the moon" : ""));
-    sendAll(text);
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        m_players[seat].tricks = 0;
-    }
-    startTimer1(2, 10);
+    logLine([&] {
+        std::string summary = "round " + std::to_string(m_roundnum) + " ended:";
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            summary += " " + std::to_string(m_players[seat].score);
+        }
+        return summary + (moon != 0 ? ", seat " + std::to_string(moon) + " shot the moon" : "");
+    });
+    sendAll([&] { return text; });
+    m_round.tricks.fill(0);
+    startTimer1(Pause::NextRound, 10);
 }
 
 bool HostGame::checkforwin() {
-    bool reached = false;
+    std::array<int, kSeats + 1> scores{};
     for (int seat = 1; seat <= kSeats; ++seat) {
-        reached = reached || m_players[seat].score >= m_playto;
+        scores[static_cast<std::size_t>(seat)] = m_players[seat].score;
     }
-    if (!reached) {
+    const int winner = hearts::gameWinner(scores, m_playto);
+    if (winner == 0) {
         return false;
-    }
-    int winner = 1;
-    for (int seat = 2; seat <= kSeats; ++seat) {
-        if (m_players[seat].score < m_players[winner].score) {
-            winner = seat;
-        }
-    }
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        if (seat != winner && m_players[seat].score == m_players[winner].score) {
-            return false;
-        }
     }
     const PlayerRecord& player = m_players[winner];
     const std::string& name = player.name.empty() ? player.botname : player.name;
-    m_events.log("seat " + std::to_string(winner) + " (" + name + ") won");
-    sendAll(buildPlus("CMD_winner", winner, name));
+    logLine([&] { return "seat " + std::to_string(winner) + " (" + name + ") won"; });
+    sendAll([&] { return buildPlus("CMD_winner", winner, name); });
     m_gamestarted = false;
     forgetDroppedPlayers();
     return true;

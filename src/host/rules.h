@@ -2,6 +2,7 @@
 
 #include "cards.h"
 
+#include <cstdint>
 #include <span>
 
 // The rules of a single card play as functions over values, shared by the
@@ -32,38 +33,29 @@ struct PlayPosition {
 
 // The hand as the cards it holds; empty entries (0) are ignored.
 using Hand = std::span<const int>;
+// The hand as a set: bit c for card c.
+using HeldCards = std::uint64_t;
 
-constexpr bool holdsSuit(Hand hand, int suit) {
+constexpr HeldCards heldCards(Hand hand) {
+    HeldCards held = 0;
     for (int card : hand) {
-        if (card != cards::kNone && cards::getsuit(card) == suit) {
-            return true;
+        if (card >= 1 && card <= 52) {
+            held |= HeldCards{1} << card;
         }
     }
-    return false;
+    return held;
 }
 
-constexpr bool holdsOnlyHearts(Hand hand) {
-    for (int card : hand) {
-        if (card != cards::kNone && !cards::isHeart(card)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-constexpr bool holdsOnlyPointCards(Hand hand) {
-    for (int card : hand) {
-        if (card != cards::kNone && !cards::isPointCard(card)) {
-            return false;
-        }
-    }
-    return true;
+constexpr HeldCards kHearts = ((HeldCards{1} << 13) - 1) << 40;
+constexpr HeldCards kPoints = kHearts | (HeldCards{1} << cards::kQueenOfSpades);
+constexpr HeldCards suitOf(int suit) {
+    return ((HeldCards{1} << 13) - 1) << (13 * (suit - 1) + 1);
 }
 
 // The checks of a card in the host's order. A seat with nothing but point
 // cards may discard one even on a safe first trick: otherwise no round could
 // go on.
-constexpr Refusal refusal(Hand hand, int card, const PlayPosition& at) {
+constexpr Refusal refusal(HeldCards held, int card, const PlayPosition& at) {
     if (at.leadTwoOfClubs && card != cards::kTwoOfClubs) {
         return Refusal::LeadTwoOfClubs;
     }
@@ -75,19 +67,23 @@ constexpr Refusal refusal(Hand hand, int card, const PlayPosition& at) {
         if (cards::isPointCard(card) && safeTrick) {
             return Refusal::SafeFirstTrick;
         }
-        if (cards::isHeart(card) && !at.heartsBroken && !holdsOnlyHearts(hand)) {
+        if (cards::isHeart(card) && !at.heartsBroken && (held & ~kHearts) != 0) {
             return Refusal::HeartsNotBroken;
         }
         return Refusal::None;
     }
     const int led = cards::getsuit(at.ledCard);
-    if (cards::getsuit(card) != led && holdsSuit(hand, led)) {
+    if (cards::getsuit(card) != led && (held & suitOf(led)) != 0) {
         return Refusal::FollowSuit;
     }
-    if (cards::isPointCard(card) && safeTrick && !holdsOnlyPointCards(hand)) {
+    if (cards::isPointCard(card) && safeTrick && (held & ~kPoints) != 0) {
         return Refusal::SafeFirstTrick;
     }
     return Refusal::None;
+}
+
+constexpr Refusal refusal(Hand hand, int card, const PlayPosition& at) {
+    return refusal(heldCards(hand), card, at);
 }
 
 // What a player is told when the host refuses a card; empty for a code the

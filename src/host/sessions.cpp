@@ -32,10 +32,13 @@ void HostGame::sendTo(int number, const std::string& text) {
     }
 }
 
-void HostGame::sendAll(const std::string& text) {
+bool HostGame::anyConnected() const {
     for (int number = 1; number <= m_slotcount; ++number) {
-        sendTo(number, text);
+        if (m_players[number].connected) {
+            return true;
+        }
     }
+    return false;
 }
 
 int HostGame::chooseConnectionNumber(const std::string& address) {
@@ -75,7 +78,7 @@ void HostGame::connectionAccepted(int number, const std::string& address) {
     m_players[number].connected = true;
     m_loggedIn[static_cast<std::size_t>(number)] = false;
     m_players[number].address = address;
-    m_events.log("connection " + std::to_string(number) + " accepted");
+    logLine([&] { return "connection " + std::to_string(number) + " accepted"; });
     m_events.send(number, build("CMD_sendlogininfo", number));
 }
 
@@ -148,11 +151,13 @@ void HostGame::receivedlogininfo(const std::string& data) {
     if (number <= kSeats && !m_dropped[number].name.empty()) {
         const bool back = m_dropped[number].name == name &&
                           m_dropped[number].address == m_players[number].address;
-        m_events.log("seat " + std::to_string(number) +
-                     (back ? " taken back by " : " taken over by ") + name);
+        logLine([&] {
+            return "seat " + std::to_string(number) +
+                   (back ? " taken back by " : " taken over by ") + name;
+        });
         m_dropped[number] = DroppedPlayer{};
     }
-    sendAll(build("CMD_newplayerinfo", number, name));
+    sendAll([&] { return build("CMD_newplayerinfo", number, name); });
     for (int other = 1; other <= m_slotcount; ++other) {
         if (other != number && connected(other)) {
             sendTo(number, build("CMD_existingplayers", other, m_players[other].name));
@@ -165,26 +170,25 @@ void HostGame::receivedlogininfo(const std::string& data) {
     if (!m_gamestarted) {
         return;
     }
-    const PlayerRecord& player = m_players[number];
-    std::string cardsMessage = build("CMD_mycards", number);
-    bool anyCard = false;
-    for (int slot = 1; slot <= kHandSlots; ++slot) {
-        if (player.cards[slot] != 0) {
-            cardsMessage += build("", slot, player.cards[slot]);
-            anyCard = true;
+    if (number <= kSeats && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {
+        const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(number)];
+        std::string cardsMessage = build("CMD_mycards", number);
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            if (hand.at(slot) != 0) {
+                cardsMessage += build("", slot, hand.at(slot));
+            }
         }
-    }
-    if (anyCard) {
         sendTo(number, cardsMessage);
     }
     if (number <= kSeats) {
         armTurnDeadline();
     }
-    std::string stats =
-        build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum, m_turn, m_phase);
+    std::string stats = build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum,
+                              m_round.turn, phase());
     for (int seat = 1; seat <= kSeats; ++seat) {
-        const PlayerRecord& s = m_players[seat];
-        stats += build("", seat, s.score, s.tricks, s.trickcard);
+        const auto index = static_cast<std::size_t>(seat);
+        stats += build("", seat, m_players[seat].score, m_round.tricks[index],
+                       m_round.trickCards[index]);
     }
     sendTo(number, stats);
 }
@@ -240,7 +244,8 @@ bool HostGame::mayRelay(int number) {
         allowance.told = true;
         sendTo(number, "CMD_chat+0+You are sending too fast: a line was not passed on.|clBlue");
     }
-    m_events.log("connection " + std::to_string(number) + " sends too fast: a line dropped");
+    logLine(
+        [&] { return "connection " + std::to_string(number) + " sends too fast: a line dropped"; });
     return false;
 }
 
@@ -265,8 +270,10 @@ void HostGame::chat(const std::string& data) {
     if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
         return;
     }
-    sendAll(
-        build("CMD_chat", number, m_players[number].name + " chats: " + cutChat(fields.rest())));
+    sendAll([&] {
+        return build("CMD_chat", number,
+                     m_players[number].name + " chats: " + cutChat(fields.rest()));
+    });
 }
 
 void HostGame::action(const std::string& data) {
@@ -275,7 +282,9 @@ void HostGame::action(const std::string& data) {
     if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
         return;
     }
-    sendAll(build("CMD_action", number, m_players[number].name + " " + cutChat(fields.rest())));
+    sendAll([&] {
+        return build("CMD_action", number, m_players[number].name + " " + cutChat(fields.rest()));
+    });
 }
 
 void HostGame::playasound(const std::string& data) {
@@ -288,7 +297,7 @@ void HostGame::playasound(const std::string& data) {
         !wire::parseInt(sound.substr(4), tag) || tag < 1 || tag > 20 || !mayRelay(number)) {
         return;
     }
-    sendAll(build("CMD_playasound", number, fields.rest()));
+    sendAll([&] { return build("CMD_playasound", number, fields.rest()); });
 }
 
 void HostGame::justwatch(const std::string& data) {
@@ -300,19 +309,20 @@ void HostGame::justwatch(const std::string& data) {
     }
     if (mode == "2") {
         m_players[seat].justwatching = false;
-        sendAll(build("CMD_justwatching", seat, "2"));
+        sendAll([&] { return build("CMD_justwatching", seat, "2"); });
         armTurnDeadline();
     } else if (mode == "1" && m_gamestarted) {
         m_players[seat].justwatching = true;
-        sendAll(build("CMD_justwatching", seat, "1"));
+        sendAll([&] { return build("CMD_justwatching", seat, "1"); });
         computerTakesOver(seat);
     }
 }
 
 void HostGame::computerTakesOver(int seat) {
-    if (m_phase == "pass" && !m_players[seat].passed) {
+    if (m_round.phase == hearts::Phase::Pass && seat <= kSeats &&
+        !m_round.passed[static_cast<std::size_t>(seat)]) {
         computerpass(seat);
-    } else if (m_turn == seat) {
+    } else if (m_round.turn == seat) {
         startComputerTimer();
     }
 }
@@ -323,7 +333,8 @@ void HostGame::departure(int number) {
     }
     PlayerRecord& player = m_players[number];
     if (player.connected) {
-        m_events.log("connection " + std::to_string(number) + " left (" + player.name + ")");
+        logLine(
+            [&] { return "connection " + std::to_string(number) + " left (" + player.name + ")"; });
         for (int other = 1; other <= m_slotcount; ++other) {
             if (other != number) {
                 sendTo(other, build("CMD_playerdisconnected", number, player.name));

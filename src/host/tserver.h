@@ -99,6 +99,7 @@ private:
     void botSpeedRequested(int ms) override;
     void internalError(const std::string& text) override;
     void log(const std::string& line) override;
+    bool wantsLog() override { return static_cast<bool>(onLog); }
 
     Options m_options;
     TSock Sock1;

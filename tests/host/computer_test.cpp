@@ -1,6 +1,9 @@
+// The computer players' rules on values: what a seat passes and plays in a
+// given position, and the timer that makes them play at the table.
 #include "cards.h"
 #include "hostharness.h"
 #include "random.h"
+#include "round.h"
 
 #include "cardtext.h"
 
@@ -8,43 +11,42 @@
 
 #include <set>
 
+using hearts::Round;
+
 namespace {
 
-// Ann at seat 1 (her messages show what the table sees); seats 2..4 are
-// computer seats.
-class Computer : public ::testing::Test {
-protected:
-    void SetUp() override {
-        host.join("Ann");
-        host.game.setPlay(2);
-        host.game.setRoundFlags(false, false, false, 0);
-        for (int seat = 1; seat <= 4; ++seat) {
-            host.setHand(seat, hand("9C"));
-        }
+hearts::Hand handOf(const std::string& cardsInSlots) {
+    hearts::Hand hand;
+    const auto dealt = ::hand(cardsInSlots);
+    for (std::size_t i = 0; i < dealt.size(); ++i) {
+        hand.put(static_cast<int>(i) + 1, dealt[i]);
     }
-    // The card seat 2 plays now, by the rules of a computer seat.
-    int played(const std::string& handText, const std::string& led = "",
-               std::array<const char*, 4> trick = {"", "", "", ""}, int leader = 1) {
-        // A pause left by the previous play (after the queen) runs out first.
-        while (host.game.timer1().enabled) {
-            host.game.timer1Timer();
-        }
-        host.setHand(2, ::hand(handText));
-        for (int seat = 1; seat <= 4; ++seat) {
-            host.game.players()[seat].trickcard =
-                std::string(trick[seat - 1]).empty() ? 0 : card(trick[seat - 1]);
-        }
-        host.game.setTrickState(led.empty() ? 0 : card(led), leader);
-        host.game.setPlay(2);
-        host.clearSent();
-        host.game.computerplay(2);
-        const auto heplayed = host.to(1, "CMD_heplayed+2+");
-        if (heplayed.empty()) {
-            return 0;
-        }
-        return std::stoi(heplayed.front().substr(15));
+    return hand;
+}
+
+// Seat 2 to play from a hand, with a trick on the table (by seat) led by
+// its leader; answers the card the computer chooses.
+struct Position {
+    Round round;
+    hearts::Random random{1};
+
+    Position() {
+        round.phase = hearts::Phase::Play;
+        round.turn = 2;
+        round.leader = 1;
     }
-    HostHarness host;
+    int played(const std::string& hand, std::array<const char*, 4> trick = {"", "", "", ""},
+               int leader = 1) {
+        round.hands[2] = handOf(hand);
+        for (int seat = 1; seat <= 4; ++seat) {
+            const std::string text = trick[static_cast<std::size_t>(seat - 1)];
+            round.trickCards[static_cast<std::size_t>(seat)] = text.empty() ? 0 : card(text);
+        }
+        round.leader = leader;
+        round.ledCard = round.trickCards[static_cast<std::size_t>(leader)];
+        const int slot = hearts::computerPlay(round, 2, random);
+        return slot == 0 ? 0 : round.hands[2].at(slot);
+    }
 };
 
 } // namespace
@@ -52,39 +54,34 @@ protected:
 TEST(ComputerPass, GroupsInTheirOrder) {
     struct Case {
         const char* hand; // slots 1..13
-        const char* message;
+        std::array<int, 3> slots;
     };
     const Case cases[] = {
         // Hearts 7H and QH in slots 2 and 9, the ace of clubs in slot 5.
-        {"3C 7H 4C 5C AC 6C 7C 8C QH 9C 2D 3D 4D", "CMD_passedcards+1+9+2+5+"},
+        {"3C 7H 4C 5C AC 6C 7C 8C QH 9C 2D 3D 4D", {9, 2, 5}},
         // Nothing high, no divisible card: slots 1, 2, 3.
-        {"2C 3C 4C 5C 6C 7C 8C 9C 3D 4D 5D 6D 7D", "CMD_passedcards+1+1+2+3+"},
+        {"2C 3C 4C 5C 6C 7C 8C 9C 3D 4D 5D 6D 7D", {1, 2, 3}},
         // Only divisible ones: KC (12) then QC (11), then JC (10).
-        {"2C 3C JC 5C QC 7C KC 9C 3D 4D 5D 6D 7D", "CMD_passedcards+1+7+5+3+"},
+        {"2C 3C JC 5C QC 7C KC 9C 3D 4D 5D 6D 7D", {7, 5, 3}},
         // High hearts from slot 13 down.
-        {"6H 3C 4C 5C 6C 7C 8C 9C 3D 4D 5D AH KH", "CMD_passedcards+1+13+12+1+"},
+        {"6H 3C 4C 5C 6C 7C 8C 9C 3D 4D 5D AH KH", {13, 12, 1}},
     };
     for (const Case& c : cases) {
-        HostHarness host;
-        host.join("Ann");
-        host.game.receive(1, "CMD_startgame+Ann+100+0+");
-        host.setHand(1, hand(c.hand));
-        host.clearSent();
-        host.game.computerpass(1);
-        EXPECT_EQ(host.to(1, "CMD_passedcards"), (std::vector<std::string>{c.message}));
+        EXPECT_EQ(hearts::computerPass(handOf(c.hand)), c.slots) << c.hand;
     }
 }
 
-TEST_F(Computer, LeadsTheTwoOfClubsFirst) {
-    host.game.setLead2clubs(true);
-    EXPECT_EQ(played("5D 2C 9S"), card("2C"));
+TEST(ComputerPlay, LeadsTheTwoOfClubsFirst) {
+    Position at;
+    at.round.leadTwoOfClubs = true;
+    EXPECT_EQ(at.played("5D 2C 9S"), card("2C"));
 }
 
-TEST_F(Computer, LeadNeverPicksHighSpadesInTheRandomDraws) {
-    processrandom::setSeed(1);
+TEST(ComputerPlay, LeadNeverPicksHighSpadesInTheRandomDraws) {
+    Position at;
     std::set<int> leads;
     for (int i = 0; i < 200; ++i) {
-        const int c = played("QS KS AS 3D 5H 2D 4D 6D 8D 9D 10D JD 9H");
+        const int c = at.played("QS KS AS 3D 5H 2D 4D 6D 8D 9D 10D JD 9H");
         ASSERT_NE(c, 0);
         leads.insert(c);
     }
@@ -94,65 +91,68 @@ TEST_F(Computer, LeadNeverPicksHighSpadesInTheRandomDraws) {
     }
     EXPECT_GT(leads.size(), 3u) << "the draws are random";
     // With nothing but the queen and hearts left and hearts unbroken, the
-    // last scan leads the queen.
-    EXPECT_EQ(played("QS"), card("QS"));
+    // last scan leads the queen, after a hundred draws that could not hit.
+    const std::uint32_t before = at.random.seed;
+    EXPECT_EQ(at.played("QS"), card("QS"));
+    hearts::Random expected{before};
+    expected.skip(100);
+    expected.draw(13);
+    EXPECT_EQ(at.random.seed, expected.seed);
 }
 
-TEST_F(Computer, QueenRule) {
-    // King of spades in the trick: the queen goes on it.
-    EXPECT_EQ(played("3S QS 9D", "KS", {"KS", "", "", ""}), card("QS"));
-    // No king or ace out: the first other spade, the queen kept.
-    EXPECT_EQ(played("QS 3S 9D", "10S", {"10S", "", "", ""}), card("3S"));
-    // The queen as the only spade must follow.
-    EXPECT_EQ(played("QS 9D", "10S", {"10S", "", "", ""}), card("QS"));
-    // No card of the led suit: the queen first, whoever is winning.
-    EXPECT_EQ(played("AH QS 9D", "10C", {"10C", "", "", ""}), card("QS"));
+TEST(ComputerPlay, FollowsSuitWithTheFirstSlotKeepingTheQueen) {
+    Position at;
+    EXPECT_EQ(at.played("9D 4C 2C", {"10C", "", "", ""}), card("4C"));
+    // The queen rule: onto a king or ace of spades, or when void.
+    EXPECT_EQ(at.played("3S QS 9D", {"KS", "", "", ""}), card("QS"));
+    EXPECT_EQ(at.played("QS 3S 9D", {"10S", "", "", ""}), card("3S"));
+    EXPECT_EQ(at.played("QS 9D", {"10S", "", "", ""}), card("QS"));
+    EXPECT_EQ(at.played("AH QS 9D", {"10C", "", "", ""}), card("QS"));
 }
 
-TEST_F(Computer, ThrowsByWhoHasTakenPoints) {
+TEST(ComputerPlay, ThrowsByWhoHasTakenPoints) {
     struct Case {
         const char* what;
-        int pointstaker;
+        int pointsTaker;
         const char* hand;
         std::array<const char*, 4> trick;
-        int leader;
         const char* expected;
     };
     const Case cases[] = {
-        {"nobody yet: highest heart", 0, "2H 9D KH 5H", {"10C", "", "", ""}, 1, "KH"},
-        {"several took points: highest heart", 100, "2H 9D KH 5H", {"10C", "", "", ""}, 1, "KH"},
+        {"nobody yet: highest heart", 0, "2H 9D KH 5H", {"10C", "", "", ""}, "KH"},
+        {"several took points: highest heart", 100, "2H 9D KH 5H", {"10C", "", "", ""}, "KH"},
         {"the taker is not winning: first heart in slot order",
          3,
          "9D 2H KH",
          {"10C", "", "2C", ""},
-         1,
          "2H"},
         {"the taker is winning: no point card, first slot",
          1,
          "9D 2H KH",
          {"10C", "", "2C", ""},
-         1,
          "9D"},
         {"the taker is winning: first slot even a heart",
          1,
          "2H 9D KH",
          {"10C", "", "2C", ""},
-         1,
          "2H"},
-        {"no hearts: first card", 0, "9D 3S", {"10C", "", "", ""}, 1, "9D"},
+        {"no hearts: first card", 0, "9D 3S", {"10C", "", "", ""}, "9D"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        host.game.setRoundFlags(false, false, false, c.pointstaker);
-        EXPECT_EQ(played(c.hand, c.trick[c.leader - 1], c.trick, c.leader), card(c.expected));
+        Position at;
+        at.round.pointsTaker = c.pointsTaker;
+        EXPECT_EQ(at.played(c.hand, c.trick), card(c.expected)) << c.what;
     }
 }
 
-TEST_F(Computer, SafeFirstTrickThrowsNoPointCardWhileItHasAnother) {
-    host.game.setRoundFlags(true, true, false, 0);
-    EXPECT_EQ(played("AH QS 9D", "2C", {"2C", "", "", ""}), card("9D"));
-    // Nothing but point cards: one of them goes, and the host takes it.
-    EXPECT_EQ(played("AH QS", "2C", {"2C", "", "", ""}), card("AH"));
+TEST(ComputerPlay, SafeFirstTrickThrowsNoPointCardWhileItHasAnother) {
+    Position at;
+    at.round.firstTrick = true;
+    at.round.safeFirstTrick = true;
+    EXPECT_EQ(at.played("AH QS 9D", {"2C", "", "", ""}), card("9D"));
+    // Nothing but point cards: one of them goes, and the rules take it.
+    EXPECT_EQ(at.played("AH QS", {"2C", "", "", ""}), card("AH"));
+    EXPECT_EQ(hearts::refusalFor(at.round, 2, 1), rules::Refusal::None);
 }
 
 TEST(ComputerTimer, PlaysOnlyForTheSeatInTurnWhenDue) {
@@ -162,12 +162,33 @@ TEST(ComputerTimer, PlaysOnlyForTheSeatInTurnWhenDue) {
     host.game.receive(1, "CMD_startgame+Ann+100+0+");
     host.game.receive(1, "CMD_justwatch+1+1");
     // Ann's seat passed by the computer at once, and the round is in play.
-    EXPECT_TRUE(host.game.players()[1].passed);
-    EXPECT_EQ(host.game.phase(), "play");
+    EXPECT_TRUE(host.game.round().passed[1]);
+    EXPECT_EQ(std::string(host.game.phase()), "play");
     EXPECT_TRUE(host.game.computertimer().enabled);
     EXPECT_EQ(host.game.computertimer().intervalMs, 500);
     EXPECT_EQ(host.game.computertimer().tag, 2);
     host.clearSent();
     host.game.computertimerTimer();
     EXPECT_EQ(host.to(1, "CMD_heplayed").size(), 1u);
+}
+
+TEST(ComputerTimer, ARoundAtTheTablePlaysAsTheRulesAlonePlayIt) {
+    // Four computer seats and one watching connection: the host's round and
+    // the round played through the rules alone end with the same points.
+    for (std::uint32_t seed : {1u, 2u, 3u, 17u, 99u}) {
+        HostHarness host;
+        host.join("Watcher");
+        processrandom::setSeed(seed);
+        host.game.receive(1, "CMD_startgame+Watcher+500+0+");
+        host.game.receive(1, "CMD_justwatch+1+1");
+        while (host.game.roundnum() < 2 && host.runTimers(1) == 1) {
+        }
+        Round round;
+        hearts::Random random{seed};
+        hearts::playComputerRound(round, 1, false, random);
+        for (int seat = 1; seat <= 4; ++seat) {
+            EXPECT_EQ(host.game.players()[seat].score, round.points[static_cast<std::size_t>(seat)])
+                << "seed " << seed << ", seat " << seat;
+        }
+    }
 }

@@ -8,13 +8,18 @@ namespace {
 
 // What the host holds, to compare before and after.
 std::string snapshot(const HostGame& game) {
+    const hearts::Round& round = game.round();
     std::string text = std::to_string(game.turn()) + "|" + game.phase() + "|" +
-                       std::to_string(game.ledcard()) + "|" + std::to_string(game.playto());
+                       std::to_string(round.ledCard) + "|" + std::to_string(game.playto());
     for (int number = 1; number <= kMaxConnections; ++number) {
         const PlayerRecord& p = game.players()[number];
         text += "|" + p.name + (p.connected ? "+" : "-") + (p.justwatching ? "w" : "") +
-                std::to_string(p.score) + "/" + std::to_string(p.cardsLeft()) +
-                (p.passed ? "p" : "");
+                std::to_string(p.score);
+    }
+    for (int seat = 1; seat <= 4; ++seat) {
+        const auto s = static_cast<std::size_t>(seat);
+        text += "|" + std::to_string(round.hands[s].held()) + (round.passed[s] ? "p" : "") + "/" +
+                std::to_string(round.trickCards[s]);
     }
     return text;
 }

@@ -64,6 +64,8 @@ public:
                 game.computertimerTimer();
             } else if (game.timer1().enabled) {
                 game.timer1Timer();
+            } else if (game.turntimer().enabled) {
+                game.turntimerTimer();
             } else {
                 break;
             }
@@ -72,12 +74,17 @@ public:
         return steps;
     }
 
-    // Puts a hand into a seat's slots 1..n; the other slots are empty.
-    void setHand(int seat, const std::vector<int>& hand) {
-        auto& slots = game.players()[seat].cards;
-        slots.fill(0);
-        for (std::size_t i = 0; i < hand.size(); ++i) {
-            slots[i + 1] = hand[i];
+    // Runs timers until it is a person's move: a seat's turn to play that
+    // no computer plays, or their pass.
+    void runUntilPersonMoves(int limit = 100000) {
+        for (int steps = 0; steps < limit; ++steps) {
+            if (game.timer1().enabled) {
+                game.timer1Timer();
+            } else if (game.computertimer().enabled) {
+                game.computertimerTimer();
+            } else {
+                return;
+            }
         }
     }
 

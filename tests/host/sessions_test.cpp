@@ -80,7 +80,7 @@ TEST(Sessions, OnlyTheHostsPlayerRemovesPlayers) {
     host.game.receive(1, "CMD_startgame+Bob+100+0+");
     host.game.receive(1, "CMD_kickhim+1+1+");
     EXPECT_FALSE(host.game.players()[1].connected);
-    EXPECT_FALSE(host.game.players()[1].passed);
+    EXPECT_FALSE(host.game.round().passed[1]);
 }
 
 TEST(Sessions, BotSpeedFromConnectionOneOnly) {
@@ -127,7 +127,7 @@ TEST(Sessions, DeparturesAndTheComputersTakeover) {
     // A seat leaving during the pass: the computer passes for it at once.
     host.clearSent();
     host.game.departure(3);
-    EXPECT_TRUE(host.game.players()[3].passed);
+    EXPECT_TRUE(host.game.round().passed[3]);
     EXPECT_TRUE(host.to(3).empty());
     // The second report of the same close sends nothing.
     host.clearSent();
@@ -141,12 +141,12 @@ TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
     processrandom::setSeed(3);
     host.game.receive(1, "CMD_startgame+Bob+150+1+");
     host.game.departure(3);
-    ASSERT_TRUE(host.game.players()[3].passed);
-    const auto& seat3 = host.game.players()[3];
+    ASSERT_TRUE(host.game.round().passed[3]);
+    const hearts::Hand& seat3 = host.game.round().hands[3];
     std::string expectedCards = "CMD_mycards+3";
     for (int slot = 1; slot <= 13; ++slot) {
-        if (seat3.cards[slot] != 0) {
-            expectedCards += "+" + std::to_string(slot) + "+" + std::to_string(seat3.cards[slot]);
+        if (seat3.at(slot) != 0) {
+            expectedCards += "+" + std::to_string(slot) + "+" + std::to_string(seat3.at(slot));
         }
     }
     host.clearSent();

@@ -109,7 +109,7 @@ TEST_F(TServerTest, AResetConnectionLeavesLikeAClosedOne) {
     spin(20);
     ann->socket().abort();
     ASSERT_FALSE(bob->waitFor("CMD_playerdisconnected+2+Ann").empty());
-    ASSERT_TRUE(waitUntil([&] { return server->game().players()[2].passed; }));
+    ASSERT_TRUE(waitUntil([&] { return server->game().round().passed[2]; }));
 }
 
 TEST_F(TServerTest, APeerThatNeverEndsAMessageIsCutOff) {

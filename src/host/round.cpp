@@ -1,0 +1,339 @@
+// The rules of a round over values: the deal, passing, checks, tricks and
+// scoring.
+#include "round.h"
+
+namespace hearts {
+
+namespace {
+
+// The generator's step taken n times: seed := A^n * seed + C_n.
+struct Jump {
+    std::uint32_t multiply = 1;
+    std::uint32_t add = 0;
+};
+
+constexpr Jump jumpOf(int steps) {
+    Jump jump;
+    for (int i = 0; i < steps; ++i) {
+        jump.multiply *= 134775813u;
+        jump.add = jump.add * 134775813u + 1u;
+    }
+    return jump;
+}
+
+} // namespace
+
+void Random::skip(int count) {
+    // The computer's lead makes a hundred draws when none can hit.
+    static constexpr Jump kHundred = jumpOf(100);
+    if (count == 100) {
+        seed = seed * kHundred.multiply + kHundred.add;
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        draw(1);
+    }
+}
+
+int Hand::slotOf(int card) const {
+    if (!holds(card)) {
+        return 0;
+    }
+    for (SlotMask left = slotsOfSuit(cards::getsuit(card)); left != 0; left &= left - 1) {
+        const int slot = std::countr_zero(left);
+        if (at(slot) == card) {
+            return slot;
+        }
+    }
+    return 0;
+}
+
+SlotMask Hand::slotsOf(CardMask cards) const {
+    SlotMask found = 0;
+    if ((m_held & cards) == 0) {
+        return 0;
+    }
+    for (SlotMask left = m_slots; left != 0; left &= left - 1) {
+        const int slot = std::countr_zero(left);
+        if ((cards >> at(slot)) & 1) {
+            found |= static_cast<SlotMask>(1u << slot);
+        }
+    }
+    return found;
+}
+
+void Hand::put(int slot, int card) {
+    take(slot);
+    if (card < 1 || card > 52) {
+        return;
+    }
+    const auto bit = static_cast<SlotMask>(1u << slot);
+    m_cards[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(card);
+    m_suitSlots[static_cast<std::size_t>(cards::getsuit(card))] |= bit;
+    m_slots |= bit;
+    m_held |= CardMask{1} << card;
+}
+
+void Hand::take(int slot) {
+    const int card = at(slot);
+    if (card == 0) {
+        return;
+    }
+    const auto bit = static_cast<SlotMask>(1u << slot);
+    m_cards[static_cast<std::size_t>(slot)] = 0;
+    m_suitSlots[static_cast<std::size_t>(cards::getsuit(card))] &= static_cast<SlotMask>(~bit);
+    m_slots &= static_cast<SlotMask>(~bit);
+    m_held &= ~(CardMask{1} << card);
+}
+
+rules::PlayPosition Round::position() const {
+    rules::PlayPosition at;
+    at.leadTwoOfClubs = leadTwoOfClubs;
+    at.ledCard = ledCard;
+    at.firstTrick = firstTrick;
+    at.safeFirstTrick = safeFirstTrick;
+    at.heartsBroken = heartsBroken;
+    return at;
+}
+
+int passReceiver(int seat, int direction) {
+    switch (direction) {
+    case 1:
+        return seat % 4 + 1;
+    case 2:
+        return (seat + 2) % 4 + 1;
+    default:
+        return (seat + 1) % 4 + 1;
+    }
+}
+
+rules::Refusal refusalFor(const Round& round, int seat, int slot) {
+    const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+    const int card = slot >= 1 && slot <= kSlots ? hand.at(slot) : 0;
+    return rules::refusal(hand.held(), card, round.position());
+}
+
+SlotMask legalSlots(const Round& round, int seat) {
+    SlotMask legal = 0;
+    const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+    for (SlotMask left = hand.slotMask(); left != 0; left &= left - 1) {
+        const int slot = std::countr_zero(left);
+        if (rules::refusal(hand.held(), hand.at(slot), round.position()) == rules::Refusal::None) {
+            legal |= static_cast<SlotMask>(1u << slot);
+        }
+    }
+    return legal;
+}
+
+int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader) {
+    int taker = leader;
+    const int led = cards::getsuit(trickCards[static_cast<std::size_t>(leader)]);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const int card = trickCards[static_cast<std::size_t>(seat)];
+        if (seat != taker && cards::getsuit(card) == led &&
+            card > trickCards[static_cast<std::size_t>(taker)]) {
+            taker = seat;
+        }
+    }
+    return taker;
+}
+
+int trickPoints(const std::array<int, kSeats + 1>& trickCards) {
+    int points = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        points += rules::cardPoints(trickCards[static_cast<std::size_t>(seat)]);
+    }
+    return points;
+}
+
+int moonShooter(const std::array<int, kSeats + 1>& points) {
+    int moon = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (points[static_cast<std::size_t>(seat)] == 26) {
+            moon = seat;
+        }
+    }
+    return moon;
+}
+
+int gameWinner(const std::array<int, kSeats + 1>& scores, int playTo) {
+    bool reached = false;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        reached = reached || scores[static_cast<std::size_t>(seat)] >= playTo;
+    }
+    if (!reached) {
+        return 0;
+    }
+    int winner = 1;
+    for (int seat = 2; seat <= kSeats; ++seat) {
+        if (scores[static_cast<std::size_t>(seat)] < scores[static_cast<std::size_t>(winner)]) {
+            winner = seat;
+        }
+    }
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (seat != winner &&
+            scores[static_cast<std::size_t>(seat)] == scores[static_cast<std::size_t>(winner)]) {
+            return 0;
+        }
+    }
+    return winner;
+}
+
+void startRound(Round& round, int roundNumber, bool safeFirstTrick) {
+    Round fresh;
+    fresh.safeFirstTrick = safeFirstTrick;
+    fresh.firstTrick = true;
+    fresh.passDirection = roundNumber % 4;
+    fresh.turn = round.turn;
+    fresh.leader = round.leader;
+    round = fresh;
+}
+
+void deal(Round& round, Random& random) {
+    // The shuffle draws a place for each card until it finds a free one.
+    std::array<int, 53> deck{};
+    CardMask taken = 0;
+    for (int card = 1; card <= 52; ++card) {
+        int place = 0;
+        do {
+            place = random.draw(52) + 1;
+        } while ((taken >> place) & 1);
+        taken |= CardMask{1} << place;
+        deck[static_cast<std::size_t>(place)] = card;
+    }
+    for (int place = 1; place <= 52; ++place) {
+        round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].put(
+            (place - 1) / 4 + 1, deck[static_cast<std::size_t>(place)]);
+    }
+}
+
+bool choosePass(Round& round, int seat, const std::array<int, 3>& slots) {
+    if (round.phase != Phase::Pass || seat < 1 || seat > kSeats || round.passDirection == 0 ||
+        round.passed[static_cast<std::size_t>(seat)]) {
+        return false;
+    }
+    Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+    for (std::size_t k = 0; k < 3; ++k) {
+        const int slot = slots[k];
+        if (slot < 1 || slot > kSlots || hand.at(slot) == 0 || slot == slots[(k + 1) % 3]) {
+            return false;
+        }
+    }
+    auto& received =
+        round.passedCards[static_cast<std::size_t>(passReceiver(seat, round.passDirection))];
+    round.passSlots[static_cast<std::size_t>(seat)] = slots;
+    round.passed[static_cast<std::size_t>(seat)] = true;
+    for (std::size_t k = 0; k < 3; ++k) {
+        received[k] = hand.at(slots[k]);
+    }
+    for (int slot : slots) {
+        hand.take(slot);
+    }
+    return true;
+}
+
+bool allPassed(const Round& round) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (!round.passed[static_cast<std::size_t>(seat)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void exchangePasses(Round& round) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const auto s = static_cast<std::size_t>(seat);
+        for (std::size_t k = 0; k < 3; ++k) {
+            round.hands[s].put(round.passSlots[s][k], round.passedCards[s][k]);
+        }
+    }
+}
+
+int beginPlay(Round& round) {
+    round.leadTwoOfClubs = true;
+    round.phase = Phase::Play;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (round.hands[static_cast<std::size_t>(seat)].holds(cards::kTwoOfClubs)) {
+            round.turn = seat;
+            return seat;
+        }
+    }
+    return 0;
+}
+
+void playCard(Round& round, int seat, int slot) {
+    Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+    const int card = hand.at(slot);
+    if (round.ledCard == 0) {
+        round.ledCard = card;
+        round.leader = seat;
+    }
+    round.heartsBroken = round.heartsBroken || cards::isHeart(card);
+    hand.take(slot);
+    round.trickCards[static_cast<std::size_t>(seat)] = card;
+}
+
+bool trickComplete(const Round& round) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (round.trickCards[static_cast<std::size_t>(seat)] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TrickEnd endTrick(Round& round) {
+    round.firstTrick = false;
+    TrickEnd end;
+    end.taker = trickTaker(round.trickCards, round.leader);
+    end.points = trickPoints(round.trickCards);
+    round.trickCards.fill(0);
+    if (end.points > 0) {
+        round.pointsTaker = round.pointsTaker == 0 ? end.taker : kSeveralTakers;
+    }
+    round.points[static_cast<std::size_t>(end.taker)] += end.points;
+    round.tricks[static_cast<std::size_t>(end.taker)] += 1;
+    round.ledCard = 0;
+    return end;
+}
+
+int scoreRound(Round& round) {
+    const int moon = moonShooter(round.points);
+    if (moon != 0) {
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            round.points[static_cast<std::size_t>(seat)] = seat == moon ? 0 : 26;
+        }
+    }
+    return moon;
+}
+
+void playComputerRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random) {
+    startRound(round, roundNumber, safeFirstTrick);
+    deal(round, random);
+    if (round.passDirection != 0) {
+        round.phase = Phase::Pass;
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            choosePass(round, seat, computerPass(round.hands[static_cast<std::size_t>(seat)]));
+        }
+        exchangePasses(round);
+    }
+    int seat = beginPlay(round);
+    for (int card = 0; card < 52 && seat != 0; ++card) {
+        const int slot = computerPlay(round, seat, random);
+        // A refused card ends nothing: the computer's choices are legal.
+        if (slot == 0 || refusalFor(round, seat, slot) != rules::Refusal::None) {
+            return;
+        }
+        round.leadTwoOfClubs = false;
+        playCard(round, seat, slot);
+        if (trickComplete(round)) {
+            seat = endTrick(round).taker;
+        } else {
+            seat = seat % kSeats + 1;
+        }
+    }
+    scoreRound(round);
+}
+
+} // namespace hearts
