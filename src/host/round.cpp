@@ -35,19 +35,6 @@ void Random::skip(int count) {
     }
 }
 
-int Hand::slotOf(int card) const {
-    if (!holds(card)) {
-        return 0;
-    }
-    for (SlotMask left = slotsOfSuit(cards::getsuit(card)); left != 0; left &= left - 1) {
-        const int slot = std::countr_zero(left);
-        if (at(slot) == card) {
-            return slot;
-        }
-    }
-    return 0;
-}
-
 SlotMask Hand::slotsOf(CardMask cards) const {
     SlotMask found = 0;
     if ((m_held & cards) == 0) {
@@ -64,23 +51,23 @@ SlotMask Hand::slotsOf(CardMask cards) const {
 
 void Hand::put(int slot, int card) {
     take(slot);
-    if (card < 1 || card > 52) {
-        return;
+    if (card >= 1 && card <= 52 && slot >= 1 && slot <= kSlots) {
+        take(slotOf(card));
+        putNew(slot, card, cards::getsuit(card));
     }
-    const auto bit = static_cast<SlotMask>(1u << slot);
-    m_cards[static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(card);
-    m_suitSlots[static_cast<std::size_t>(cards::getsuit(card))] |= bit;
-    m_slots |= bit;
-    m_held |= CardMask{1} << card;
 }
 
 void Hand::take(int slot) {
+    if (slot < 1 || slot > kSlots) {
+        return;
+    }
     const int card = at(slot);
     if (card == 0) {
         return;
     }
     const auto bit = static_cast<SlotMask>(1u << slot);
     m_cards[static_cast<std::size_t>(slot)] = 0;
+    m_slotOf[static_cast<std::size_t>(card)] = 0;
     m_suitSlots[static_cast<std::size_t>(cards::getsuit(card))] &= static_cast<SlotMask>(~bit);
     m_slots &= static_cast<SlotMask>(~bit);
     m_held &= ~(CardMask{1} << card);
@@ -126,14 +113,17 @@ SlotMask legalSlots(const Round& round, int seat) {
 }
 
 int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader) {
+    // The highest card of the led suit: the cards of a suit are a run of
+    // numbers, so the highest in that run.
+    const int ledCard = trickCards[static_cast<std::size_t>(leader)];
+    const int low = (cards::getsuit(ledCard) - 1) * 13 + 1;
     int taker = leader;
-    const int led = cards::getsuit(trickCards[static_cast<std::size_t>(leader)]);
+    int best = ledCard;
     for (int seat = 1; seat <= kSeats; ++seat) {
         const int card = trickCards[static_cast<std::size_t>(seat)];
-        if (seat != taker && cards::getsuit(card) == led &&
-            card > trickCards[static_cast<std::size_t>(taker)]) {
-            taker = seat;
-        }
+        const bool wins = card > best && card < low + 13;
+        taker = wins ? seat : taker;
+        best = wins ? card : best;
     }
     return taker;
 }
@@ -191,19 +181,29 @@ void startRound(Round& round, int roundNumber, bool safeFirstTrick) {
 
 void deal(Round& round, Random& random) {
     // The shuffle draws a place for each card until it finds a free one.
-    std::array<int, 53> deck{};
-    CardMask taken = 0;
-    for (int card = 1; card <= 52; ++card) {
-        int place = 0;
-        do {
-            place = random.draw(52) + 1;
-        } while ((taken >> place) & 1);
-        taken |= CardMask{1} << place;
-        deck[static_cast<std::size_t>(place)] = card;
+    // Drawn here without a branch on the draw: a free place takes the next
+    // card, a taken one takes nothing; the same draws, the same deal.
+    std::array<std::uint8_t, 53> deck{};
+    CardMask taken = 1; // no place 0
+    std::uint32_t seed = random.seed;
+    unsigned card = 1;
+    while (card <= 52) {
+        seed = seed * 134775813u + 1u;
+        const auto place =
+            static_cast<unsigned>((static_cast<std::uint64_t>(seed) * 52u) >> 32) + 1;
+        const unsigned isFree = static_cast<unsigned>(~(taken >> place) & 1u);
+        taken |= static_cast<CardMask>(isFree) << place;
+        deck[place] = static_cast<std::uint8_t>(isFree != 0 ? card : deck[place]);
+        card += isFree;
+    }
+    random.seed = seed;
+    for (auto& hand : round.hands) {
+        hand.clear();
     }
     for (int place = 1; place <= 52; ++place) {
-        round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].put(
-            (place - 1) / 4 + 1, deck[static_cast<std::size_t>(place)]);
+        const int dealt = deck[static_cast<std::size_t>(place)];
+        round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].putNew(
+            (place - 1) / 4 + 1, dealt, cards::getsuit(dealt));
     }
 }
 
@@ -265,12 +265,15 @@ int beginPlay(Round& round) {
 void playCard(Round& round, int seat, int slot) {
     Hand& hand = round.hands[static_cast<std::size_t>(seat)];
     const int card = hand.at(slot);
+    if (card == 0) {
+        return;
+    }
     if (round.ledCard == 0) {
         round.ledCard = card;
         round.leader = seat;
     }
     round.heartsBroken = round.heartsBroken || cards::isHeart(card);
-    hand.take(slot);
+    hand.takeCard(slot, card);
     round.trickCards[static_cast<std::size_t>(seat)] = card;
 }
 
@@ -319,19 +322,19 @@ void playComputerRound(Round& round, int roundNumber, bool safeFirstTrick, Rando
         exchangePasses(round);
     }
     int seat = beginPlay(round);
-    for (int card = 0; card < 52 && seat != 0; ++card) {
-        const int slot = computerPlay(round, seat, random);
-        // A refused card ends nothing: the computer's choices are legal.
-        if (slot == 0 || refusalFor(round, seat, slot) != rules::Refusal::None) {
-            return;
-        }
-        round.leadTwoOfClubs = false;
-        playCard(round, seat, slot);
-        if (trickComplete(round)) {
-            seat = endTrick(round).taker;
-        } else {
+    // The computer's choices are legal by their rules (the host checks them
+    // all the same); here they are simply played.
+    for (int trick = 0; trick < kSlots && seat != 0; ++trick) {
+        for (int card = 0; card < kSeats; ++card) {
+            const int slot = computerPlay(round, seat, random);
+            if (slot == 0) {
+                return;
+            }
+            round.leadTwoOfClubs = false;
+            playCard(round, seat, slot);
             seat = seat % kSeats + 1;
         }
+        seat = endTrick(round).taker;
     }
     scoreRound(round);
 }
