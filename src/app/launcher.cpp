@@ -14,6 +14,10 @@ bool isPrivate(const QHostAddress& ip) {
            ip.isInSubnet(QHostAddress(QStringLiteral("192.168.0.0")), 16);
 }
 
+QString status(const QString& text) {
+    return QString::fromStdString(protocol::statusLine(text.toStdString()));
+}
+
 quint16 portFromEnvironment(const char* name, quint16 fallback) {
     bool ok = false;
     const int port = qEnvironmentVariable(name).toInt(&ok);
@@ -39,12 +43,12 @@ Launcher::~Launcher() {
 
 void Launcher::processparams(const QStringList& params) {
     if (params.isEmpty()) {
-        emit statusLine(QStringLiteral("0+Loading Solo Game..Please wait."));
+        emit statusLine(status("Loading Solo Game..Please wait."));
         emit soloStarted();
         startSolo();
         return;
     }
-    emit statusLine(QStringLiteral("0+Loading Multi-player Game.. Please Wait."));
+    emit statusLine(status("Loading Multi-player Game.. Please Wait."));
     const QString name = params.at(0);
     const QString address = params.size() >= 2 ? params.at(1) : QString();
     if (params.size() < 3) {
@@ -93,7 +97,7 @@ bool Launcher::host(const QString& playerName, const QString& tableName) {
                            "Close the other program (or the other copy of Hearts) and host again, "
                            "or start Hearts with HEARTS_PORT set to another port.")
                 .arg(m_ports.table);
-        emit statusLine(QStringLiteral("0+") + text);
+        emit statusLine(status(text));
         emit message(text);
         return false;
     }
@@ -103,9 +107,9 @@ bool Launcher::host(const QString& playerName, const QString& tableName) {
         m_server->startAnnouncing(tableName, options);
     }
     connectOwnClient(playerName);
-    emit statusLine(QStringLiteral("0+Hosting on %1 port %2")
-                        .arg(addressForFriends())
-                        .arg(m_server->listeningPort()));
+    emit statusLine(status(QStringLiteral("Hosting on %1 port %2")
+                               .arg(addressForFriends())
+                               .arg(m_server->listeningPort())));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol.h"
 #include "tsock.h"
 
 #include <QObject>
@@ -16,7 +17,7 @@ class TableState;
 class Launcher : public QObject {
     Q_OBJECT
 public:
-    static constexpr quint16 kDefaultPort = 7772;
+    static constexpr quint16 kDefaultPort = protocol::kPort;
     static constexpr quint16 kLobbyPort = 9001;
 
     struct Ports {
@@ -25,7 +26,7 @@ public:
         // The lobby program's port on this machine: HEARTS_LOBBY_PORT, else 9001.
         quint16 lobby = kLobbyPort;
         // UDP port of the table announcements.
-        quint16 announce = 7772;
+        quint16 announce = protocol::kPort;
         static Ports fromEnvironment();
     };
 

@@ -1,5 +1,6 @@
 #include "programfolder.h"
 #include "programicon.h"
+#include "protocol.h"
 #include "singleinstance.h"
 #include "startupstamp.h"
 #include "tabout.h"
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
     g_defaultHandler = qInstallMessageHandler(quietAudioWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearts"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.9"));
+    QApplication::setApplicationVersion(QString::fromLatin1(protocol::kVersion));
     QApplication::setWindowIcon(programIcon());
 
     SingleInstance instance(SingleInstance::keyForThisUser());

@@ -8,6 +8,7 @@
 #include "programfolder.h"
 #include "random.h"
 #include "scoresheetwindow.h"
+#include "settings.h"
 #include "tablearea.h"
 #include "tablewindows.h"
 #include "tabout.h"
@@ -352,10 +353,9 @@ void Tchat::HostATable1Click() {
                     m_launcher->host(name, table);
                 });
     }
-    const IniFile ini(settingsPath());
-    m_hostWindow->setPlayerName(savedPlayerName(ini));
-    m_hostWindow->setAnnounce(ini.readString(m_sectionName, QStringLiteral("Announce"),
-                                             QStringLiteral("true")) != QLatin1String("false"));
+    const Settings settings = Settings::load(IniFile(settingsPath()));
+    m_hostWindow->setPlayerName(savedPlayerName(settings));
+    m_hostWindow->setAnnounce(settings.announce);
     showCentred(m_hostWindow);
 }
 
@@ -370,14 +370,13 @@ void Tchat::JoinATable1Click() {
                     m_launcher->join(name, address, port);
                 });
     }
-    m_joinWindow->setPlayerName(savedPlayerName(IniFile(settingsPath())));
+    m_joinWindow->setPlayerName(savedPlayerName(Settings::load(IniFile(settingsPath()))));
     showCentred(m_joinWindow);
 }
 
-QString Tchat::savedPlayerName(const IniFile& ini) const {
-    const QString saved = ini.readString(m_sectionName, QStringLiteral("Playername"), QString());
-    if (!saved.isEmpty()) {
-        return saved;
+QString Tchat::savedPlayerName(const Settings& settings) const {
+    if (!settings.playerName.isEmpty()) {
+        return settings.playerName;
     }
     const QString user = qEnvironmentVariable("USER");
     return user.isEmpty() ? QStringLiteral("Player") : user;

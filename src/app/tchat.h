@@ -17,6 +17,7 @@
 class Board;
 class HostWindow;
 class IniFile;
+struct Settings;
 class JoinWindow;
 class Launcher;
 class QAbstractButton;
@@ -130,7 +131,7 @@ private:
     void HostATable1Click();
     void JoinATable1Click();
     void connectFailed(const QString& host);
-    QString savedPlayerName(const IniFile& ini) const;
+    QString savedPlayerName(const Settings& settings) const;
     // Keeps the name for the next table, and whether to announce ("true",
     // "false"; empty leaves it).
     void storeChoices(const QString& name, const QString& announce);

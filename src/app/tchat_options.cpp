@@ -4,6 +4,7 @@
 #include "cardpictures.h"
 #include "inifile.h"
 #include "programfolder.h"
+#include "settings.h"
 #include "tablearea.h"
 #include "tchat.h"
 #include "tgamestart.h"
@@ -122,18 +123,15 @@ void Tchat::buildOptionsMenu(QMenu* options) {
 }
 
 void Tchat::applyTimeLimits() {
-    const IniFile ini(settingsPath());
-    auto seconds = [&](const QString& key, int fallback, QMenu* menu) {
-        bool ok = false;
-        int value = ini.readString(m_sectionName, key, QString()).toInt(&ok);
-        value = ok && value >= 0 && value <= 86400 ? value : fallback;
+    const Settings settings = Settings::load(IniFile(settingsPath()));
+    auto mark = [](QMenu* menu, int seconds) {
         for (QAction* item : menu->actions()) {
-            item->setChecked(item->data().toInt() == value);
+            item->setChecked(item->data().toInt() == seconds);
         }
-        return value;
+        return seconds;
     };
-    const int turn = seconds(QStringLiteral("Turntimeout"), 60, TurnTimeLimit1);
-    const int login = seconds(QStringLiteral("Logintimeout"), 20, LoginTimeLimit1);
+    const int turn = mark(TurnTimeLimit1, settings.turnTimeoutSeconds);
+    const int login = mark(LoginTimeLimit1, settings.loginTimeoutSeconds);
     if (m_windows.server != nullptr) {
         m_windows.server->setTurnTimeoutMs(turn * 1000);
         m_windows.server->setLoginTimeoutMs(login * 1000);
@@ -237,87 +235,65 @@ void Tchat::setBounds(const QRect& outer) {
 }
 
 void Tchat::loadinifile() {
-    const IniFile ini(settingsPath());
-    const QString& s = m_sectionName;
-    const int top = ini.readInteger(s, QStringLiteral("Top"), kDefaultTop);
-    const int left = ini.readInteger(s, QStringLiteral("Left"), kDefaultLeft);
-    const int width = ini.readInteger(s, QStringLiteral("Width"), kDefaultWidth);
-    const int height = ini.readInteger(s, QStringLiteral("Height"), kDefaultHeight);
-    m_placement = QRect(left, top, width, height);
+    const Settings settings = Settings::load(IniFile(settingsPath()));
+    m_placement = settings.bounds;
     setBounds(m_placement);
     // A window closed maximised opens maximised, its normal bounds kept.
-    m_placementMaximized =
-        ini.readString(s, QStringLiteral("Maximized"), QString()) == QLatin1String("1");
+    m_placementMaximized = settings.maximized;
     if (m_placementMaximized) {
         showMaximized();
     }
-
-    setTextSize(ini.readInteger(s, QStringLiteral("Textsize"), 8));
+    setTextSize(settings.textSize);
     colortext::ColorValue colour = colortext::kBlack;
-    if (!colortext::fromText(
-            ini.readString(s, QStringLiteral("Textcolor"), QStringLiteral("clblack")), colour)) {
+    if (!colortext::fromText(settings.textColour, colour)) {
         colour = colortext::kBlack;
     }
     m_chat->setChatColour(colour);
-
-    bool ok = false;
     if (Tgamestart* dialog = m_windows.gamestart) {
-        const int playto =
-            ini.readString(s, QStringLiteral("Playtoscore"), QStringLiteral("30")).toInt(&ok);
-        if (ok) {
-            dialog->setPlayto(playto);
+        if (settings.playTo) {
+            dialog->setPlayto(*settings.playTo);
         }
-        const int safe = ini.readString(s, QStringLiteral("Safe"), QStringLiteral("0")).toInt(&ok);
-        if (ok) {
-            dialog->changebox(safe == 1 ? 1 : 0);
+        if (settings.safe) {
+            dialog->changebox(*settings.safe);
         }
     }
-    const QString speed = ini.readString(s, QStringLiteral("Botspeed"), QStringLiteral("1000"));
-    state().setBotSpeed(speed == QLatin1String("2000")  ? 2000
-                        : speed == QLatin1String("500") ? 500
-                                                        : 1000);
+    state().setBotSpeed(settings.botSpeed);
     // A deck that is gone or broken leaves the built-in cards.
-    cardpictures::setDeck(ini.readString(s, QStringLiteral("Carddeck"), QString()));
+    cardpictures::setDeck(settings.cardDeck);
     markCardDeck();
     for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
-        const QString phrase = ini.readString(s, QStringLiteral("Phrase%1").arg(n), QString());
-        if (!phrase.isEmpty()) {
+        if (const QString& phrase = settings.phrases[static_cast<std::size_t>(n)];
+            !phrase.isEmpty()) {
             m_chat->setPhrase(n, phrase);
         }
     }
-    m_sounds.playSounds =
-        ini.readString(s, QStringLiteral("Playsounds"), QString()) != QLatin1String("false");
+    m_sounds.playSounds = settings.playSounds;
     PlaySounds1->setChecked(m_sounds.playSounds);
-    setTurnSound(ini.readString(s, QStringLiteral("Turnsound"), QStringLiteral("0")) ==
-                         QLatin1String("1")
-                     ? 1
-                     : 0);
-    m_sounds.chatterSounds = ini.readString(s, QStringLiteral("ChatterSounds"),
-                                            QStringLiteral("true")) != QLatin1String("false");
+    setTurnSound(settings.turnSound);
+    m_sounds.chatterSounds = settings.chatterSounds;
     PlayChatterSounds1->setChecked(m_sounds.chatterSounds);
 }
 
 void Tchat::saveinifile(const QRect& outer) {
     IniFile ini(settingsPath());
-    const QString& s = m_sectionName;
-    ini.writeString(s, QStringLiteral("Top"), QString::number(outer.top()));
-    ini.writeString(s, QStringLiteral("Left"), QString::number(outer.left()));
-    ini.writeString(s, QStringLiteral("Width"), QString::number(outer.width()));
-    ini.writeString(s, QStringLiteral("Height"), QString::number(outer.height()));
-    ini.writeString(s, QStringLiteral("Maximized"),
-                    isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
-    ini.writeString(s, QStringLiteral("Textcolor"), colortext::toText(m_chat->chatColour()));
-    ini.writeString(s, QStringLiteral("Textsize"), QString::number(m_chat->mainchat->textSize()));
+    Settings settings;
+    settings.bounds = outer;
+    settings.maximized = isMaximized();
+    settings.textColour = colortext::toText(m_chat->chatColour());
+    settings.textSize = m_chat->mainchat->textSize();
     if (Tgamestart* dialog = m_windows.gamestart) {
-        ini.writeString(s, QStringLiteral("Playtoscore"), dialog->playtoText());
-        ini.writeString(s, QStringLiteral("Safe"), QString::number(dialog->safeState()));
+        settings.playTo = dialog->playtoText().toInt();
+        settings.safe = dialog->safeState();
+    } else {
+        settings.playTo.reset();
+        settings.safe.reset();
     }
-    ini.writeString(s, QStringLiteral("Botspeed"), QString::number(state().botSpeed()));
-    ini.writeString(s, QStringLiteral("Turnsound"), QString::number(state().turnSound()));
-    auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-    ini.writeString(s, QStringLiteral("ChatterSounds"), flag(PlayChatterSounds1->isChecked()));
-    ini.writeString(s, QStringLiteral("Playsounds"), flag(PlaySounds1->isChecked()));
-    ini.writeString(s, QStringLiteral("Carddeck"), cardpictures::deckPath());
+    settings.botSpeed = state().botSpeed();
+    settings.turnSound = state().turnSound();
+    settings.chatterSounds = PlayChatterSounds1->isChecked();
+    settings.playSounds = PlaySounds1->isChecked();
+    settings.cardDeck = cardpictures::deckPath();
+    settings.save(ini);
     ini.save();
 }
 

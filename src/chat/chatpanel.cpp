@@ -2,6 +2,7 @@
 
 #include "cardpictures.h"
 #include "picturebutton.h"
+#include "protocol.h"
 #include "sounds.h"
 #include "wiremessage.h"
 
@@ -197,11 +198,8 @@ void ChatPanel::setChatColour(colortext::ColorValue colour) {
 }
 
 void ChatPanel::sendTextWithColour(const char* word, const QString& text) {
-    send(QStringLiteral("%1+%2+%3|%4")
-             .arg(QLatin1String(word))
-             .arg(mySeat())
-             .arg(text, colortext::toText(m_chatColour))
-             .toStdString());
+    send(protocol::build(
+        word, mySeat(), (text + QLatin1Char('|') + colortext::toText(m_chatColour)).toStdString()));
 }
 
 void ChatPanel::sendit() {
@@ -251,7 +249,7 @@ void ChatPanel::wave12Click(int tag) {
     if (tag == 0 || !connected() || seat < 1 || seat > 4) {
         return;
     }
-    send(QStringLiteral("CMD_playasound+%1+wave%2+").arg(seat).arg(tag).toStdString());
+    send(protocol::build("CMD_playasound", seat, "wave" + std::to_string(tag) + "+"));
 }
 
 void ChatPanel::playasound(const std::string& payload) {
@@ -278,6 +276,7 @@ void ChatPanel::playasound(const std::string& payload) {
     }
     const QString who = seatName(seat);
     if (!who.isEmpty()) {
-        statusLine(QStringLiteral("0+") + who + QStringLiteral(": <Chatter Sound> ") + caption);
+        statusLine(QString::fromStdString(protocol::statusLine(
+            (who + QStringLiteral(": <Chatter Sound> ") + caption).toStdString())));
     }
 }

@@ -1,10 +1,11 @@
 #include "clientconnection.h"
 
+#include "protocol.h"
 ClientConnection::ClientConnection(QObject* parent)
     : QObject(parent), receivedlist(
                            1, [this](int, const std::string& line) { processsocktimer(line); },
                            this, kMaxReceivedLines) {
-    sock.setPortName(QStringLiteral("7772"));
+    sock.setPortName(QString::number(protocol::kPort));
     sock.OnRead = [this](TSock* sender, int count) { sockRead(sender, count); };
     sock.OnInfo = [this](TSock* sender, TSocketInfo info, const QString& msg) {
         sockInfo(sender, info, msg);
@@ -43,7 +44,8 @@ void ClientConnection::disconnectFromHost() {
 
 void ClientConnection::reportUnreachable() {
     m_reportedUnreachable = true;
-    emit statusLine(QStringLiteral("0+Could not connect to %1.").arg(m_host));
+    emit statusLine(QString::fromStdString(
+        protocol::statusLine("Could not connect to " + m_host.toStdString() + ".")));
     emit unreachable(m_host);
 }
 
@@ -51,6 +53,14 @@ void ClientConnection::addRoute(const std::string& word, Handler handler) {
     m_routes.push_back({word, [handler = std::move(handler)](int, const std::string& payload) {
                             handler(payload);
                         }});
+}
+
+std::vector<std::string> ClientConnection::routeWords() const {
+    std::vector<std::string> words;
+    for (const wire::Route& route : m_routes) {
+        words.push_back(route.word);
+    }
+    return words;
 }
 
 void ClientConnection::send(const std::string& text) {
@@ -71,7 +81,7 @@ void ClientConnection::sockRead(TSock* sender, int /*count*/) {
 }
 
 void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QString& msg) {
-    if (msg == QLatin1String("Socket Closed")) {
+    if (msg == QLatin1String(protocol::kSocketClosed)) {
         if (!m_leaving) {
             emit connectionLost();
         }

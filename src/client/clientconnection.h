@@ -27,13 +27,15 @@ public:
 
     // Connects to a host on its port, leaving any earlier connection. A host
     // that cannot be reached is reported through statusLine and unreachable.
-    void connectTo(const QString& host, const QString& port = QStringLiteral("7772"));
+    void connectTo(const QString& host, const QString& port);
     // Leaves the host without a word: nothing more is handled from it and
     // its going is not reported.
     void disconnectFromHost();
 
     // Registers the handler of a host message (exact, case-sensitive word).
     void addRoute(const std::string& word, Handler handler);
+    // The command words this client handles.
+    std::vector<std::string> routeWords() const;
     // Sends one message; nothing happens while there is no connection.
     void send(const std::string& text);
 

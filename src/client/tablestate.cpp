@@ -64,7 +64,7 @@ void TableState::hostClosed() {
     closePassing();
     m_startButtonShown = false;
     setStatus("The host has closed the table.");
-    statusLine("0+The host has closed the table.");
+    statusLine(protocol::statusLine("The host has closed the table."));
     changed();
 }
 
@@ -95,11 +95,12 @@ void TableState::makeRoutes() {
     route("CMD_endround", &TableState::endround);
     route("CMD_gamestats", &TableState::gamestats);
     m_routes.push_back({"CMD_havewrongversion", [this](int, const std::string& payload) {
-                            statusLine("0+" + payload +
-                                       " has a different version of the game then you.");
+                            statusLine(protocol::statusLine(
+                                payload + " has a different version of the game then you."));
                         }});
     m_routes.push_back({"CMD_wrongversion", [this](int, const std::string&) {
-                            statusLine("0+You have a differnt version of the game then the host.");
+                            statusLine(protocol::statusLine(
+                                "You have a differnt version of the game then the host."));
                         }});
     m_routes.push_back({"CMD_full", [this](int, const std::string&) { tableFull(); }});
 }
@@ -142,7 +143,7 @@ void TableState::sendloginfo(const std::string& payload) {
     }
     m_mySeat = number;
     m_connected = true;
-    send("CMD_logininfo+" + numberText(m_mySeat) + "+" + kVersion + "+" + m_playerName);
+    send(protocol::build("CMD_logininfo", m_mySeat, kVersion, m_playerName));
 }
 
 void TableState::newplayerinfo(const std::string& payload) {
@@ -151,11 +152,11 @@ void TableState::newplayerinfo(const std::string& payload) {
     const std::string name = fields.rest();
     const bool mine = number == m_mySeat;
     if (mine) {
-        statusLine("0+You are Connected.");
+        statusLine(protocol::statusLine("You are Connected."));
         m_seatMap.fix(m_mySeat);
         ownArrival();
     } else {
-        statusLine("0+" + name + " is Connected.");
+        statusLine(protocol::statusLine(name + " is Connected."));
     }
     if (isSeat(number)) {
         Seat& s = seatAt(number);
@@ -164,7 +165,7 @@ void TableState::newplayerinfo(const std::string& payload) {
     } else if (number > kSeats && number <= kConnections) {
         m_watchers.push_back(numberText(number) + ": " + name);
         watchersChanged();
-        statusLine(mine ? "0+You are spying." : "0+" + name + " is spying.");
+        statusLine(protocol::statusLine(mine ? "You are spying." : name + " is spying."));
     }
     sound("entered");
 }
@@ -176,7 +177,7 @@ void TableState::playerdisconnected(const std::string& payload) {
     if (isSeat(number)) {
         Seat& s = seatAt(number);
         if (s.occupant == Occupant::Person) {
-            statusLine("0+" + s.name + " disconnected.");
+            statusLine(protocol::statusLine(s.name + " disconnected."));
         }
         s.occupant = Occupant::Computer;
         s.name.clear();
@@ -187,7 +188,7 @@ void TableState::playerdisconnected(const std::string& payload) {
     const auto found = std::find(m_watchers.begin(), m_watchers.end(), entry);
     if (found != m_watchers.end()) {
         m_watchers.erase(found);
-        statusLine("0+" + name + " has left.");
+        statusLine(protocol::statusLine(name + " has left."));
         watchersChanged();
     }
 }
@@ -202,8 +203,8 @@ void TableState::justwatching(const std::string& payload) {
     if (number == m_mySeat) {
         m_justWatching = watching;
     }
-    statusLine("0+" + seatName(number) +
-               (watching ? " is just watching" : " is now playing again"));
+    statusLine(protocol::statusLine(seatName(number) +
+                                    (watching ? " is just watching" : " is now playing again")));
     seatAt(number).watching = watching;
 }
 
@@ -241,7 +242,7 @@ void TableState::startthegame(const std::string& payload) {
     clearall();
     m_safe = safe == "1";
     m_playToText = playto;
-    statusLine("0+" + starter + " has started a game.");
+    statusLine(protocol::statusLine(starter + " has started a game."));
     for (int seat = 2; seat <= kSeats; ++seat) {
         if (seatAt(seat).occupant == Occupant::Waiting) {
             seatAt(seat).occupant = Occupant::Computer;
@@ -456,7 +457,8 @@ void TableState::winner(const std::string& payload) {
         at.trickWinner = false;
     }
     sound("winner");
-    statusLine(seat == m_mySeat ? "0+You have Won the Game!" : "0+" + name + " has Won the Game!");
+    statusLine(protocol::statusLine(seat == m_mySeat ? "You have Won the Game!"
+                                                     : name + " has Won the Game!"));
     setStatus("Game Over!");
     if (isSeat(seat)) {
         seatAt(seat).winner = true;
@@ -654,7 +656,7 @@ void TableState::sendPlay(int slot) {
     lowerAll();
     m_hand.raised[static_cast<std::size_t>(slot)] = true;
     sound("click");
-    send("CMD_playcard+" + numberText(m_mySeat) + "+" + numberText(slot) + "+");
+    send(protocol::build("CMD_playcard", m_mySeat, slot));
     m_turnSeat = 0;
 }
 
@@ -672,11 +674,8 @@ void TableState::chooseCard(int slot) {
 
 void TableState::passButton() {
     if (m_passingOpen && myTurn() && m_connected) {
-        std::string line = "CMD_passcards+" + numberText(m_mySeat);
-        for (int slot : m_passSelection) {
-            line += "+" + numberText(slot);
-        }
-        send(line + "+");
+        send(protocol::build("CMD_passcards", m_mySeat, m_passSelection[0], m_passSelection[1],
+                             m_passSelection[2]));
     }
     m_turnSeat = 0;
     closePassing();
@@ -695,18 +694,18 @@ void TableState::justWatchClicked() {
     if (!m_connected || !seated()) {
         return;
     }
-    send("CMD_justwatch+" + numberText(m_mySeat) + "+" + (m_justWatching ? "2" : "1"));
+    send(protocol::build("CMD_justwatch", m_mySeat, m_justWatching ? 2 : 1));
 }
 
 void TableState::kickConnection(int number) {
     if (m_hostFlag && m_connected) {
-        send("CMD_kickhim+" + numberText(m_mySeat) + "+" + numberText(number) + "+");
+        send(protocol::build("CMD_kickhim", m_mySeat, number));
     }
 }
 
 void TableState::setSeatWatching(int seat, int mode) {
     if (m_connected && seat <= kSeats) {
-        send("CMD_justwatch+" + numberText(seat) + "+" + numberText(mode));
+        send(protocol::build("CMD_justwatch", seat, mode));
     }
 }
 
@@ -718,7 +717,7 @@ void TableState::setBotSpeed(int ms) {
 void TableState::chooseBotSpeed(int ms) {
     setBotSpeed(ms);
     if (m_connected) {
-        send("CMD_botspeed+" + numberText(m_mySeat) + "+" + numberText(m_botSpeed) + "+");
+        send(protocol::build("CMD_botspeed", m_mySeat, m_botSpeed));
     }
 }
 
@@ -726,5 +725,5 @@ void TableState::sendStartGame(const std::string& playto, int safe) {
     // The starter's name stands before other fields: a "+" in it would break them.
     std::string name = m_playerName;
     std::replace(name.begin(), name.end(), '+', ' ');
-    send("CMD_startgame+" + name + "+" + playto + "+" + numberText(safe) + "+");
+    send(protocol::build("CMD_startgame", name, playto, safe));
 }

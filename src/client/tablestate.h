@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol.h"
 #include "seatmap.h"
 #include "wiremessage.h"
 
@@ -19,7 +20,7 @@ public:
     static constexpr int kPlaces = 13;
     static constexpr int kSlots = 13;
     static constexpr int kConnections = 9;
-    static constexpr const char* kVersion = "1.0.9";
+    static constexpr const char* kVersion = protocol::kVersion;
     static constexpr const char* kWaiting = "<Waiting>";
 
     // Who a seat's name stands for.

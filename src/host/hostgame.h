@@ -3,6 +3,7 @@
 #include "playertable.h"
 #include "round.h"
 
+#include "protocol.h"
 #include "wiremessage.h"
 
 #include <array>
@@ -52,7 +53,7 @@ struct GameTimer {
 // expiry) and every output goes through HostEvents.
 class HostGame {
 public:
-    static constexpr const char* kVersion = "1.0.9";
+    static constexpr const char* kVersion = protocol::kVersion;
     static constexpr int kMaxPlayers = 6;
     // Names are cut to this many bytes (whole characters), chat lines to
     // this many characters.
@@ -83,12 +84,14 @@ public:
     // The connection was accepted onto its number.
     void connectionAccepted(int number, const std::string& address = std::string());
     // The connection turned away on record 10 gets its answer.
-    static std::string fullMessage() { return "CMD_full+"; }
+    static std::string fullMessage() { return protocol::build("CMD_full"); }
     // A received line from a connection: checked against the sender and
     // dispatched by its command word.
     void receive(int connection, const std::string& line);
     // The connection of a number reported "Socket Closed".
     void departure(int number);
+    // The command words the host handles.
+    std::vector<std::string> routeWords() const;
 
     // A headless host (hearts-server) has no player of its own: connection
     // 1 is a remote player like any other, whose seat the computer takes

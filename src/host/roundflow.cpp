@@ -2,15 +2,13 @@
 // of the two of clubs, the turn order, scoring and the pauses between. The
 // rules are round.h's; here they meet the messages and the timers.
 #include "hostgame.h"
-#include "message.h"
+#include "protocol.h"
 #include "random.h"
 
 #include <algorithm>
 
 using hearts::Pause;
 using hearts::Phase;
-using hostmessage::build;
-using hostmessage::buildPlus;
 
 const char* HostGame::phase() const {
     switch (m_round.phase) {
@@ -90,8 +88,9 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
         return "game started by " + starter + ", play to " + std::to_string(m_playto) +
                (m_safefirsttrick ? ", safe first trick" : "");
     });
-    sendAll(
-        [&] { return buildPlus("CMD_startgame", starter, m_playto, m_safefirsttrick ? 1 : 0); });
+    sendAll([&] {
+        return protocol::build("CMD_startgame", starter, m_playto, m_safefirsttrick ? 1 : 0);
+    });
     for (int number = 1; number <= kMaxPlayers; ++number) {
         m_players[number].score = 0;
         m_players[number].justwatching = false;
@@ -107,14 +106,14 @@ void HostGame::startround() {
     }
     ++m_roundnum;
     hearts::startRound(m_round, m_roundnum, m_safefirsttrick);
-    sendAll([&] { return buildPlus("CMD_startround", m_roundnum); });
+    sendAll([&] { return protocol::build("CMD_startround", m_roundnum); });
     hearts::deal(m_round, processrandom::generator());
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (connected(seat)) {
             const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
-            std::string text = build("CMD_mycards", seat);
+            std::string text = protocol::build("CMD_mycards", seat);
             for (int slot = 1; slot <= kHandSlots; ++slot) {
-                text += build("", slot, hand.at(slot));
+                protocol::add(text, slot, hand.at(slot));
             }
             m_events.send(seat, text);
         }
@@ -126,8 +125,8 @@ void HostGame::startround() {
     m_round.phase = Phase::Pass;
     for (int number = 1; number <= m_slotcount; ++number) {
         if (connected(number)) {
-            sendTo(number, buildPlus("CMD_passcards", number <= kSeats ? number : 0,
-                                     m_round.passDirection));
+            sendTo(number, protocol::build("CMD_passcards", number <= kSeats ? number : 0,
+                                           m_round.passDirection));
         }
     }
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -161,7 +160,7 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
         stopTurnDeadline();
     }
     if (connected(seat)) {
-        m_events.send(seat, buildPlus("CMD_passedcards", seat, slots[0], slots[1], slots[2]));
+        m_events.send(seat, protocol::build("CMD_passedcards", seat, slots[0], slots[1], slots[2]));
     }
     if (!hearts::allPassed(m_round)) {
         return;
@@ -172,9 +171,9 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
             continue;
         }
         const auto index = static_cast<std::size_t>(s);
-        std::string text = build("CMD_mycards", s);
+        std::string text = protocol::build("CMD_mycards", s);
         for (std::size_t k = 0; k < 3; ++k) {
-            text += build("", m_round.passSlots[index][k], m_round.passedCards[index][k]);
+            protocol::add(text, m_round.passSlots[index][k], m_round.passedCards[index][k]);
         }
         m_events.send(s, text);
     }
@@ -198,7 +197,7 @@ void HostGame::findplayer() {
         endround();
         return;
     }
-    sendAll([&] { return buildPlus("CMD_nextplayer", m_round.turn, m_round.ledCard); });
+    sendAll([&] { return protocol::build("CMD_nextplayer", m_round.turn, m_round.ledCard); });
     if (isComputerSeat(m_round.turn)) {
         startComputerTimer();
     }
@@ -244,7 +243,7 @@ void HostGame::armTurnDeadline() {
 }
 
 void HostGame::statusToAll(const std::string& text) {
-    sendAll([&] { return "CMD_chat+0+" + text + "|clBlue"; });
+    sendAll([&] { return protocol::build("CMD_chat", 0, text + "|clBlue"); });
 }
 
 void HostGame::movedForBy(int seat) {
@@ -256,7 +255,7 @@ void HostGame::movedForBy(int seat) {
         statusToAll("The computer plays for " + name + " until " + name +
                     " unticks Options > Just Watch.");
         m_players[seat].justwatching = true;
-        sendAll([&] { return build("CMD_justwatching", seat, "1"); });
+        sendAll([&] { return protocol::build("CMD_justwatching", seat, "1"); });
     }
 }
 
@@ -285,11 +284,11 @@ void HostGame::starthand() {
 void HostGame::endround() {
     stopTurnDeadline();
     const int moon = hearts::scoreRound(m_round);
-    std::string text = build("CMD_endround", moon);
+    std::string text = protocol::build("CMD_endround", moon);
     for (int seat = 1; seat <= kSeats; ++seat) {
         m_players[seat].score += m_round.points[static_cast<std::size_t>(seat)];
-        text +=
-            build("", seat, m_round.points[static_cast<std::size_t>(seat)], m_players[seat].score);
+        protocol::add(text, seat, m_round.points[static_cast<std::size_t>(seat)],
+                      m_players[seat].score);
     }
     logLine([&] {
         std::string summary = "round " + std::to_string(m_roundnum) + " ended:";
@@ -315,7 +314,7 @@ bool HostGame::checkforwin() {
     const PlayerRecord& player = m_players[winner];
     const std::string& name = player.name.empty() ? player.botname : player.name;
     logLine([&] { return "seat " + std::to_string(winner) + " (" + name + ") won"; });
-    sendAll([&] { return buildPlus("CMD_winner", winner, name); });
+    sendAll([&] { return protocol::build("CMD_winner", winner, name); });
     m_gamestarted = false;
     forgetDroppedPlayers();
     return true;

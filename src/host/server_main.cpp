@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     });
     parser.process(app);
 
-    int port = 7772;
+    int port = protocol::kPort;
     int botSpeed = 1000;
     int pauseMs = 1000;
     int announcePort = announcement::kPort;

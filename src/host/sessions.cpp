@@ -1,14 +1,11 @@
 // Connections, login, relays, removal, just watching and departures.
 #include "hostgame.h"
-#include "message.h"
+#include "protocol.h"
 
 #include "wiremessage.h"
 
 #include <algorithm>
 #include <chrono>
-
-using hostmessage::build;
-using hostmessage::buildPlus;
 
 HostGame::HostGame(HostEvents& events) : m_events(events), m_routes(makeRoutes()) {
     static constexpr const char* kBotNames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
@@ -79,7 +76,15 @@ void HostGame::connectionAccepted(int number, const std::string& address) {
     m_loggedIn[static_cast<std::size_t>(number)] = false;
     m_players[number].address = address;
     logLine([&] { return "connection " + std::to_string(number) + " accepted"; });
-    m_events.send(number, build("CMD_sendlogininfo", number));
+    m_events.send(number, protocol::build("CMD_sendlogininfo", number));
+}
+
+std::vector<std::string> HostGame::routeWords() const {
+    std::vector<std::string> words;
+    for (const wire::Route& route : m_routes) {
+        words.push_back(route.word);
+    }
+    return words;
 }
 
 void HostGame::receive(int connection, const std::string& line) {
@@ -157,25 +162,25 @@ void HostGame::receivedlogininfo(const std::string& data) {
         });
         m_dropped[number] = DroppedPlayer{};
     }
-    sendAll([&] { return build("CMD_newplayerinfo", number, name); });
+    sendAll([&] { return protocol::build("CMD_newplayerinfo", number, name); });
     for (int other = 1; other <= m_slotcount; ++other) {
         if (other != number && connected(other)) {
-            sendTo(number, build("CMD_existingplayers", other, m_players[other].name));
+            sendTo(number, protocol::build("CMD_existingplayers", other, m_players[other].name));
         }
     }
     if (version != kVersion) {
-        sendTo(1, build("CMD_havewrongversion", name));
-        sendTo(number, "CMD_wrongversion+");
+        sendTo(1, protocol::build("CMD_havewrongversion", name));
+        sendTo(number, protocol::build("CMD_wrongversion"));
     }
     if (!m_gamestarted) {
         return;
     }
     if (number <= kSeats && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {
         const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(number)];
-        std::string cardsMessage = build("CMD_mycards", number);
+        std::string cardsMessage = protocol::build("CMD_mycards", number);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
             if (hand.at(slot) != 0) {
-                cardsMessage += build("", slot, hand.at(slot));
+                protocol::add(cardsMessage, slot, hand.at(slot));
             }
         }
         sendTo(number, cardsMessage);
@@ -183,12 +188,12 @@ void HostGame::receivedlogininfo(const std::string& data) {
     if (number <= kSeats) {
         armTurnDeadline();
     }
-    std::string stats = build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0, m_roundnum,
-                              m_round.turn, phase());
+    std::string stats = protocol::build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0,
+                                        m_roundnum, m_round.turn, phase());
     for (int seat = 1; seat <= kSeats; ++seat) {
         const auto index = static_cast<std::size_t>(seat);
-        stats += build("", seat, m_players[seat].score, m_round.tricks[index],
-                       m_round.trickCards[index]);
+        protocol::add(stats, seat, m_players[seat].score, m_round.tricks[index],
+                      m_round.trickCards[index]);
     }
     sendTo(number, stats);
 }
@@ -242,7 +247,9 @@ bool HostGame::mayRelay(int number) {
     // Told once until lines pass again, so the answer is no flood itself.
     if (!allowance.told) {
         allowance.told = true;
-        sendTo(number, "CMD_chat+0+You are sending too fast: a line was not passed on.|clBlue");
+        sendTo(number,
+               protocol::build("CMD_chat", 0,
+                               "You are sending too fast: a line was not passed on.|clBlue"));
     }
     logLine(
         [&] { return "connection " + std::to_string(number) + " sends too fast: a line dropped"; });
@@ -271,8 +278,8 @@ void HostGame::chat(const std::string& data) {
         return;
     }
     sendAll([&] {
-        return build("CMD_chat", number,
-                     m_players[number].name + " chats: " + cutChat(fields.rest()));
+        return protocol::build("CMD_chat", number,
+                               m_players[number].name + " chats: " + cutChat(fields.rest()));
     });
 }
 
@@ -283,7 +290,8 @@ void HostGame::action(const std::string& data) {
         return;
     }
     sendAll([&] {
-        return build("CMD_action", number, m_players[number].name + " " + cutChat(fields.rest()));
+        return protocol::build("CMD_action", number,
+                               m_players[number].name + " " + cutChat(fields.rest()));
     });
 }
 
@@ -297,7 +305,7 @@ void HostGame::playasound(const std::string& data) {
         !wire::parseInt(sound.substr(4), tag) || tag < 1 || tag > 20 || !mayRelay(number)) {
         return;
     }
-    sendAll([&] { return build("CMD_playasound", number, fields.rest()); });
+    sendAll([&] { return protocol::build("CMD_playasound", number, fields.rest()); });
 }
 
 void HostGame::justwatch(const std::string& data) {
@@ -309,11 +317,11 @@ void HostGame::justwatch(const std::string& data) {
     }
     if (mode == "2") {
         m_players[seat].justwatching = false;
-        sendAll([&] { return build("CMD_justwatching", seat, "2"); });
+        sendAll([&] { return protocol::build("CMD_justwatching", seat, "2"); });
         armTurnDeadline();
     } else if (mode == "1" && m_gamestarted) {
         m_players[seat].justwatching = true;
-        sendAll([&] { return build("CMD_justwatching", seat, "1"); });
+        sendAll([&] { return protocol::build("CMD_justwatching", seat, "1"); });
         computerTakesOver(seat);
     }
 }
@@ -337,7 +345,7 @@ void HostGame::departure(int number) {
             [&] { return "connection " + std::to_string(number) + " left (" + player.name + ")"; });
         for (int other = 1; other <= m_slotcount; ++other) {
             if (other != number) {
-                sendTo(other, build("CMD_playerdisconnected", number, player.name));
+                sendTo(other, protocol::build("CMD_playerdisconnected", number, player.name));
             }
         }
     }

@@ -1,19 +1,18 @@
 // A card played: the checks of the rules in their order, the card accepted
 // or refused, and the end of a trick.
 #include "hostgame.h"
-#include "message.h"
+#include "protocol.h"
 
 using hearts::Pause;
 using hearts::Phase;
-using hostmessage::buildPlus;
 using rules::Refusal;
 
 void HostGame::refuse(int seat, Refusal refusal, int card) {
     const int code = static_cast<int>(refusal);
     if (refusal == Refusal::FollowSuit) {
-        sendTo(seat, buildPlus("CMD_error", seat, code, card));
+        sendTo(seat, protocol::build("CMD_error", seat, code, card));
     } else {
-        sendTo(seat, buildPlus("CMD_error", seat, code));
+        sendTo(seat, protocol::build("CMD_error", seat, code));
     }
 }
 
@@ -66,8 +65,8 @@ void HostGame::play(int seat, int slot) {
     }
     const int cardsLeft = hand.count() - 1;
     stopTurnDeadline();
-    sendAll([&] { return buildPlus("CMD_heplayed", seat, card, cardsLeft); });
-    sendTo(seat, buildPlus("CMD_heusecard", seat, slot));
+    sendAll([&] { return protocol::build("CMD_heplayed", seat, card, cardsLeft); });
+    sendTo(seat, protocol::build("CMD_heusecard", seat, slot));
     hearts::playCard(m_round, seat, slot);
     if (leading || !hearts::trickComplete(m_round)) {
         afterAcceptedCard(card);
@@ -79,7 +78,7 @@ void HostGame::play(int seat, int slot) {
 void HostGame::endtrick() {
     const hearts::TrickEnd end = hearts::endTrick(m_round);
     const int tricks = m_round.tricks[static_cast<std::size_t>(end.taker)];
-    sendAll([&] { return buildPlus("CMD_tooktrick", end.taker, tricks); });
+    sendAll([&] { return protocol::build("CMD_tooktrick", end.taker, tricks); });
     m_nextturn = end.taker - 1;
     m_round.turn = end.taker - 1;
     stopTimer1();

@@ -179,7 +179,7 @@ void TServer::tempsockDisconnect(TSock* sender) {
 }
 
 void TServer::tempsockInfo(TSock* sender, TSocketInfo /*info*/, const QString& msg) {
-    if (msg == QLatin1String("Socket Closed")) {
+    if (msg == QLatin1String(protocol::kSocketClosed)) {
         // Nothing a connection sent acts after it has gone.
         const int number = sender->Tag;
         receivedlist.dropConnection(number);

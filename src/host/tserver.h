@@ -22,7 +22,7 @@ class TServer : public QObject, private HostEvents {
     Q_OBJECT
 public:
     struct Options {
-        QString port = QStringLiteral("7772");
+        QString port = QString::number(protocol::kPort);
         // The address to listen on: empty for every one, "127.0.0.1" for
         // this machine only.
         QString bindAddress;

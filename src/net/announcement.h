@@ -17,7 +17,9 @@
 // fields it does not know. Nothing secret travels in it. Plain C++, so that
 // a fuzzer drives the reader directly.
 
+#include "protocol.h"
 #include <cstddef>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +29,7 @@ namespace announcement {
 constexpr const char* kMagic = "HEARTS-TABLE";
 constexpr int kVersion = 1;
 // UDP port the announcements go to.
-constexpr unsigned short kPort = 7772;
+constexpr unsigned short kPort = protocol::kPort;
 constexpr std::size_t kMaxBytes = 512;
 // Names are cut to this many bytes (whole UTF-8 characters).
 constexpr std::size_t kMaxName = 32;

@@ -1,5 +1,6 @@
 #include "tsock.h"
 
+#include "protocol.h"
 #include "sockerrors.h"
 #include "unhandlederror.h"
 
@@ -257,7 +258,7 @@ bool TSock::Close() {
     m_connected = false;
     if (!m_listen) {
         try {
-            info(TSocketInfo::Close, QStringLiteral("Socket Closed"));
+            info(TSocketInfo::Close, QString::fromLatin1(protocol::kSocketClosed));
         } catch (...) {
             // Close never fails on account of its report.
         }

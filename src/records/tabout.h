@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol.h"
 #include "sidewindow.h"
 #include "turl.h"
 
@@ -9,7 +10,7 @@
 class Tabout : public SideWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kVersion = "1.0.9";
+    static constexpr const char* kVersion = protocol::kVersion;
     explicit Tabout(QWidget* parent = nullptr);
 
     // The version text the client sends at login.

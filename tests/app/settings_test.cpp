@@ -24,7 +24,7 @@ void writeAll(const QString& path, const QString& text) {
 }
 
 // A main window with its game start dialog, and the settings file as given.
-class Settings : public ::testing::Test {
+class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {
         windows.gamestart = new Tgamestart(&chat);
@@ -104,7 +104,7 @@ TEST(IniFile, KeepsOtherSectionsAndMatchesWithoutCase) {
     EXPECT_FALSE(none.save());
 }
 
-TEST_F(Settings, NoFileGivesTheDefaults) {
+TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     chat.ResetScreenLocation1Click();
     chat.setBounds(QRect(40, 50, 900, 600));
     chat.loadinifile();
@@ -120,7 +120,7 @@ TEST_F(Settings, NoFileGivesTheDefaults) {
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("50"));
 }
 
-TEST_F(Settings, UnusualValues) {
+TEST_F(SettingsFile, UnusualValues) {
     givenFile(QStringLiteral("[agame]\nTextsize=11\nBotspeed=abc\nTextcolor=$00FF0000\n"
                              "Playtoscore=x\nSafe=1\nPlaysounds=false\nTurnsound=1\n"
                              "ChatterSounds=false\nPhrase4=/me bows\nPhrase5=\n"));
@@ -152,7 +152,7 @@ TEST_F(Settings, UnusualValues) {
     }
 }
 
-TEST_F(Settings, OptionChangesSaveAtOnce) {
+TEST_F(SettingsFile, OptionChangesSaveAtOnce) {
     givenFile(QStringLiteral("[lobby]\nkeep=me\n"));
     textSizeItem(14)->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Textsize=14")));
@@ -165,7 +165,7 @@ TEST_F(Settings, OptionChangesSaveAtOnce) {
     EXPECT_TRUE(savedFile().contains(QLatin1String("[lobby]\nkeep=me\n")));
 }
 
-TEST_F(Settings, TheCloseRule) {
+TEST_F(SettingsFile, TheCloseRule) {
     chat.loadinifile();
     // Not moved or resized since the load: nothing is written.
     ASSERT_FALSE(QFile::exists(chat.settingsPath()));
@@ -188,13 +188,13 @@ TEST_F(Settings, TheCloseRule) {
         << savedFile().toStdString();
 }
 
-TEST_F(Settings, TheClientAreaNeverShrinksBelowTheBoard) {
+TEST_F(SettingsFile, TheClientAreaNeverShrinksBelowTheBoard) {
     chat.resize(300, 200);
     EXPECT_GE(chat.centralWidget()->width(), 767);
     EXPECT_GE(chat.centralWidget()->height(), 478);
 }
 
-TEST_F(Settings, ScrollChatOffTwinsShowOneCheckMark) {
+TEST_F(SettingsFile, ScrollChatOffTwinsShowOneCheckMark) {
     chat.ScrollChatOff2->trigger();
     EXPECT_TRUE(chat.chat().ScrollChatOff1->isChecked());
     EXPECT_TRUE(chat.chat().mainchat->scrollOff());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class IniFile;
+
+// The options of the settings file as a value, read and written in the
+// file's order through IniFile. Reading applies each key's default and its
+// rule for text that does not parse; the window applies the value to itself.
+struct Settings {
+    static constexpr const char* kSection = "agame";
+    static constexpr int kPhrases = 9;
+
+    QRect bounds{3, 3, 775, 524}; // outer bounds: left, top, width, height
+    bool maximized = false;
+    int textSize = 8;
+    QString textColour = QStringLiteral("clblack");
+    // The game start dialog's selector and switch; empty when the file's
+    // text does not parse (the dialog keeps its own).
+    std::optional<int> playTo = 30;
+    std::optional<int> safe = 0;
+    int botSpeed = 1000;
+    std::array<QString, kPhrases + 1> phrases{}; // [1..9], empty: built-in
+    bool playSounds = true;
+    int turnSound = 0;
+    bool chatterSounds = true;
+    QString cardDeck;
+    QString playerName;
+    bool announce = true;
+    int turnTimeoutSeconds = 60;
+    int loginTimeoutSeconds = 20;
+
+    static Settings load(const IniFile& ini);
+    // Writes the keys that a save writes, in their order (the phrases are
+    // the phrase window's, and the host's choices the Host window's).
+    void save(IniFile& ini) const;
+};
