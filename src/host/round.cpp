@@ -181,29 +181,42 @@ void startRound(Round& round, int roundNumber, bool safeFirstTrick) {
 
 void deal(Round& round, Random& random) {
     // The shuffle draws a place for each card until it finds a free one.
-    // Drawn here without a branch on the draw: a free place takes the next
-    // card, a taken one takes nothing; the same draws, the same deal.
-    std::array<std::uint8_t, 53> deck{};
-    CardMask taken = 1; // no place 0
+    // Drawn here four at a time, each seed straight from the one before the
+    // four, and without a branch on the draw: each draw writes its place
+    // under the next card's number, and only a free place moves on to the
+    // next card. The same draws, the same deal, the same seed after it.
+    static constexpr Jump kStep[4] = {jumpOf(1), jumpOf(2), jumpOf(3), jumpOf(4)};
+    std::array<std::uint8_t, 53 + 4> placeOf{}; // by card; room for draws past the last
+    CardMask taken = 1;                         // no place 0
     std::uint32_t seed = random.seed;
+    std::uint32_t seedAtLast = seed;
     unsigned card = 1;
     while (card <= 52) {
-        seed = seed * 134775813u + 1u;
-        const auto place =
-            static_cast<unsigned>((static_cast<std::uint64_t>(seed) * 52u) >> 32) + 1;
-        const unsigned isFree = static_cast<unsigned>(~(taken >> place) & 1u);
-        taken |= static_cast<CardMask>(isFree) << place;
-        deck[place] = static_cast<std::uint8_t>(isFree != 0 ? card : deck[place]);
-        card += isFree;
+        std::uint32_t seeds[4];
+        for (int k = 0; k < 4; ++k) {
+            seeds[k] = seed * kStep[k].multiply + kStep[k].add;
+        }
+        for (std::uint32_t drawn : seeds) {
+            const auto place =
+                static_cast<unsigned>((static_cast<std::uint64_t>(drawn) * 52u) >> 32) + 1;
+            const CardMask bit = CardMask{1} << place;
+            const unsigned isFree = (taken & bit) == 0 ? 1u : 0u;
+            taken |= bit;
+            // The draws after the last card's are not the shuffle's.
+            seedAtLast = card <= 52 ? drawn : seedAtLast;
+            placeOf[card] = static_cast<std::uint8_t>(place);
+            card += isFree;
+        }
+        seed = seeds[3];
     }
-    random.seed = seed;
+    random.seed = seedAtLast;
     for (auto& hand : round.hands) {
         hand.clear();
     }
-    for (int place = 1; place <= 52; ++place) {
-        const int dealt = deck[static_cast<std::size_t>(place)];
+    for (unsigned dealt = 1; dealt <= 52; ++dealt) {
+        const int place = placeOf[dealt];
         round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].putNew(
-            (place - 1) / 4 + 1, dealt, cards::getsuit(dealt));
+            (place - 1) / 4 + 1, static_cast<int>(dealt), cards::getsuit(static_cast<int>(dealt)));
     }
 }
 

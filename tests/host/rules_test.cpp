@@ -167,6 +167,32 @@ TEST(Rules, TheDealForSeed7AndEveryCardOnce) {
     EXPECT_EQ(all.size(), 52u);
 }
 
+TEST(Rules, TheDealIsTheShuffleAsWrittenForManySeeds) {
+    // The shuffle as the rule reads, one draw at a time: each card in turn
+    // takes the first free place drawn; places go round the table.
+    for (std::uint32_t seed = 0; seed < 3000; seed += 7) {
+        hearts::Random plain{seed * 2654435761u};
+        std::array<int, 53> deck{};
+        for (int next = 1; next <= 52; ++next) {
+            int place = 0;
+            do {
+                place = plain.draw(52) + 1;
+            } while (deck[static_cast<std::size_t>(place)] != 0);
+            deck[static_cast<std::size_t>(place)] = next;
+        }
+        Round round;
+        hearts::Random fast{seed * 2654435761u};
+        hearts::deal(round, fast);
+        ASSERT_EQ(fast.seed, plain.seed) << seed;
+        for (int place = 1; place <= 52; ++place) {
+            ASSERT_EQ(
+                round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].at((place - 1) / 4 + 1),
+                deck[static_cast<std::size_t>(place)])
+                << seed << " place " << place;
+        }
+    }
+}
+
 TEST(Rules, AHundredDrawsSkippedAtOnceAreAHundredDraws) {
     hearts::Random one{12345};
     hearts::Random other{12345};
