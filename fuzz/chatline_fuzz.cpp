@@ -3,6 +3,7 @@
 // web page.
 #include "chatview.h"
 #include "fuzzing.h"
+#include "qtapplication.h"
 
 #include <QApplication>
 #include <QTextBlock>
@@ -17,14 +18,9 @@ int g_lines = 0;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept for the whole run: Qt holds on to its arguments.
-    static int args = 1;
-    static char name[] = "fuzz";
-    static char* argList[] = {name, nullptr};
-    static auto* app = new QApplication(args, argList);
-    (void)app;
     (void)argc;
     (void)argv;
+    startApplication<QApplication>();
     g_view = std::make_unique<ChatView>();
     g_view->openUrl = [](const QString& url) {
         require(url.startsWith(QLatin1String("http://")) ||

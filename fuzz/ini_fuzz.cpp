@@ -2,18 +2,14 @@
 // again. Promise: what was written is what is read, and other lines stay.
 #include "fuzzing.h"
 #include "inifile.h"
+#include "qtapplication.h"
 
 #include <QCoreApplication>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Kept for the whole run: Qt holds on to its arguments.
-    static int args = 1;
-    static char name[] = "fuzz";
-    static char* argList[] = {name, nullptr};
-    static auto* app = new QCoreApplication(args, argList);
-    (void)app;
     (void)argc;
     (void)argv;
+    startApplication<QCoreApplication>();
     return 0;
 }
 

@@ -4,6 +4,7 @@
 // gives back what was coded.
 #include "fuzzing.h"
 #include "lzrw1block.h"
+#include "qtapplication.h"
 #include "tallytable.h"
 #include "tlzrw1.h"
 
@@ -18,14 +19,9 @@ std::unique_ptr<QTemporaryDir> g_dir;
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Kept for the whole run: Qt holds on to its arguments.
-    static int args = 1;
-    static char name[] = "fuzz";
-    static char* argList[] = {name, nullptr};
-    static auto* app = new QCoreApplication(args, argList);
-    (void)app;
     (void)argc;
     (void)argv;
+    startApplication<QCoreApplication>();
     g_dir = std::make_unique<QTemporaryDir>();
     return 0;
 }

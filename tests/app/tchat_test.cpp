@@ -65,33 +65,34 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     EXPECT_EQ(chat.launcher().port(), chat.launcher().ports().table);
 }
 
-TEST(TchatStart, ASoloGameWhosePortIsTakenPlaysOnAnother) {
+// A main window with a host whose table port another program holds.
+struct TakenTablePort {
+    TakenTablePort() {
+        EXPECT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
+        windows.server = new TServer(&chat);
+        chat.attach(windows);
+        Launcher::Ports ports = freePorts();
+        ports.table = other.serverPort();
+        chat.launcher().setPorts(ports);
+    }
     QTcpServer other;
-    ASSERT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
-    Tchat chat({});
+    Tchat chat{{}};
     Tchat::Windows windows;
-    windows.server = new TServer(&chat);
-    chat.attach(windows);
-    Launcher::Ports ports = freePorts();
-    ports.table = other.serverPort();
-    chat.launcher().setPorts(ports);
+};
+
+TEST(TchatStart, ASoloGameWhosePortIsTakenPlaysOnAnother) {
+    TakenTablePort taken;
+    Tchat& chat = taken.chat;
     chat.show();
     ASSERT_TRUE(waitUntil([&] { return chat.state().seatName(1) == "You"; }));
-    EXPECT_NE(chat.launcher().port(), other.serverPort());
-    EXPECT_EQ(windows.server->listeningPort(), chat.launcher().port());
+    EXPECT_NE(chat.launcher().port(), taken.other.serverPort());
+    EXPECT_EQ(taken.windows.server->listeningPort(), chat.launcher().port());
     EXPECT_FALSE(chat.chatText().contains(QStringLiteral("Error")));
 }
 
 TEST(TchatStart, HostingOnATakenPortSaysWhatToDo) {
-    QTcpServer other;
-    ASSERT_TRUE(other.listen(QHostAddress::AnyIPv4, 0));
-    Tchat chat({});
-    Tchat::Windows windows;
-    windows.server = new TServer(&chat);
-    chat.attach(windows);
-    Launcher::Ports ports = freePorts();
-    ports.table = other.serverPort();
-    chat.launcher().setPorts(ports);
+    TakenTablePort taken;
+    Tchat& chat = taken.chat;
     EXPECT_FALSE(chat.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
     const QString text =
         QStringLiteral(
@@ -99,10 +100,10 @@ TEST(TchatStart, HostingOnATakenPortSaysWhatToDo) {
             "program (or the other copy of Hearts) and host again, or start Hearts with "
             "HEARTS_PORT "
             "set to another port.")
-            .arg(other.serverPort());
+            .arg(taken.other.serverPort());
     EXPECT_TRUE(answerBox(chat, text));
     EXPECT_FALSE(chat.hostFlag());
-    EXPECT_FALSE(windows.server->listening());
+    EXPECT_FALSE(taken.windows.server->listening());
 }
 
 TEST(TchatStart, AnUnreachableHostOffersRetryAndAnotherTable) {
