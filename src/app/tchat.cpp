@@ -160,12 +160,9 @@ void Tchat::loadchecklist() {
     if (m_windows.tallylist == nullptr) {
         return;
     }
-    const TableState& table = m_table->state();
     QStringList players;
-    for (int seat = 1; seat <= TableState::kSeats; ++seat) {
-        if (seat != table.mySeat() && table.seat(seat).occupant != TableState::Occupant::Waiting) {
-            players.append(QString::fromStdString(table.seatName(seat)));
-        }
+    for (const std::string& name : m_table->state().opponentNames()) {
+        players.append(QString::fromStdString(name));
     }
     m_windows.tallylist->loadchecklist(players);
 }

@@ -113,6 +113,16 @@ std::string TableState::fallbackName(int seat) const {
     return m_seatMap.fixed() ? kDefaultNames[static_cast<std::size_t>(seat)] : numberText(seat);
 }
 
+std::vector<std::string> TableState::opponentNames() const {
+    std::vector<std::string> names;
+    for (int other = 1; other <= kSeats; ++other) {
+        if (other != m_mySeat && seat(other).occupant != Occupant::Waiting) {
+            names.push_back(seatName(other));
+        }
+    }
+    return names;
+}
+
 std::string TableState::seatName(int seat) const {
     if (!isSeat(seat)) {
         return std::string();

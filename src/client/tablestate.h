@@ -134,6 +134,9 @@ public:
     const Seat& seat(int seat) const { return m_seats[static_cast<std::size_t>(seat)]; }
     // The text a seat's name shows.
     std::string seatName(int seat) const;
+    // The names at the other seats, people and computer players alike: the
+    // opponents a finished game is counted against.
+    std::vector<std::string> opponentNames() const;
     int turnSeat() const { return m_turnSeat; }
     // The seat whose turn arrow shows, 0 for none.
     int turnMark() const { return m_turnMark; }

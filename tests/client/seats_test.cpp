@@ -36,6 +36,8 @@ TEST_F(Seats, ArrivalsAtSeatThreeAndTheTurnOfTheLeftPlayer) {
     EXPECT_EQ(state.seatName(1), "Ann");
     EXPECT_EQ(state.seatName(4), "Dan");
     EXPECT_EQ(state.seatName(2), "<Waiting>");
+    // A finished game counts against the others seated, not an empty seat.
+    EXPECT_EQ(state.opponentNames(), (std::vector<std::string>{"Ann", "Dan"}));
     EXPECT_EQ(statusLines, (std::vector<std::string>{"0+You are Connected.", "0+Ann is Connected.",
                                                      "0+Dan is Connected."}));
     EXPECT_EQ(cues, (std::vector<std::string>{"entered", "entered", "entered"}));
@@ -50,6 +52,7 @@ TEST_F(Seats, AWatcherSpiesAndIsListed) {
                                                      "0+Bob is Connected."}));
     EXPECT_EQ(state.watchers(), std::vector<std::string>{"6: Me"});
     EXPECT_EQ(state.seatName(2), "Bob");
+    EXPECT_EQ(state.opponentNames(), std::vector<std::string>{"Bob"});
     EXPECT_EQ(state.seatMap().position(2), 2);
     host({"CMD_newplayerinfo+7+Eve", "CMD_playerdisconnected+7+Eve",
           "CMD_playerdisconnected+8+Nobody"});
