@@ -37,6 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hearts"));
     QApplication::setApplicationVersion(QString::fromLatin1(protocol::kVersion));
+    // Ties the windows to the desktop entry (and its icon) on Wayland and X11.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvane.Hearts"));
     QApplication::setWindowIcon(programIcon());
 
     SingleInstance instance(SingleInstance::keyForThisUser());

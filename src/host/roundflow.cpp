@@ -291,11 +291,17 @@ void HostGame::endround() {
                       m_players[seat].score);
     }
     logLine([&] {
-        std::string summary = "round " + std::to_string(m_roundnum) + " ended:";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict)
+        // about a literal added to a temporary string here.
+        std::string summary = "round ";
+        summary.append(std::to_string(m_roundnum)).append(" ended:");
         for (int seat = 1; seat <= kSeats; ++seat) {
-            summary += " " + std::to_string(m_players[seat].score);
+            summary.append(1, ' ').append(std::to_string(m_players[seat].score));
         }
-        return summary + (moon != 0 ? ", seat " + std::to_string(moon) + " shot the moon" : "");
+        if (moon != 0) {
+            summary.append(", seat ").append(std::to_string(moon)).append(" shot the moon");
+        }
+        return summary;
     });
     sendAll([&] { return text; });
     m_round.tricks.fill(0);

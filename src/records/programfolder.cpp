@@ -5,17 +5,21 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString programFolder() {
-    const QString chosen = qEnvironmentVariable("HEARTS_CONFIG_DIR");
+QString programFolderFor(const QString& chosen, const QString& programDir, const QString& perUser) {
     if (!chosen.isEmpty()) {
         QDir().mkpath(chosen);
         return chosen;
     }
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programDir).isWritable()) {
+    const bool portable = QFileInfo::exists(QDir(programDir).filePath(kPortableMarker));
+    if (portable && QFileInfo(programDir).isWritable()) {
         return programDir;
     }
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(perUser);
     return perUser;
+}
+
+QString programFolder() {
+    return programFolderFor(qEnvironmentVariable("HEARTS_CONFIG_DIR"),
+                            QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }

@@ -4,14 +4,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-QPixmap drawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+void paintProgramIcon(QPainter& painter, qreal size) {
     const qreal s = size;
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x40, 0x40, 0x40), s / 32));
     painter.setBrush(QColor(0xFF, 0xFF, 0xF4));
     painter.drawRoundedRect(QRectF(s * 0.16, s * 0.04, s * 0.68, s * 0.92), s * 0.08, s * 0.08);
@@ -22,16 +17,18 @@ QPixmap drawIcon(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xC8, 0x10, 0x20));
     painter.drawPath(heart);
-    return pixmap;
 }
-
-} // namespace
 
 QIcon programIcon() {
     QIcon icon;
     // Three sizes: the desktop scales between them.
     for (int size : {16, 32, 64}) {
-        icon.addPixmap(drawIcon(size));
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paintProgramIcon(painter, size);
+        painter.end();
+        icon.addPixmap(pixmap);
     }
     return icon;
 }
