@@ -4,6 +4,7 @@
 #include "sockerrors.h"
 #include "unhandlederror.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTcpServer>
@@ -233,7 +234,10 @@ bool TSock::Close() {
     if (QTcpSocket* socket = m_socket.data()) {
         m_socket = nullptr;
         socket->disconnect(this);
-        socket->setParent(nullptr);
+        // The socket may outlive this object while its last bytes go out; the
+        // application holds it meanwhile, so it goes at the latest with it.
+        QCoreApplication* app = QCoreApplication::instance();
+        socket->setParent(app != nullptr && app->thread() == socket->thread() ? app : nullptr);
         if (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() > 0) {
             // Let what is still queued go out, then the connection closes.
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
