@@ -82,7 +82,8 @@ void BM_TServerIntake(benchmark::State& state) {
         state.SkipWithError("no login request");
         return;
     }
-    client.write(QByteArray::fromStdString(wire::frame(protocol::build("CMD_logininfo", 1, protocol::kVersion, "Bench"))));
+    client.write(QByteArray::fromStdString(
+        wire::frame(protocol::build("CMD_logininfo", 1, protocol::kVersion, "Bench"))));
     if (!waitFor({"CMD_newplayerinfo+1+Bench"})) {
         state.SkipWithError("no login");
         return;
