@@ -24,8 +24,11 @@ void HostGame::computerpass(int seat) {
     if (seat < 1 || seat > kSeats || m_round.passed[static_cast<std::size_t>(seat)]) {
         return;
     }
+    const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
     const std::array<int, 3> slots =
-        hearts::computerPass(m_round.hands[static_cast<std::size_t>(seat)]);
+        m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong
+            ? hearts::strongPass(hand)
+            : hearts::computerPass(hand);
     if (slots[2] == 0) {
         m_events.internalError("Error with computer passing cards.. Contact Orvane");
         return;
@@ -35,10 +38,32 @@ void HostGame::computerpass(int seat) {
 
 void HostGame::computerplay(int seat) {
     const bool leading = m_round.ledCard == 0;
-    const int slot = hearts::computerPlay(m_round, seat, processrandom::generator());
+    int slot = 0;
+    if (m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong) {
+        const HostEvents::SearchRequest request{
+            m_round, seat, m_roundnum, hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat)};
+        if (m_events.startSearch(request)) {
+            return;
+        }
+        slot = hearts::strongPlay(m_round, seat, request.seed);
+    } else {
+        slot = hearts::computerPlay(m_round, seat, processrandom::generator());
+    }
     if (slot != 0) {
         play(seat, slot);
     } else if (!leading) {
         m_events.internalError("Error H20011.. Contact Orvane");
+    }
+}
+
+void HostGame::searchDone(const HostEvents::SearchRequest& request, int slot) {
+    // Anything that happened meanwhile (a card, a new round or game, the
+    // seat taken back) leaves the answer unused.
+    const bool unchanged = m_gamestarted && m_roundnum == request.roundNumber &&
+                           m_round.phase == Phase::Play && m_round.turn == request.seat &&
+                           m_round.playedCards == request.round.playedCards &&
+                           isComputerSeat(request.seat);
+    if (unchanged && slot != 0) {
+        play(request.seat, slot);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "playertable.h"
 #include "round.h"
+#include "strong.h"
 
 #include "protocol.h"
 #include "wiremessage.h"
@@ -38,6 +39,17 @@ public:
     virtual bool wantsLog() { return true; }
     // Milliseconds on a clock that only goes forward, for rate limits.
     virtual std::int64_t nowMs();
+    // A Strong computer seat's card is to be searched for, from this
+    // position. A host that answers true searches elsewhere (off its own
+    // thread) and hands the card to HostGame::searchDone; on false the game
+    // searches at once.
+    struct SearchRequest {
+        hearts::Round round;
+        int seat = 0;
+        int roundNumber = 0;
+        std::uint64_t seed = 0;
+    };
+    virtual bool startSearch(const SearchRequest& /*request*/) { return false; }
 };
 
 // A timer as the rules see it: on or off, its interval and its tag.
@@ -154,6 +166,14 @@ public:
     // the seat's turn.
     void computerMove(int seat);
 
+    // How the computer plays each seat 1..4 (Classic unless set).
+    using Levels = std::array<hearts::Level, kSeats + 1>;
+    void setLevels(const Levels& levels) { m_levels = levels; }
+    const Levels& levels() const { return m_levels; }
+    // A search started through HostEvents::startSearch found its card: it is
+    // played when the table is still where the search began.
+    void searchDone(const HostEvents::SearchRequest& request, int slot);
+
 private:
     // --- message handlers: decode, then act ---
     void receivedlogininfo(const std::string& data);
@@ -249,6 +269,11 @@ private:
     hearts::Round m_round;
     int m_nextturn = 0;
     int m_countdown = 0;
+
+    Levels m_levels{};
+    // The generator's seed when the game started: the Strong seats' own
+    // decisions draw from it, never from the game's generator.
+    std::uint32_t m_gameSeed = 0;
 
     GameTimer m_timer1{false, 1000, 0};
     // On at creation with tag 0: its first expiry only switches it off.

@@ -1,6 +1,7 @@
 // The rules of a round over values: the deal, passing, checks, tricks and
 // scoring.
 #include "round.h"
+#include "strong.h"
 
 namespace hearts {
 
@@ -286,6 +287,11 @@ void playCard(Round& round, int seat, int slot) {
         round.leader = seat;
     }
     round.heartsBroken = round.heartsBroken || cards::isHeart(card);
+    round.playedCards |= CardMask{1} << card;
+    const int suit = cards::getsuit(card);
+    const int ledSuit = cards::getsuit(round.ledCard);
+    round.voidSuits[static_cast<std::size_t>(seat)] |=
+        static_cast<std::uint8_t>((suit != ledSuit) << ledSuit);
     hand.takeCard(slot, card);
     round.trickCards[static_cast<std::size_t>(seat)] = card;
 }
@@ -325,31 +331,7 @@ int scoreRound(Round& round) {
 }
 
 void playComputerRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random) {
-    startRound(round, roundNumber, safeFirstTrick);
-    deal(round, random);
-    if (round.passDirection != 0) {
-        round.phase = Phase::Pass;
-        for (int seat = 1; seat <= kSeats; ++seat) {
-            choosePass(round, seat, computerPass(round.hands[static_cast<std::size_t>(seat)]));
-        }
-        exchangePasses(round);
-    }
-    int seat = beginPlay(round);
-    // The computer's choices are legal by their rules (the host checks them
-    // all the same); here they are simply played.
-    for (int trick = 0; trick < kSlots && seat != 0; ++trick) {
-        for (int card = 0; card < kSeats; ++card) {
-            const int slot = computerPlay(round, seat, random);
-            if (slot == 0) {
-                return;
-            }
-            round.leadTwoOfClubs = false;
-            playCard(round, seat, slot);
-            seat = seat % kSeats + 1;
-        }
-        seat = endTrick(round).taker;
-    }
-    scoreRound(round);
+    playRound(round, roundNumber, safeFirstTrick, random, RoundPlayers{});
 }
 
 } // namespace hearts

@@ -111,6 +111,10 @@ struct Round {
     bool firstTrick = false;
     bool safeFirstTrick = false;
     int pointsTaker = 0;
+    // What every seat has seen: the cards played this round, and the suits
+    // each seat has shown it no longer holds (bit s: suit s).
+    CardMask playedCards = 0;
+    std::array<std::uint8_t, kSeats + 1> voidSuits{};
 
     // What the rules say of the next card.
     rules::PlayPosition position() const;

@@ -79,6 +79,7 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
     stopTimer1();
     stopTurnDeadline();
     m_gamestarted = true;
+    m_gameSeed = processrandom::generator().seed;
     forgetDroppedPlayers();
     m_timeouts.fill(0);
     // The game start dialog offers 50 to 500; nothing else is a game.

@@ -78,6 +78,10 @@ int main(int argc, char* argv[]) {
          QStringLiteral("With two or more people seated, the computer moves for a person who "
                         "has not moved in this many seconds (default 60; 0: never)."),
          QStringLiteral("SECONDS")},
+        {QStringLiteral("levels"),
+         QStringLiteral("How the computer plays seats 1-4 when it has them: four of classic or "
+                        "strong, separated by commas (default classic,classic,classic,classic)."),
+         QStringLiteral("L1,L2,L3,L4")},
         {QStringLiteral("no-announce"),
          QStringLiteral("Do not announce the table on the local network.")},
         {QStringLiteral("announce-port"),
@@ -99,6 +103,21 @@ int main(int argc, char* argv[]) {
         !readInt(parser, QStringLiteral("bot-speed"), 0, botSpeed) ||
         !readInt(parser, QStringLiteral("pause-ms"), 0, pauseMs)) {
         return 2;
+    }
+    HostGame::Levels levels{};
+    if (parser.isSet(QStringLiteral("levels"))) {
+        const QStringList names = parser.value(QStringLiteral("levels")).split(QLatin1Char(','));
+        bool ok = names.size() == hearts::kSeats;
+        for (int seat = 1; ok && seat <= hearts::kSeats; ++seat) {
+            const auto level = hearts::levelNamed(names[seat - 1].trimmed().toStdString());
+            ok = level.has_value();
+            levels[static_cast<std::size_t>(seat)] = level.value_or(hearts::Level::Classic);
+        }
+        if (!ok) {
+            logLine(QStringLiteral("--levels needs four of classic or strong, such as "
+                                   "strong,classic,classic,classic"));
+            return 2;
+        }
     }
     std::uint32_t seed = processrandom::clockSeed();
     if (parser.isSet(QStringLiteral("seed"))) {
@@ -126,6 +145,7 @@ int main(int argc, char* argv[]) {
             botSpeed = ms;
         }
     };
+    server.setLevels(levels);
     server.onLog = logLine;
     server.onInternalError = logLine;
 

@@ -8,6 +8,7 @@ TServer::TServer(Options options, QObject* parent)
           [this](int number, const std::string& line) { m_game->receive(number, line); }, this,
           kMaxReceivedLines) {
     m_game->setHeadless(m_options.headless);
+    m_searches.setMaxThreadCount(1);
     Sock1.setPortName(m_options.port);
     Sock1.OnAccept = [this](TSock* sender) { Sock1Accept(sender); };
     Sock1.OnRead = [this](TSock* sender, int count) { Sock1Read(sender, count); };
@@ -28,7 +29,21 @@ TServer::TServer(Options options, QObject* parent)
 }
 
 TServer::~TServer() {
+    // A search still running answers into a queue that dies with this
+    // object; it only has to end first.
+    m_searches.clear();
+    m_searches.waitForDone();
     dropConnections();
+}
+
+bool TServer::startSearch(const SearchRequest& request) {
+    m_searches.start([this, request] {
+        const int slot = hearts::strongPlay(request.round, request.seat, request.seed);
+        QMetaObject::invokeMethod(
+            this, [this, request, slot] { m_game->searchDone(request, slot); },
+            Qt::QueuedConnection);
+    });
+    return true;
 }
 
 void TServer::dropConnections() {
@@ -55,6 +70,7 @@ void TServer::shutdown() {
     computertimer.stop();
     m_game = std::make_unique<HostGame>(static_cast<HostEvents&>(*this));
     m_game->setHeadless(m_options.headless);
+    m_searches.setMaxThreadCount(1);
     m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
     m_game->setRelayLimits(m_options.relayBurst, m_options.relayPerSecond);
     turntimer.stop();

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <array>
@@ -79,6 +80,8 @@ public:
     std::function<void(const QString&)> onInternalError;
 
     const HostGame& game() const { return *m_game; }
+    // How the computer plays each seat from the next card on.
+    void setLevels(const HostGame::Levels& levels) { m_game->setLevels(levels); }
     // Lines of a connection waiting for their turn.
     std::size_t pendingLines(int number) const { return receivedlist.size(number); }
 
@@ -100,10 +103,14 @@ private:
     void internalError(const std::string& text) override;
     void log(const std::string& line) override;
     bool wantsLog() override { return static_cast<bool>(onLog); }
+    bool startSearch(const SearchRequest& request) override;
 
     Options m_options;
     TSock Sock1;
     std::unique_ptr<HostGame> m_game;
+    // The Strong seats search here, one at a time, never on the thread of
+    // the sockets and the window.
+    QThreadPool m_searches;
     ReceivedList receivedlist;
     QTimer timer1;
     QTimer computertimer;

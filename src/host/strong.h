@@ -1,0 +1,78 @@
+#pragma once
+
+#include "round.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The Strong computer player: it counts the cards, reads the voids, samples
+// deals of the cards it has not seen that agree with everything it knows,
+// plays each of its legal cards out to the end of the round in every sample,
+// and plays the card that cost it the fewest points on average.
+namespace hearts {
+
+// How a computer seat plays. Classic is the fixed rules of computer.cpp.
+enum class Level : std::uint8_t { Classic, Strong };
+
+// "classic" or "strong" (any case); nothing for another word.
+std::optional<Level> levelNamed(std::string_view name);
+const char* levelName(Level level);
+
+// The Strong player's own generator (splitmix64), apart from the game's, so
+// a table without Strong seats draws exactly what it always drew.
+struct SearchRandom {
+    std::uint64_t state = 0;
+    std::uint64_t next();
+    // A value from 0 to n - 1.
+    int below(int n) {
+        return static_cast<int>((next() >> 32) * static_cast<std::uint64_t>(n) >> 32);
+    }
+};
+
+struct SearchBudget {
+    int samples = 64;          // deals of the unseen cards for one decision
+    int maxMilliseconds = 150; // the search stops here, whatever is left
+};
+
+// The three slots a Strong seat passes: the cards most likely to cost it
+// points (the queen of spades without guards, high spades without the
+// queen, high hearts, high cards of suits short enough to empty).
+std::array<int, 3> strongPass(const Hand& hand);
+
+// The slot a Strong seat plays now. It reads only what the seat may know:
+// its own hand, the cards it passed, the cards played and the trick on the
+// table, the voids shown, the points taken, and how many cards each seat
+// holds.
+int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBudget& budget = {});
+
+// The seed of one decision: from the game's seed and the moment of the
+// round, so a game replays its choices however the search is scheduled.
+std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round& round, int seat);
+
+// The cards a hand may play now, as a set (the rules of rules::refusal).
+CardMask legalCards(CardMask held, const rules::PlayPosition& at);
+
+// The card the rollouts play for a seat: duck under the trick, throw the
+// queen and high hearts when void, lead low.
+int rolloutCard(const Round& round, CardMask legal);
+
+// Plays a round on from the seat to play to its end with rolloutCard for
+// every seat (the shooter, when not 0, runs for every point instead), and
+// scores it.
+void playOut(Round& round, int nextSeat, int shooter = 0);
+
+// Who plays each seat of a round played through without a table.
+struct RoundPlayers {
+    std::array<Level, kSeats + 1> levels{}; // [1..4]; Classic unless told
+    std::uint32_t gameSeed = 0;             // for the Strong seats' decisions
+    SearchBudget budget{};
+};
+
+// A whole round from the deal to the score, with no text: the passes and
+// cards of each seat as its level chooses.
+void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
+               const RoundPlayers& players);
+
+} // namespace hearts

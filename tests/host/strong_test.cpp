@@ -1,0 +1,247 @@
+// The Strong computer player: its cards are legal, it decides from what its
+// seat may know and nothing more, and it takes fewer points than Classic.
+#include "strong.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+using namespace hearts;
+
+namespace {
+
+// A round dealt from a seed and passed by the Classic rules, ready to play.
+Round dealtRound(std::uint32_t seed, int roundNumber, bool safe = false) {
+    Random random{seed};
+    Round round;
+    startRound(round, roundNumber, safe);
+    deal(round, random);
+    if (round.passDirection != 0) {
+        round.phase = Phase::Pass;
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            choosePass(round, seat, computerPass(round.hands[static_cast<std::size_t>(seat)]));
+        }
+        exchangePasses(round);
+    }
+    round.turn = beginPlay(round);
+    return round;
+}
+
+// Plays on with the rollout rules for `cards` cards.
+int advance(Round& round, int seat, int cards) {
+    for (int i = 0; i < cards; ++i) {
+        if (trickComplete(round)) {
+            seat = endTrick(round).taker;
+        }
+        const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+        const int card = rolloutCard(round, legalCards(hand.held(), round.position()));
+        round.leadTwoOfClubs = false;
+        playCard(round, seat, hand.slotOf(card));
+        seat = seat % kSeats + 1;
+    }
+    if (trickComplete(round)) {
+        seat = endTrick(round).taker;
+    }
+    round.turn = seat;
+    return seat;
+}
+
+} // namespace
+
+TEST(Strong, TheLegalCardsAreTheRulesCards) {
+    // Every position met in a few hundred rounds: the set of cards the
+    // search considers is exactly the set the host accepts.
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        Round round = dealtRound(seed, static_cast<int>(seed % 4), seed % 3 == 0);
+        int seat = round.turn;
+        for (int played = 0; played < 52; ++played) {
+            if (trickComplete(round)) {
+                seat = endTrick(round).taker;
+            }
+            const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+            CardMask expected = 0;
+            for (int slot = 1; slot <= kSlots; ++slot) {
+                if (refusalFor(round, seat, slot) == rules::Refusal::None) {
+                    expected |= CardMask{1} << hand.at(slot);
+                }
+            }
+            const CardMask legal = legalCards(hand.held(), round.position());
+            ASSERT_EQ(legal, expected) << "seed " << seed << " card " << played;
+            const int card = rolloutCard(round, legal);
+            ASSERT_TRUE((legal >> card) & 1) << "seed " << seed << " card " << played;
+            round.leadTwoOfClubs = false;
+            playCard(round, seat, hand.slotOf(card));
+            seat = seat % kSeats + 1;
+        }
+    }
+}
+
+TEST(Strong, VoidsAndPlayedCardsAreRemembered) {
+    Round round = dealtRound(5, 1);
+    const int leader = round.turn;
+    advance(round, leader, 4);
+    int cards = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        cards += std::popcount(round.hands[static_cast<std::size_t>(seat)].held());
+    }
+    EXPECT_EQ(cards, 48);
+    EXPECT_EQ(std::popcount(round.playedCards), 4);
+    EXPECT_TRUE(round.playedCards & (CardMask{1} << cards::kTwoOfClubs));
+    // A seat that did not follow clubs is marked void in clubs, and only it.
+    Round manual;
+    startRound(manual, 0, false);
+    manual.phase = Phase::Play;
+    manual.hands[1].putNew(1, 2, cards::kClubs);   // three of clubs
+    manual.hands[2].putNew(1, 45, cards::kHearts); // a heart
+    playCard(manual, 1, 1);
+    playCard(manual, 2, 1);
+    EXPECT_EQ(manual.voidSuits[1], 0);
+    EXPECT_EQ(manual.voidSuits[2], 1u << cards::kClubs);
+}
+
+TEST(Strong, DecidesOnlyFromWhatItsSeatMayKnow) {
+    // The other seats' cards dealt differently, each as many as before and
+    // every known card where it is known: the same seed, the same choice.
+    int compared = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        Round round = dealtRound(seed, 3); // passing across: the passed cards are known
+        const int seat = advance(round, round.turn, static_cast<int>(seed % 20));
+        const int receiver = passReceiver(seat, round.passDirection);
+        CardMask fixed = 0;
+        for (int card : round.passedCards[static_cast<std::size_t>(receiver)]) {
+            fixed |= CardMask{1} << card;
+        }
+        // The cards of the other seats that are not known: dealt anew,
+        // keeping each seat's count; a void shown stays void by giving the
+        // seats only cards of suits they may hold (rotating among seats with
+        // the same voids keeps that simple: here only seats with no voids
+        // swap their unknown cards).
+        std::vector<int> swappable;
+        for (int other = 1; other <= kSeats; ++other) {
+            if (other != seat && round.voidSuits[static_cast<std::size_t>(other)] == 0) {
+                swappable.push_back(other);
+            }
+        }
+        if (swappable.size() < 2) {
+            continue;
+        }
+        std::vector<int> pool;
+        for (int other : swappable) {
+            const CardMask held = round.hands[static_cast<std::size_t>(other)].held() & ~fixed;
+            for (CardMask left = held; left != 0; left &= left - 1) {
+                pool.push_back(std::countr_zero(left));
+            }
+        }
+        std::rotate(pool.begin(), pool.begin() + static_cast<long>(pool.size() / 2), pool.end());
+        Round other = round;
+        std::size_t next = 0;
+        for (int s : swappable) {
+            Hand& hand = other.hands[static_cast<std::size_t>(s)];
+            const Hand& before = round.hands[static_cast<std::size_t>(s)];
+            const CardMask keep = before.held() & fixed;
+            hand.clear();
+            int slot = 1;
+            for (CardMask left = keep; left != 0; left &= left - 1) {
+                const int card = std::countr_zero(left);
+                hand.putNew(slot++, card, cards::getsuit(card));
+            }
+            for (int n = before.count() - std::popcount(keep); n > 0; --n) {
+                const int card = pool[next++];
+                hand.putNew(slot++, card, cards::getsuit(card));
+            }
+        }
+        bool moved = false;
+        for (int s : swappable) {
+            moved = moved || other.hands[static_cast<std::size_t>(s)].held() !=
+                                 round.hands[static_cast<std::size_t>(s)].held();
+        }
+        ASSERT_TRUE(moved);
+        const int mine = strongPlay(round, seat, 99);
+        EXPECT_EQ(round.hands[static_cast<std::size_t>(seat)].at(mine),
+                  other.hands[static_cast<std::size_t>(seat)].at(strongPlay(other, seat, 99)))
+            << "seed " << seed;
+        ++compared;
+    }
+    EXPECT_GT(compared, 20);
+}
+
+TEST(Strong, WholeRoundsAreLegalAndScoreTwentySix) {
+    RoundPlayers players;
+    players.levels = {Level::Classic, Level::Strong, Level::Classic, Level::Strong, Level::Strong};
+    players.budget.samples = 8;
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        players.gameSeed = seed;
+        Random random{seed};
+        Round round;
+        playRound(round, static_cast<int>(seed), seed % 2 == 0, random, players);
+        int left = 0;
+        int total = 0;
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            left += round.hands[static_cast<std::size_t>(seat)].count();
+            total += round.points[static_cast<std::size_t>(seat)];
+        }
+        EXPECT_EQ(left, 0) << "seed " << seed; // every card was played
+        EXPECT_TRUE(total == 26 || total == 78) << "seed " << seed;
+    }
+}
+
+TEST(Strong, TakesFewerPointsThanClassicFromTheSameDeals) {
+    // Duplicate: each deal played with the seat Strong and with it Classic.
+    long strong = 0;
+    long classic = 0;
+    SearchBudget budget;
+    budget.samples = 24;
+    for (std::uint32_t hand = 0; hand < 160; ++hand) {
+        const int seat = static_cast<int>(hand % 4) + 1;
+        for (bool isStrong : {true, false}) {
+            RoundPlayers players;
+            players.gameSeed = hand;
+            players.budget = budget;
+            players.levels[static_cast<std::size_t>(seat)] =
+                isStrong ? Level::Strong : Level::Classic;
+            Random random{hand + 1000};
+            Round round;
+            playRound(round, static_cast<int>(hand / 4 % 4) + 1, false, random, players);
+            (isStrong ? strong : classic) += round.points[static_cast<std::size_t>(seat)];
+        }
+    }
+    EXPECT_LT(strong * 10, classic * 8) << strong << " against " << classic;
+}
+
+TEST(Strong, PassesTheDangerAndKeepsTheGuards) {
+    struct Case {
+        const char* what;
+        std::vector<int> hand; // 13 cards
+        std::vector<int> passed;
+    };
+    const std::vector<Case> cases = {
+        {"the queen without guards, the ace and king of spades",
+         {37, 38, 39, 27, 2, 3, 4, 5, 15, 16, 17, 41, 42},
+         {37, 38, 39}},
+        {"a guarded queen stays; high hearts go",
+         {37, 27, 28, 29, 30, 2, 3, 4, 15, 16, 50, 51, 52},
+         {50, 51, 52}},
+    };
+    for (const Case& c : cases) {
+        Hand hand;
+        int slot = 1;
+        for (int card : c.hand) {
+            hand.putNew(slot++, card, cards::getsuit(card));
+        }
+        std::vector<int> passed;
+        for (int s : strongPass(hand)) {
+            passed.push_back(hand.at(s));
+        }
+        std::sort(passed.begin(), passed.end());
+        EXPECT_EQ(passed, c.passed) << c.what;
+    }
+}
+
+TEST(Strong, LevelNames) {
+    EXPECT_EQ(levelNamed("classic"), Level::Classic);
+    EXPECT_EQ(levelNamed("Strong"), Level::Strong);
+    EXPECT_FALSE(levelNamed("hard").has_value());
+    EXPECT_FALSE(levelNamed("").has_value());
+    EXPECT_STREQ(levelName(Level::Strong), "strong");
+}
