@@ -4,7 +4,11 @@
 // rounds whose points were not 26 (or a moon), and the server's memory at
 // the start and at the end.
 //
-//   build/bench/soak [--games N] [--server PATH] [--seed S]
+// With --levels it passes the computer players' levels to the server, and
+// with --no-churn no guest comes: the points of seat 1 then measure a level.
+//
+//   build/bench/soak [--games N] [--server PATH] [--seed S] [--levels L1,L2,L3,L4]
+//                    [--no-churn]
 #include "wiremessage.h"
 
 #include <QCommandLineParser>
@@ -82,6 +86,10 @@ int main(int argc, char* argv[]) {
          QCoreApplication::applicationDirPath() + QStringLiteral("/../src/host/hearts-server")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the game (default 1)."),
          QStringLiteral("S"), QStringLiteral("1")},
+        {QStringLiteral("levels"),
+         QStringLiteral("The computer players' levels, passed to the server."),
+         QStringLiteral("L1,L2,L3,L4"), QStringLiteral("classic,classic,classic,classic")},
+        {QStringLiteral("no-churn"), QStringLiteral("No guest comes and goes.")},
     });
     parser.process(app);
     const int games = parser.value(QStringLiteral("games")).toInt();
@@ -91,7 +99,8 @@ int main(int argc, char* argv[]) {
     server.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     server.start(parser.value(QStringLiteral("server")),
                  {"--port", QString::number(port), "--seed", parser.value(QStringLiteral("seed")),
-                  "--bot-speed", "0", "--pause-ms", "0", "--no-announce", "--turn-timeout", "0"});
+                  "--bot-speed", "0", "--pause-ms", "0", "--no-announce", "--turn-timeout", "0",
+                  "--levels", parser.value(QStringLiteral("levels"))});
     if (!server.waitForStarted(5000)) {
         std::fprintf(stderr, "soak: cannot start %s\n",
                      qPrintable(parser.value(QStringLiteral("server"))));
@@ -105,6 +114,7 @@ int main(int argc, char* argv[]) {
     int rounds = 0;
     int badRounds = 0;
     int moons = 0;
+    long seatOnePoints = 0;
     long rssStart = -1;
     QElapsedTimer clock;
     clock.start();
@@ -120,9 +130,11 @@ int main(int argc, char* argv[]) {
             const int moon = fields.number();
             int sum = 0;
             while (!fields.empty()) {
+                const int seat = fields.listNumber();
+                const int points = fields.listNumber();
                 fields.listNumber();
-                sum += fields.listNumber();
-                fields.listNumber();
+                sum += points;
+                seatOnePoints += seat == 1 ? points : 0;
             }
             ++rounds;
             moons += moon != 0 ? 1 : 0;
@@ -186,7 +198,9 @@ int main(int argc, char* argv[]) {
         });
         guest->socket.connectToHost(QHostAddress::LocalHost, port);
     });
-    churn.start(37);
+    if (!parser.isSet(QStringLiteral("no-churn"))) {
+        churn.start(37);
+    }
 
     QCoreApplication::exec();
     const long rssEnd = rssKilobytes(server.processId());
@@ -195,6 +209,10 @@ int main(int argc, char* argv[]) {
     std::printf("games finished: %d in %.0f s\n", finished, clock.elapsed() / 1000.0);
     std::printf("rounds: %d, of which moons: %d, with points other than 26 (or a moon): %d\n",
                 rounds, moons, badRounds);
+    std::printf("seat 1 (%s): %ld points in %d rounds, %.3f a round\n",
+                qPrintable(parser.value(QStringLiteral("levels")).section(QLatin1Char(','), 0, 0)),
+                seatOnePoints, rounds,
+                rounds > 0 ? static_cast<double>(seatOnePoints) / rounds : 0.0);
     std::printf("guests that came and went: %d\n", churns);
     std::printf("server memory (RSS): %ld kB after the first game, %ld kB at the end\n", rssStart,
                 rssEnd);

@@ -25,8 +25,9 @@ struct Outcome {
 
 // One hand; `seat` is the seat measured, Strong when `strong`.
 Outcome playHand(std::uint32_t seed, int roundNumber, int seat, bool strong,
-                 const hearts::SearchBudget& budget) {
+                 const hearts::SearchBudget& budget, hearts::SearchStats& stats) {
     hearts::RoundPlayers players;
+    players.stats = &stats;
     players.gameSeed = seed;
     players.budget = budget;
     if (strong) {
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
     long moonsAgainstStrong = 0;
     long moonsByClassic = 0;
     long moonsAgainstClassic = 0;
+    hearts::SearchStats stats;
     const auto started = std::chrono::steady_clock::now();
     for (long hand = 0; hand < hands; ++hand) {
         const auto seed = static_cast<std::uint32_t>(firstSeed + hand);
@@ -94,8 +96,8 @@ int main(int argc, char** argv) {
         // Round numbers 1..4 turn the passing direction: left, right,
         // across, none.
         const int roundNumber = static_cast<int>(hand / hearts::kSeats % 4) + 1;
-        const Outcome strong = playHand(seed, roundNumber, seat, true, budget);
-        const Outcome classic = playHand(seed, roundNumber, seat, false, budget);
+        const Outcome strong = playHand(seed, roundNumber, seat, true, budget, stats);
+        const Outcome classic = playHand(seed, roundNumber, seat, false, budget, stats);
         const double a = strong.points;
         const double b = classic.points;
         sumStrong += a;
@@ -129,5 +131,11 @@ int main(int argc, char** argv) {
                 moonsAgainstStrong);
     std::printf("moons with the seat Classic: shot by it %ld, against it %ld\n", moonsByClassic,
                 moonsAgainstClassic);
+    if (stats.decisions > 0) {
+        std::printf(
+            "Strong decisions: %ld, %.2f ms on average, the slowest %.1f ms (limit %d ms)\n",
+            stats.decisions, stats.totalMilliseconds / static_cast<double>(stats.decisions),
+            stats.slowestMilliseconds, budget.maxMilliseconds);
+    }
     return 0;
 }

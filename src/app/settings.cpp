@@ -36,6 +36,8 @@ Settings Settings::load(const IniFile& ini) {
     const int safe = ini.readString(s, key("Safe"), QStringLiteral("0")).toInt(&ok);
     settings.safe = ok ? std::optional<int>(safe == 1 ? 1 : 0) : std::nullopt;
     const QString speed = ini.readString(s, key("Botspeed"), QStringLiteral("1000"));
+    settings.strongComputers = ini.readString(s, key("Computerlevel"), QString())
+                                   .compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0;
     settings.botSpeed = speed == QLatin1String("2000")  ? 2000
                         : speed == QLatin1String("500") ? 500
                                                         : 1000;
@@ -77,4 +79,6 @@ void Settings::save(IniFile& ini) const {
     ini.writeString(s, key("ChatterSounds"), flag(chatterSounds));
     ini.writeString(s, key("Playsounds"), flag(playSounds));
     ini.writeString(s, key("Carddeck"), cardDeck);
+    ini.writeString(s, key("Computerlevel"),
+                    strongComputers ? QStringLiteral("Strong") : QStringLiteral("Classic"));
 }

@@ -23,6 +23,7 @@ struct Settings {
     // text does not parse (the dialog keeps its own).
     std::optional<int> playTo = 30;
     std::optional<int> safe = 0;
+    bool strongComputers = false; // the host's computer players: Strong, else Classic
     int botSpeed = 1000;
     std::array<QString, kPhrases + 1> phrases{}; // [1..9], empty: built-in
     bool playSounds = true;

@@ -274,10 +274,18 @@ void Tchat::showMessage(const QString& text) {
 }
 
 void Tchat::showGameStart() {
+    if (m_windows.gamestart != nullptr) {
+        // Only the host's own computer players can be chosen.
+        m_windows.gamestart->combo_computerlevel->setEnabled(m_windows.server != nullptr &&
+                                                             m_windows.server->listening());
+    }
     showCentred(m_windows.gamestart);
 }
 
 void Tchat::sendStartGame(const QString& playto, int safe) {
+    if (m_windows.gamestart != nullptr) {
+        applyComputerLevel(m_windows.gamestart->strongComputers());
+    }
     state().sendStartGame(playto.toStdString(), safe);
     saveinifile();
     // The keyboard comes back to the table for the game.

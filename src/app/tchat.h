@@ -148,6 +148,8 @@ private:
     void fillCardDecks();
     // Gives the host the time limits that the settings file keeps.
     void applyTimeLimits();
+    // The host's computer players play Strong, else Classic.
+    void applyComputerLevel(bool strong);
     void chooseCardDeck(const QString& path);
     void markCardDeck();
     void setTurnSound(int tag);

@@ -138,6 +138,14 @@ void Tchat::applyTimeLimits() {
     }
 }
 
+void Tchat::applyComputerLevel(bool strong) {
+    if (m_windows.server != nullptr) {
+        HostGame::Levels levels{};
+        levels.fill(strong ? hearts::Level::Strong : hearts::Level::Classic);
+        m_windows.server->setLevels(levels);
+    }
+}
+
 void Tchat::fillCardDecks() {
     if (!CardDeck1->isEmpty()) {
         return;
@@ -256,7 +264,9 @@ void Tchat::loadinifile() {
         if (settings.safe) {
             dialog->changebox(*settings.safe);
         }
+        dialog->setStrongComputers(settings.strongComputers);
     }
+    applyComputerLevel(settings.strongComputers);
     state().setBotSpeed(settings.botSpeed);
     // A deck that is gone or broken leaves the built-in cards.
     cardpictures::setDeck(settings.cardDeck);
@@ -284,6 +294,7 @@ void Tchat::saveinifile(const QRect& outer) {
     if (Tgamestart* dialog = m_windows.gamestart) {
         settings.playTo = dialog->playtoText().toInt();
         settings.safe = dialog->safeState();
+        settings.strongComputers = dialog->strongComputers();
     } else {
         settings.playTo.reset();
         settings.safe.reset();

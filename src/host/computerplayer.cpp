@@ -26,9 +26,7 @@ void HostGame::computerpass(int seat) {
     }
     const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
     const std::array<int, 3> slots =
-        m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong
-            ? hearts::strongPass(hand)
-            : hearts::computerPass(hand);
+        playsStrong(seat) ? hearts::strongPass(hand) : hearts::computerPass(hand);
     if (slots[2] == 0) {
         m_events.internalError("Error with computer passing cards.. Contact Orvane");
         return;
@@ -39,7 +37,7 @@ void HostGame::computerpass(int seat) {
 void HostGame::computerplay(int seat) {
     const bool leading = m_round.ledCard == 0;
     int slot = 0;
-    if (m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong) {
+    if (playsStrong(seat)) {
         const HostEvents::SearchRequest request{
             m_round, seat, m_roundnum, hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat)};
         if (m_events.startSearch(request)) {
@@ -66,4 +64,11 @@ void HostGame::searchDone(const HostEvents::SearchRequest& request, int slot) {
     if (unchanged && slot != 0) {
         play(request.seat, slot);
     }
+}
+
+bool HostGame::playsStrong(int seat) const {
+    // A person's seat moved for at its deadline gets the classic rules: the
+    // answer of a search would find the seat still theirs and go unused.
+    return m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong &&
+           isComputerSeat(seat);
 }

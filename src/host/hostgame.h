@@ -196,6 +196,7 @@ private:
     bool checkforwin();
     void endtrick();
     void computerpass(int seat);
+    bool playsStrong(int seat) const;
     void computerplay(int seat);
     void disconnectsock(int number);
 

@@ -167,6 +167,12 @@ int main(int argc, char* argv[]) {
         logLine(QStringLiteral("cannot listen on port %1: %2").arg(port).arg(e.what()));
         return 1;
     }
+    QStringList levelNames;
+    for (int seat = 1; seat <= hearts::kSeats; ++seat) {
+        levelNames << QString::fromLatin1(
+            hearts::levelName(levels[static_cast<std::size_t>(seat)]));
+    }
+    logLine(QStringLiteral("computer players: ") + levelNames.join(QStringLiteral(", ")));
     logLine(QStringLiteral("listening on port %1, seed %2")
                 .arg(server.listeningPort())
                 .arg(processrandom::seed()));

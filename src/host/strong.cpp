@@ -462,11 +462,23 @@ void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& rando
     // all the same); here they are simply played.
     for (int trick = 0; trick < kSlots && seat != 0; ++trick) {
         for (int card = 0; card < kSeats; ++card) {
-            const int slot =
-                strong(seat) ? strongPlay(round, seat,
-                                          decisionSeed(players.gameSeed, roundNumber, round, seat),
-                                          players.budget)
-                             : computerPlay(round, seat, random);
+            int slot = 0;
+            if (strong(seat)) {
+                const auto started = std::chrono::steady_clock::now();
+                slot = strongPlay(round, seat,
+                                  decisionSeed(players.gameSeed, roundNumber, round, seat),
+                                  players.budget);
+                if (SearchStats* stats = players.stats) {
+                    const double ms = std::chrono::duration<double, std::milli>(
+                                          std::chrono::steady_clock::now() - started)
+                                          .count();
+                    ++stats->decisions;
+                    stats->totalMilliseconds += ms;
+                    stats->slowestMilliseconds = std::max(stats->slowestMilliseconds, ms);
+                }
+            } else {
+                slot = computerPlay(round, seat, random);
+            }
             if (slot == 0) {
                 return;
             }

@@ -63,11 +63,19 @@ int rolloutCard(const Round& round, CardMask legal);
 // scores it.
 void playOut(Round& round, int nextSeat, int shooter = 0);
 
+// How long the Strong decisions of rounds played through took.
+struct SearchStats {
+    long decisions = 0;
+    double totalMilliseconds = 0;
+    double slowestMilliseconds = 0;
+};
+
 // Who plays each seat of a round played through without a table.
 struct RoundPlayers {
     std::array<Level, kSeats + 1> levels{}; // [1..4]; Classic unless told
     std::uint32_t gameSeed = 0;             // for the Strong seats' decisions
     SearchBudget budget{};
+    SearchStats* stats = nullptr; // when set, the Strong decisions are timed
 };
 
 // A whole round from the deal to the score, with no text: the passes and

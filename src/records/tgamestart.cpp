@@ -56,13 +56,24 @@ Tgamestart::Tgamestart(QWidget* parent)
     layout->addWidget(image_safe, 2, 1);
     changebox(0);
 
+    auto* levelLabel = new QLabel(QStringLiteral("Computer &players:"), this);
+    levelLabel->setToolTip(
+        QStringLiteral("Strong computer players count the cards and search for their best play."));
+    layout->addWidget(levelLabel, 3, 0);
+    combo_computerlevel = new QComboBox(this);
+    combo_computerlevel->setObjectName(QStringLiteral("combo_computerlevel"));
+    combo_computerlevel->addItems({QStringLiteral("Classic"), QStringLiteral("Strong")});
+    combo_computerlevel->setToolTip(levelLabel->toolTip());
+    levelLabel->setBuddy(combo_computerlevel);
+    layout->addWidget(combo_computerlevel, 3, 1);
+
     auto* start = new PictureButton(
         [](qreal ratio) { return cardpictures::board(Picture::StartButton, ratio); },
         cardpictures::boardSize(Picture::StartButton), this);
     start->setObjectName(QStringLiteral("button_start"));
     button_start = start;
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
-    layout->addWidget(start, 3, 0, 1, 2, Qt::AlignHCenter);
+    layout->addWidget(start, 4, 0, 1, 2, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -3,11 +3,12 @@
 #include "sidewindow.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
 
-// The game start options: the play-to score and the safe first trick; its
-// start picture asks for the game.
+// The game start options: the play-to score, the safe first trick and how
+// the computer players play; its start picture asks for the game.
 class Tgamestart : public SideWindow {
     Q_OBJECT
 public:
@@ -18,9 +19,13 @@ public:
     int safeState() const { return m_safe; }
     QString playtoText() const { return QString::number(UpDown1->value()); }
     void setPlayto(int score) { UpDown1->setValue(score); }
+    // How the host's computer players play: Classic or Strong.
+    bool strongComputers() const { return combo_computerlevel->currentIndex() == 1; }
+    void setStrongComputers(bool strong) { combo_computerlevel->setCurrentIndex(strong ? 1 : 0); }
 
     QSpinBox* UpDown1 = nullptr;
     QLabel* image_safe = nullptr;
+    QComboBox* combo_computerlevel = nullptr;
     QAbstractButton* button_start = nullptr;
 
 signals:

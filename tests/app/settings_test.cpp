@@ -118,12 +118,14 @@ TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlack);
     // "30" keeps the selector inside its range.
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("50"));
+    EXPECT_FALSE(windows.gamestart->strongComputers());
 }
 
 TEST_F(SettingsFile, UnusualValues) {
-    givenFile(QStringLiteral("[agame]\nTextsize=11\nBotspeed=abc\nTextcolor=$00FF0000\n"
-                             "Playtoscore=x\nSafe=1\nPlaysounds=false\nTurnsound=1\n"
-                             "ChatterSounds=false\nPhrase4=/me bows\nPhrase5=\n"));
+    givenFile(
+        QStringLiteral("[agame]\nTextsize=11\nBotspeed=abc\nTextcolor=$00FF0000\n"
+                       "Playtoscore=x\nSafe=1\nPlaysounds=false\nTurnsound=1\n"
+                       "ChatterSounds=false\nPhrase4=/me bows\nPhrase5=\nComputerlevel=strong\n"));
     windows.gamestart->setPlayto(200);
     chat.loadinifile();
     EXPECT_EQ(chat.chat().mainchat->textSize(), 11);
@@ -135,6 +137,7 @@ TEST_F(SettingsFile, UnusualValues) {
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlue);
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("200"));
     EXPECT_EQ(windows.gamestart->safeState(), 1);
+    EXPECT_TRUE(windows.gamestart->strongComputers());
     EXPECT_FALSE(chat.PlaySounds1->isChecked());
     EXPECT_FALSE(chat.sounds().playSounds);
     EXPECT_TRUE(chat.New1->isChecked());
@@ -145,9 +148,9 @@ TEST_F(SettingsFile, UnusualValues) {
 
     chat.saveinifile();
     const QString saved = savedFile();
-    for (const char* line :
-         {"Textsize=11", "Textcolor=clBlue", "Botspeed=1000", "Playtoscore=200", "Safe=1",
-          "Turnsound=1", "ChatterSounds=false", "Playsounds=false", "Phrase4=/me bows"}) {
+    for (const char* line : {"Textsize=11", "Textcolor=clBlue", "Botspeed=1000", "Playtoscore=200",
+                             "Safe=1", "Turnsound=1", "ChatterSounds=false", "Playsounds=false",
+                             "Phrase4=/me bows", "Computerlevel=Strong"}) {
         EXPECT_TRUE(saved.contains(QLatin1String(line))) << line << "\n" << saved.toStdString();
     }
 }

@@ -143,6 +143,29 @@ TEST(SoloGame, ARoundPlayedWithTheMouseEndsWithItsScoresOnTheBoard) {
     EXPECT_TRUE(player.cardsInHand().empty());
 }
 
+TEST(SoloGame, StrongComputerPlayersChosenAtTheStartPlayAWholeRound) {
+    SoloTable table;
+    processrandom::setSeed(31);
+    ASSERT_TRUE(waitUntil([&] { return table.chat.state().seatName(1) == "You"; }));
+    QTest::mouseClick(table.chat.startButton(), Qt::LeftButton);
+    ASSERT_TRUE(table.windows.gamestart->combo_computerlevel->isEnabled());
+    table.windows.gamestart->combo_computerlevel->setCurrentIndex(1);
+    QTest::mouseClick(table.windows.gamestart->button_start, Qt::LeftButton);
+    const HostGame::Levels& levels = table.windows.server->game().levels();
+    for (int seat = 1; seat <= 4; ++seat) {
+        EXPECT_EQ(levels[static_cast<std::size_t>(seat)], hearts::Level::Strong) << seat;
+    }
+    MousePlayer player(table.chat);
+    ASSERT_TRUE(table.playUntil(QStringLiteral("CMD_endround+"), player, 90000));
+    const QStringList fields = table.first(QStringLiteral("CMD_endround+")).split(QLatin1Char('+'));
+    ASSERT_EQ(fields.size(), 14);
+    int points = 0;
+    for (int seat = 1; seat <= 4; ++seat) {
+        points += fields[3 * seat].toInt();
+    }
+    EXPECT_TRUE(points == 26 || points == 78);
+}
+
 TEST(SoloGame, AWholeGameEndsInTheTallyAndSurvivesARestart) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("agametally.tld"));

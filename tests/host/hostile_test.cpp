@@ -148,20 +148,29 @@ TEST_F(Hostile, ConnectionsThatNeverLogInAreClosedAndTheirPlacesGiven) {
 }
 
 TEST_F(Hostile, ASilentSeatIsPlayedForAndTheGameEnds) {
-    TServer::Options quick;
-    quick.turnTimeoutMs = 150;
-    start(quick);
-    auto host = join("Host", 1);
-    auto sleeper = join("Sleeper", 2);
-    processrandom::setSeed(9);
-    host->send("CMD_startgame+Host+50+0+");
-    // Nobody moves: the computer moves for both, three times each, then
-    // keeps their seats until they come back.
-    const std::string moved = host->waitFor("CMD_chat+0+The time to move was up");
-    EXPECT_EQ(moved, "CMD_chat+0+The time to move was up: the computer moved for Host.|clBlue");
-    ASSERT_FALSE(sleeper->waitFor("CMD_justwatching+2+1", 10000).empty());
-    EXPECT_FALSE(sleeper->waitFor("CMD_winner+", 60000).empty());
-    EXPECT_TRUE(logged("seat 2 (Sleeper) timed out"));
+    // Whatever the level of the computer players: a person's seat is moved
+    // for by the classic rules and the table never waits on it.
+    for (const hearts::Level level : {hearts::Level::Classic, hearts::Level::Strong}) {
+        SCOPED_TRACE(hearts::levelName(level));
+        log.clear();
+        TServer::Options quick;
+        quick.turnTimeoutMs = 150;
+        start(quick);
+        HostGame::Levels levels{};
+        levels.fill(level);
+        server->setLevels(levels);
+        auto host = join("Host", 1);
+        auto sleeper = join("Sleeper", 2);
+        processrandom::setSeed(9);
+        host->send("CMD_startgame+Host+50+0+");
+        // Nobody moves: the computer moves for both, three times each, then
+        // keeps their seats until they come back.
+        const std::string moved = host->waitFor("CMD_chat+0+The time to move was up");
+        EXPECT_EQ(moved, "CMD_chat+0+The time to move was up: the computer moved for Host.|clBlue");
+        ASSERT_FALSE(sleeper->waitFor("CMD_justwatching+2+1", 10000).empty());
+        EXPECT_FALSE(sleeper->waitFor("CMD_winner+", 60000).empty());
+        EXPECT_TRUE(logged("seat 2 (Sleeper) timed out"));
+    }
 }
 
 TEST_F(Hostile, AloneAtTheTableNobodyIsHurried) {

@@ -28,9 +28,40 @@ TEST(HeartsServer, TheSameSeedPlaysTheSameGame) {
     }
 }
 
+TEST(HeartsServer, PlaysAWholeGameWithAStrongSeat) {
+    ServerProcess server({"--seed", "11", "--bot-speed", "0", "--pause-ms", "0", "--levels",
+                          "Strong,classic,classic,classic"});
+    const std::vector<std::string> lines = playWholeGame(server.port, 50);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().rfind("CMD_winner+", 0), 0u);
+    // CMD_endround+moon then seat, points, total for seats 1..4.
+    int rounds = 0;
+    for (const std::string& line : lines) {
+        if (line.rfind("CMD_endround+", 0) != 0) {
+            continue;
+        }
+        const QStringList fields = QString::fromStdString(line).split(QLatin1Char('+'));
+        ASSERT_EQ(fields.size(), 14) << line;
+        int points = 0;
+        for (int seat = 1; seat <= 4; ++seat) {
+            points += fields[3 * seat].toInt();
+        }
+        EXPECT_TRUE(points == 26 || points == 78) << line;
+        ++rounds;
+    }
+    EXPECT_GT(rounds, 0);
+    server.process.kill();
+    server.process.waitForFinished(5000);
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(server.process.readAllStandardError())
+            .contains(QLatin1String("computer players: strong, classic, classic, classic")));
+}
+
 TEST(HeartsServer, RefusesBadOptions) {
-    for (const QStringList& args : {QStringList{"--port", "x"}, QStringList{"--seed", "-1"},
-                                    QStringList{"--bot-speed", "fast"}}) {
+    for (const QStringList& args :
+         {QStringList{"--port", "x"}, QStringList{"--seed", "-1"},
+          QStringList{"--bot-speed", "fast"}, QStringList{"--levels", "strong,classic"},
+          QStringList{"--levels", "strong,classic,clever,classic"}}) {
         QProcess process;
         process.start(QCoreApplication::applicationDirPath() +
                           QStringLiteral("/../src/host/hearts-server"),

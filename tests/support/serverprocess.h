@@ -45,12 +45,12 @@ public:
 
 // Starts a game as connection 1, hands seat 1 to the computer and collects
 // every message up to the winner.
-inline std::vector<std::string> playWholeGame(quint16 port) {
+inline std::vector<std::string> playWholeGame(quint16 port, int playTo = 100) {
     RawClient client;
     EXPECT_TRUE(waitUntil([&] { return client.connectTo(port, 200); }, 5000));
     EXPECT_EQ(client.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+1");
     client.send("CMD_logininfo+1+1.0.9+Watcher");
-    client.send("CMD_startgame+Watcher+100+0+");
+    client.send("CMD_startgame+Watcher+" + std::to_string(playTo) + "+0+");
     client.send("CMD_justwatch+1+1");
     EXPECT_FALSE(client.waitFor("CMD_winner+", 60000).empty());
     return client.messages();
