@@ -5,14 +5,13 @@ set(CPACK_PACKAGE_NAME hearts)
 set(CPACK_PACKAGE_VENDOR "Orvane")
 set(CPACK_PACKAGE_CONTACT "Hearts developers <hearts@orvane.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card game of Hearts, alone or with friends on the local network")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Start Hearts and play at once against three computer players, or host a\n"
-    "table on the local network that friends join from their own copy, with a\n"
-    "chat room beside it. The hosting copy runs the whole game; its computer\n"
-    "players take every empty seat. hearts-server hosts a table without a\n"
-    "window.")
-string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION
-       "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n" ${CPACK_PACKAGE_DESCRIPTION})
+# One string: a semicolon inside would make a CMake list of it.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Start Hearts and play at once against three computer players, or host a\n"
+       "table on the local network that friends join from their own copy, with a\n"
+       "chat room beside it. The hosting copy runs the whole game; its computer\n"
+       "players take every empty seat. hearts-server hosts a table without a\n"
+       "window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
