@@ -81,8 +81,10 @@ void Tchat::buildOptionsMenu(QMenu* options) {
                                      std::initializer_list<std::pair<const char*, int>> choices) {
         QMenu* menu = options->addMenu(title);
         auto* group = new QActionGroup(menu);
-        for (const auto& [caption, seconds] : choices) {
-            QAction* item = menu->addAction(QString::fromUtf8(caption));
+        for (const auto& choice : choices) {
+            // A plain variable: clang 14 cannot capture a structured binding.
+            const int seconds = choice.second;
+            QAction* item = menu->addAction(QString::fromUtf8(choice.first));
             item->setCheckable(true);
             item->setData(seconds);
             group->addAction(item);
