@@ -3,7 +3,9 @@
 // direction, once with one Strong seat among three Classic and once with
 // that seat Classic too. The Strong seat goes round the four places.
 //
-//   strength_bench [--hands N] [--samples K] [--seed S]
+//   strength_bench [--hands N] [--samples K] [--seed S] [--pass-only]
+//
+// (--pass-only: the Strong seat passes as Strong but plays as Classic)
 //
 // prints the seat's mean points per hand both ways, the difference with its
 // 95 % confidence interval, the moons, and the Strong decisions' times.
@@ -25,8 +27,9 @@ struct Outcome {
 
 // One hand; `seat` is the seat measured, Strong when `strong`.
 Outcome playHand(std::uint32_t seed, int roundNumber, int seat, bool strong,
-                 const hearts::SearchBudget& budget, hearts::SearchStats& stats) {
+                 const hearts::SearchBudget& budget, hearts::SearchStats& stats, bool passOnly) {
     hearts::RoundPlayers players;
+    players.strongCards = !passOnly;
     players.stats = &stats;
     players.gameSeed = seed;
     players.budget = budget;
@@ -71,9 +74,13 @@ long argument(int argc, char** argv, const char* name, long fallback) {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("usage: strength_bench [--hands N] [--samples K] [--seed S]");
+            std::puts("usage: strength_bench [--hands N] [--samples K] [--seed S] [--pass-only]");
             return 0;
         }
+    }
+    bool passOnly = false;
+    for (int i = 1; i < argc; ++i) {
+        passOnly = passOnly || std::strcmp(argv[i], "--pass-only") == 0;
     }
     const long hands = argument(argc, argv, "--hands", 1000);
     const auto firstSeed = static_cast<std::uint32_t>(argument(argc, argv, "--seed", 1));
@@ -96,8 +103,8 @@ int main(int argc, char** argv) {
         // Round numbers 1..4 turn the passing direction: left, right,
         // across, none.
         const int roundNumber = static_cast<int>(hand / hearts::kSeats % 4) + 1;
-        const Outcome strong = playHand(seed, roundNumber, seat, true, budget, stats);
-        const Outcome classic = playHand(seed, roundNumber, seat, false, budget, stats);
+        const Outcome strong = playHand(seed, roundNumber, seat, true, budget, stats, passOnly);
+        const Outcome classic = playHand(seed, roundNumber, seat, false, budget, stats, passOnly);
         const double a = strong.points;
         const double b = classic.points;
         sumStrong += a;

@@ -463,7 +463,7 @@ void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& rando
     for (int trick = 0; trick < kSlots && seat != 0; ++trick) {
         for (int card = 0; card < kSeats; ++card) {
             int slot = 0;
-            if (strong(seat)) {
+            if (strong(seat) && players.strongCards) {
                 const auto started = std::chrono::steady_clock::now();
                 slot = strongPlay(round, seat,
                                   decisionSeed(players.gameSeed, roundNumber, round, seat),

@@ -76,6 +76,9 @@ struct RoundPlayers {
     std::uint32_t gameSeed = 0;             // for the Strong seats' decisions
     SearchBudget budget{};
     SearchStats* stats = nullptr; // when set, the Strong decisions are timed
+    // Off: the Strong seats pass by their rule but play by the classic
+    // rules, which measures the pass alone.
+    bool strongCards = true;
 };
 
 // A whole round from the deal to the score, with no text: the passes and

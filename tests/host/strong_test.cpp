@@ -186,18 +186,20 @@ TEST(Strong, WholeRoundsAreLegalAndScoreTwentySix) {
     }
 }
 
-TEST(Strong, TakesFewerPointsThanClassicFromTheSameDeals) {
-    // Duplicate: each deal played with the seat Strong and with it Classic.
+// Duplicate: each deal played with the seat Strong and with it Classic; the
+// seat's points both ways.
+std::pair<long, long> duplicatePoints(std::uint32_t hands, int samples, bool strongCards) {
     long strong = 0;
     long classic = 0;
     SearchBudget budget;
-    budget.samples = 24;
-    for (std::uint32_t hand = 0; hand < 160; ++hand) {
+    budget.samples = samples;
+    for (std::uint32_t hand = 0; hand < hands; ++hand) {
         const int seat = static_cast<int>(hand % 4) + 1;
         for (bool isStrong : {true, false}) {
             RoundPlayers players;
             players.gameSeed = hand;
             players.budget = budget;
+            players.strongCards = strongCards;
             players.levels[static_cast<std::size_t>(seat)] =
                 isStrong ? Level::Strong : Level::Classic;
             Random random{hand + 1000};
@@ -206,7 +208,18 @@ TEST(Strong, TakesFewerPointsThanClassicFromTheSameDeals) {
             (isStrong ? strong : classic) += round.points[static_cast<std::size_t>(seat)];
         }
     }
+    return {strong, classic};
+}
+
+TEST(Strong, TakesFewerPointsThanClassicFromTheSameDeals) {
+    const auto [strong, classic] = duplicatePoints(160, 24, true);
     EXPECT_LT(strong * 10, classic * 8) << strong << " against " << classic;
+}
+
+TEST(Strong, ItsPassAloneBeatsTheClassicPass) {
+    // Both play their cards by the classic rules; only the pass differs.
+    const auto [strong, classic] = duplicatePoints(2000, 0, false);
+    EXPECT_LT(strong * 100, classic * 95) << strong << " against " << classic;
 }
 
 TEST(Strong, PassesTheDangerAndKeepsTheGuards) {
