@@ -39,7 +39,8 @@ void HostGame::computerplay(int seat) {
     int slot = 0;
     if (playsStrong(seat)) {
         const HostEvents::SearchRequest request{
-            m_round, seat, m_roundnum, hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat)};
+            m_round, seat, m_roundnum, hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat),
+            ++m_searchSerial};
         if (m_events.startSearch(request)) {
             return;
         }
@@ -55,12 +56,12 @@ void HostGame::computerplay(int seat) {
 }
 
 void HostGame::searchDone(const HostEvents::SearchRequest& request, int slot) {
-    // Anything that happened meanwhile (a card, a new round or game, the
-    // seat taken back) leaves the answer unused.
-    const bool unchanged = m_gamestarted && m_roundnum == request.roundNumber &&
-                           m_round.phase == Phase::Play && m_round.turn == request.seat &&
-                           m_round.playedCards == request.round.playedCards &&
-                           isComputerSeat(request.seat);
+    // Anything that happened meanwhile (a newer search, a card, a new round
+    // or game, the seat taken back) leaves the answer unused.
+    const bool unchanged =
+        request.serial == m_searchSerial && m_gamestarted && m_roundnum == request.roundNumber &&
+        m_round.phase == Phase::Play && m_round.turn == request.seat &&
+        m_round.playedCards == request.round.playedCards && isComputerSeat(request.seat);
     if (unchanged && slot != 0) {
         play(request.seat, slot);
     }

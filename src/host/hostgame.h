@@ -48,6 +48,7 @@ public:
         int seat = 0;
         int roundNumber = 0;
         std::uint64_t seed = 0;
+        std::uint64_t serial = 0; // only the latest search's answer counts
     };
     virtual bool startSearch(const SearchRequest& /*request*/) { return false; }
 };
@@ -275,6 +276,9 @@ private:
     // The generator's seed when the game started: the Strong seats' own
     // decisions draw from it, never from the game's generator.
     std::uint32_t m_gameSeed = 0;
+    // Counts the searches started and the games started: an answer from
+    // before either is not for this table.
+    std::uint64_t m_searchSerial = 0;
 
     GameTimer m_timer1{false, 1000, 0};
     // On at creation with tag 0: its first expiry only switches it off.

@@ -80,6 +80,7 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
     stopTurnDeadline();
     m_gamestarted = true;
     m_gameSeed = processrandom::generator().seed;
+    ++m_searchSerial;
     forgetDroppedPlayers();
     m_timeouts.fill(0);
     // The game start dialog offers 50 to 500; nothing else is a game.

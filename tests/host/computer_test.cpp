@@ -192,3 +192,51 @@ TEST(ComputerTimer, ARoundAtTheTablePlaysAsTheRulesAlonePlayIt) {
         }
     }
 }
+
+namespace {
+
+// A host that keeps the Strong seats' searches for the test to answer.
+class DeferredSearches : public HostHarness {
+public:
+    bool startSearch(const SearchRequest& request) override {
+        requests.push_back(request);
+        return true;
+    }
+    std::vector<SearchRequest> requests;
+};
+
+} // namespace
+
+TEST(ComputerTimer, OnlyTheLatestSearchPlaysAndOnlyAtItsPosition) {
+    DeferredSearches host;
+    host.join("Watcher");
+    HostGame::Levels levels{};
+    levels.fill(hearts::Level::Strong);
+    host.game.setLevels(levels);
+    processrandom::setSeed(21);
+    host.game.receive(1, "CMD_startgame+Watcher+100+0+");
+    host.game.receive(1, "CMD_justwatch+1+1");
+    // The computer timer asks for a search and the table waits for it.
+    host.runTimers();
+    ASSERT_EQ(host.requests.size(), 1u);
+    const HostEvents::SearchRequest first = host.requests.front();
+    EXPECT_EQ(first.seat, host.game.round().turn);
+    EXPECT_FALSE(host.game.computertimer().enabled);
+
+    // The seat asked again before the first answer came: only the newer
+    // answer counts.
+    host.game.computerMove(first.seat);
+    ASSERT_EQ(host.requests.size(), 2u);
+    const HostEvents::SearchRequest second = host.requests.back();
+    const int firstSlot = hearts::strongPlay(first.round, first.seat, first.seed);
+    host.clearSent();
+    host.game.searchDone(first, firstSlot);
+    EXPECT_TRUE(host.to(1, "CMD_heplayed").empty());
+    host.game.searchDone(second, hearts::strongPlay(second.round, second.seat, second.seed));
+    EXPECT_EQ(host.to(1, "CMD_heplayed").size(), 1u);
+    // Once played, the position is gone: the same answer again plays nothing.
+    host.clearSent();
+    host.game.searchDone(second, firstSlot);
+    EXPECT_TRUE(host.to(1, "CMD_heplayed").empty());
+    EXPECT_TRUE(host.errors.empty());
+}
