@@ -62,16 +62,9 @@ void Hand::take(int slot) {
     if (slot < 1 || slot > kSlots) {
         return;
     }
-    const int card = at(slot);
-    if (card == 0) {
-        return;
+    if (const int card = at(slot); card != 0) {
+        takeCard(slot, card);
     }
-    const auto bit = static_cast<SlotMask>(1u << slot);
-    m_cards[static_cast<std::size_t>(slot)] = 0;
-    m_slotOf[static_cast<std::size_t>(card)] = 0;
-    m_suitSlots[static_cast<std::size_t>(cards::getsuit(card))] &= static_cast<SlotMask>(~bit);
-    m_slots &= static_cast<SlotMask>(~bit);
-    m_held &= ~(CardMask{1} << card);
 }
 
 rules::PlayPosition Round::position() const {
