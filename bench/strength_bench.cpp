@@ -38,19 +38,9 @@ Outcome playHand(std::uint32_t seed, int roundNumber, int seat, bool strong,
     }
     hearts::Random random{seed};
     hearts::Round round;
-    hearts::playRound(round, roundNumber, false, random, players);
     Outcome outcome;
+    outcome.moon = hearts::playRound(round, roundNumber, false, random, players);
     outcome.points = round.points[static_cast<std::size_t>(seat)];
-    // Scored: a moon left its shooter 0 and every other seat 26.
-    for (int shooter = 1; shooter <= hearts::kSeats; ++shooter) {
-        int others = 0;
-        for (int other = 1; other <= hearts::kSeats; ++other) {
-            others += other == shooter ? 0 : round.points[static_cast<std::size_t>(other)];
-        }
-        if (round.points[static_cast<std::size_t>(shooter)] == 0 && others == 3 * 26) {
-            outcome.moon = shooter;
-        }
-    }
     return outcome;
 }
 

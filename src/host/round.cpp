@@ -94,16 +94,34 @@ rules::Refusal refusalFor(const Round& round, int seat, int slot) {
     return rules::refusal(hand.held(), card, round.position());
 }
 
-SlotMask legalSlots(const Round& round, int seat) {
-    SlotMask legal = 0;
-    const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
-    for (SlotMask left = hand.slotMask(); left != 0; left &= left - 1) {
-        const int slot = std::countr_zero(left);
-        if (rules::refusal(hand.held(), hand.at(slot), round.position()) == rules::Refusal::None) {
-            legal |= static_cast<SlotMask>(1u << slot);
+CardMask legalCards(CardMask held, const rules::PlayPosition& at) {
+    if (at.leadTwoOfClubs) {
+        return held & (CardMask{1} << cards::kTwoOfClubs);
+    }
+    const bool safeTrick = at.firstTrick && at.safeFirstTrick;
+    CardMask legal = held;
+    if (at.ledCard == 0) {
+        if (safeTrick) {
+            legal &= ~kPointCards;
         }
+        if (!at.heartsBroken && (held & ~kHeartCards) != 0) {
+            legal &= ~kHeartCards;
+        }
+        return legal;
+    }
+    const CardMask led = held & suitCards(cards::getsuit(at.ledCard));
+    if (led != 0) {
+        legal = led;
+    }
+    if (safeTrick && (held & ~kPointCards) != 0) {
+        legal &= ~kPointCards;
     }
     return legal;
+}
+
+SlotMask legalSlots(const Round& round, int seat) {
+    const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
+    return hand.slotsOf(legalCards(hand.held(), round.position()));
 }
 
 int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader) {

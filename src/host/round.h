@@ -126,6 +126,9 @@ struct Round {
 int passReceiver(int seat, int direction);
 // Why a seat may not play the card in a slot now (None: it may).
 rules::Refusal refusalFor(const Round& round, int seat, int slot);
+// The cards a hand may play now, as a set: rules::refusal over every card
+// at once, for searches that ask it at every card.
+CardMask legalCards(CardMask held, const rules::PlayPosition& at);
 // The slots a seat may play now.
 SlotMask legalSlots(const Round& round, int seat);
 // The seat whose card wins the trick on the table so far: the highest card

@@ -53,16 +53,6 @@ int cardsOnTable(const Round& round) {
     return count;
 }
 
-// The led suit's highest card on the table.
-int winningCard(const Round& round) {
-    const CardMask suit = suitCards(cards::getsuit(round.ledCard));
-    CardMask onTable = 0;
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        onTable |= bit(round.trickCards[static_cast<std::size_t>(seat)]) & suit;
-    }
-    return highestCard(onTable);
-}
-
 // A seat that tries to take every point: it takes tricks with its highest
 // cards and leads from the top.
 int shootingCard(const Round& round, CardMask legal) {
@@ -113,31 +103,6 @@ std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round&
     return mix.next();
 }
 
-CardMask legalCards(CardMask held, const rules::PlayPosition& at) {
-    if (at.leadTwoOfClubs) {
-        return held & bit(cards::kTwoOfClubs);
-    }
-    const bool safeTrick = at.firstTrick && at.safeFirstTrick;
-    CardMask legal = held;
-    if (at.ledCard == 0) {
-        if (safeTrick) {
-            legal &= ~kPointCards;
-        }
-        if (!at.heartsBroken && (held & ~kHeartCards) != 0) {
-            legal &= ~kHeartCards;
-        }
-        return legal;
-    }
-    const CardMask led = held & suitCards(cards::getsuit(at.ledCard));
-    if (led != 0) {
-        legal = led;
-    }
-    if (safeTrick && (held & ~kPointCards) != 0) {
-        legal &= ~kPointCards;
-    }
-    return legal;
-}
-
 int rolloutCard(const Round& round, CardMask legal) {
     if ((legal & (legal - 1)) == 0) {
         return lowestCard(legal);
@@ -156,7 +121,8 @@ int rolloutCard(const Round& round, CardMask legal) {
     }
     const CardMask ledSuit = suitCards(cards::getsuit(round.ledCard));
     if ((legal & ledSuit) != 0) {
-        const int winning = winningCard(round);
+        const int winning =
+            round.trickCards[static_cast<std::size_t>(trickTaker(round.trickCards, round.leader))];
         const CardMask under = legal & belowIn(winning);
         if (under != 0) {
             return highestCard(under); // the highest card that still ducks
@@ -406,20 +372,20 @@ int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBud
                             hands[static_cast<std::size_t>(other)]);
             }
         }
-        for (int i = 0; i < candidateCount; ++i) {
-            const int card = candidates[static_cast<std::size_t>(i)];
+        // This seat's points when it plays the card and the round is played
+        // out (with this seat running for every point when it shoots).
+        auto pointsAfter = [&](int card, int shooter) {
             Round line = sample;
             line.leadTwoOfClubs = false;
             playCard(line, seat, line.hands[static_cast<std::size_t>(seat)].slotOf(card));
-            playOut(line, seat % kSeats + 1);
-            cost[static_cast<std::size_t>(i)] += line.points[static_cast<std::size_t>(seat)];
+            playOut(line, seat % kSeats + 1, shooter);
+            return line.points[static_cast<std::size_t>(seat)];
+        };
+        for (int i = 0; i < candidateCount; ++i) {
+            const int card = candidates[static_cast<std::size_t>(i)];
+            cost[static_cast<std::size_t>(i)] += pointsAfter(card, 0);
             if (tryMoon) {
-                // The same deal with this seat running for every point.
-                Round run = sample;
-                run.leadTwoOfClubs = false;
-                playCard(run, seat, run.hands[static_cast<std::size_t>(seat)].slotOf(card));
-                playOut(run, seat % kSeats + 1, seat);
-                moonCost[static_cast<std::size_t>(i)] += run.points[static_cast<std::size_t>(seat)];
+                moonCost[static_cast<std::size_t>(i)] += pointsAfter(card, seat);
             }
         }
         ++samples;
@@ -442,8 +408,8 @@ int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBud
     return hand.slotOf(best);
 }
 
-void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
-               const RoundPlayers& players) {
+int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
+              const RoundPlayers& players) {
     auto strong = [&](int seat) {
         return players.levels[static_cast<std::size_t>(seat)] == Level::Strong;
     };
@@ -480,7 +446,7 @@ void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& rando
                 slot = computerPlay(round, seat, random);
             }
             if (slot == 0) {
-                return;
+                return 0;
             }
             round.leadTwoOfClubs = false;
             playCard(round, seat, slot);
@@ -488,7 +454,7 @@ void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& rando
         }
         seat = endTrick(round).taker;
     }
-    scoreRound(round);
+    return scoreRound(round);
 }
 
 } // namespace hearts

@@ -51,9 +51,6 @@ int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBud
 // round, so a game replays its choices however the search is scheduled.
 std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round& round, int seat);
 
-// The cards a hand may play now, as a set (the rules of rules::refusal).
-CardMask legalCards(CardMask held, const rules::PlayPosition& at);
-
 // The card the rollouts play for a seat: duck under the trick, throw the
 // queen and high hearts when void, lead low.
 int rolloutCard(const Round& round, CardMask legal);
@@ -82,8 +79,8 @@ struct RoundPlayers {
 };
 
 // A whole round from the deal to the score, with no text: the passes and
-// cards of each seat as its level chooses.
-void playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
-               const RoundPlayers& players);
+// cards of each seat as its level chooses. Answers the moon's seat or 0.
+int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
+              const RoundPlayers& players);
 
 } // namespace hearts
