@@ -298,6 +298,8 @@ void TableState::getnextplayer(const std::string& payload) {
     const int seat = fields.number();
     const int led = fields.number();
     m_turnSeat = seat;
+    // Play has begun: the passing's arrow, which a watcher still shows, goes.
+    m_passArrow = 0;
     if (led == 0) {
         clearTrickMarks();
     }

@@ -23,6 +23,10 @@ public:
     // Close a connection; its "Socket Closed" report comes back as
     // HostGame::departure.
     virtual void closeConnection(int connection) = 0;
+    // The connections holding numbers a and b (either may be nobody) trade
+    // numbers: from now on each sends and receives under its new number,
+    // and what either sent before and is still waiting is dropped.
+    virtual void swapNumbers(int /*a*/, int /*b*/) {}
     // A timer was started (counting from zero) or stopped; its state is in
     // HostGame::timer1() or HostGame::computertimer().
     enum class Timer { Pause, Computer, Turn };
@@ -91,8 +95,9 @@ public:
 
     // --- connections (sessions.cpp) ---
     // The number for a connection that is waiting: 1..9, or 10 when full.
-    // A seat whose player dropped during this game goes first to a
-    // connection from the same address, so the player can take it back.
+    // A seat kept for a player who dropped is given only when no other
+    // number is free, and then only until the login shows who came: the
+    // seat's own player keeps it, anyone else is told the table is full.
     int chooseConnectionNumber(const std::string& address = std::string());
     // The connection was accepted onto its number.
     void connectionAccepted(int number, const std::string& address = std::string());
@@ -125,8 +130,12 @@ public:
     const GameTimer& timer1() const { return m_timer1; }
     const GameTimer& computertimer() const { return m_computertimer; }
     const GameTimer& turntimer() const { return m_turntimer; }
-    // Whether a connection has sent its login.
+    // Whether a connection has sent its login. Until it has, it holds its
+    // number and nothing else: it is sent nothing, its requests count for
+    // nothing, and the computer plays its seat.
     bool loggedIn(int number) const;
+    // A seat kept for a player who dropped stays theirs this long at most.
+    static constexpr std::int64_t kKeptSeatMs = 5 * 60 * 1000;
 
     // --- state, for the host's window and for tests ---
     const PlayerTable& players() const { return m_players; }
@@ -153,7 +162,8 @@ public:
     };
     TableInfo tableInfo() const;
     // The player who dropped from a seat during this game, kept until the
-    // seat is taken back or the game ends; empty when none.
+    // seat is taken back, the game ends or kKeptSeatMs have passed; empty
+    // when none.
     const std::string& droppedName(int seat) const;
 
     // --- what a game does, as values ---
@@ -224,6 +234,26 @@ private:
     void startTimer1(hearts::Pause reason, int countdown);
     void stopTimer1();
     void computerTakesOver(int seat);
+    // Logged in: the number is someone's.
+    bool present(int number) const;
+    // The seat kept for this name from this address, or 0.
+    int keptSeatFor(const std::string& name, const std::string& address);
+    bool seatKept(int seat);
+    void forgetExpiredSeats();
+    // The name, or the name with " (2)", " (3)" ... when someone else at
+    // the table has it already or a seat is kept for it.
+    std::string uniqueName(const std::string& name, int number) const;
+    // Numbers a and b trade their connections (see HostEvents::swapNumbers).
+    void swapConnections(int a, int b);
+    // A login whose name and address match a seat kept for another number
+    // moves there; a stranger on a kept seat is turned away. Answers
+    // whether the login goes on under its number.
+    bool placeLogin(int number, const std::string& name);
+    // What someone who logs in during a game is told of it: their cards,
+    // the table, the trick so far in its order, a pause's trick or round,
+    // and who just watches (tableview.cpp).
+    void sendTableTo(int number);
+    std::string gamestatsFor() const;
     void refuse(int seat, rules::Refusal refusal, int card);
     void afterAcceptedCard(int card);
 
@@ -247,6 +277,7 @@ private:
     struct DroppedPlayer {
         std::string name;
         std::string address;
+        std::int64_t atMs = 0;
     };
     std::array<DroppedPlayer, kSeats + 1> m_dropped{};
     bool m_headless = false;
@@ -269,6 +300,17 @@ private:
     bool m_safefirsttrick = false;
     int m_roundnum = 0;
     hearts::Round m_round;
+    // The cards of the trick on the table in the order played, kept through
+    // the pause after it (and after the round's last trick) until the next
+    // lead; its taker once taken. The round's message after its last trick.
+    struct TrickSeen {
+        std::array<int, kSeats> seats{};
+        std::array<int, kSeats> cards{};
+        int count = 0;
+        int taker = 0;
+    };
+    TrickSeen m_trickSeen;
+    std::string m_endroundText;
     int m_nextturn = 0;
     int m_countdown = 0;
 

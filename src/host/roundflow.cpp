@@ -108,10 +108,12 @@ void HostGame::startround() {
     }
     ++m_roundnum;
     hearts::startRound(m_round, m_roundnum, m_safefirsttrick);
+    m_trickSeen = TrickSeen{};
+    m_endroundText.clear();
     sendAll([&] { return protocol::build("CMD_startround", m_roundnum); });
     hearts::deal(m_round, processrandom::generator());
     for (int seat = 1; seat <= kSeats; ++seat) {
-        if (connected(seat)) {
+        if (present(seat)) {
             const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
             std::string text = protocol::build("CMD_mycards", seat);
             for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -126,7 +128,7 @@ void HostGame::startround() {
     }
     m_round.phase = Phase::Pass;
     for (int number = 1; number <= m_slotcount; ++number) {
-        if (connected(number)) {
+        if (present(number)) {
             sendTo(number, protocol::build("CMD_passcards", number <= kSeats ? number : 0,
                                            m_round.passDirection));
         }
@@ -161,7 +163,7 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
     if (!peopleStillToPass) {
         stopTurnDeadline();
     }
-    if (connected(seat)) {
+    if (present(seat)) {
         m_events.send(seat, protocol::build("CMD_passedcards", seat, slots[0], slots[1], slots[2]));
     }
     if (!hearts::allPassed(m_round)) {
@@ -169,7 +171,7 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
     }
     hearts::exchangePasses(m_round);
     for (int s = 1; s <= kSeats; ++s) {
-        if (!connected(s)) {
+        if (!present(s)) {
             continue;
         }
         const auto index = static_cast<std::size_t>(s);
@@ -199,6 +201,9 @@ void HostGame::findplayer() {
         endround();
         return;
     }
+    if (m_round.ledCard == 0) {
+        m_trickSeen = TrickSeen{};
+    }
     sendAll([&] { return protocol::build("CMD_nextplayer", m_round.turn, m_round.ledCard); });
     if (isComputerSeat(m_round.turn)) {
         startComputerTimer();
@@ -211,7 +216,7 @@ int HostGame::peopleSeated() const {
     // solo game because one of them lets the computer play.
     int people = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
-        people += connected(seat) ? 1 : 0;
+        people += present(seat) ? 1 : 0;
     }
     return people;
 }
@@ -306,7 +311,7 @@ void HostGame::endround() {
         return summary;
     });
     sendAll([&] { return text; });
-    m_round.tricks.fill(0);
+    m_endroundText = std::move(text);
     startTimer1(Pause::NextRound, 10);
 }
 

@@ -18,45 +18,68 @@ bool HostGame::connected(int number) const {
     return number >= 1 && number <= kPlayerRecords && m_players[number].connected;
 }
 
+bool HostGame::present(int number) const {
+    return connected(number) && m_loggedIn[static_cast<std::size_t>(number)];
+}
+
 bool HostGame::isComputerSeat(int seat) const {
-    return seat >= 1 && seat <= kSeats &&
-           (!m_players[seat].connected || m_players[seat].justwatching);
+    return seat >= 1 && seat <= kSeats && (!present(seat) || m_players[seat].justwatching);
 }
 
 void HostGame::sendTo(int number, const std::string& text) {
-    if (connected(number)) {
+    if (present(number)) {
         m_events.send(number, text);
     }
 }
 
 bool HostGame::anyConnected() const {
     for (int number = 1; number <= m_slotcount; ++number) {
-        if (m_players[number].connected) {
+        if (present(number)) {
             return true;
         }
     }
     return false;
 }
 
-int HostGame::chooseConnectionNumber(const std::string& address) {
-    // A seat kept for a player who dropped goes to a connection from that
-    // player's address; a newcomer gets it only when no other number is free.
-    auto claimed = [this](int number) {
-        return number <= kSeats && !m_dropped[static_cast<std::size_t>(number)].address.empty();
-    };
-    if (!address.empty()) {
-        for (int seat = 1; seat <= kSeats && seat <= m_slotcount; ++seat) {
-            if (m_dropped[seat].address == address && !m_players[seat].connected) {
-                return seat;
-            }
+void HostGame::forgetExpiredSeats() {
+    const std::int64_t now = m_events.nowMs();
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        DroppedPlayer& dropped = m_dropped[static_cast<std::size_t>(seat)];
+        if (!dropped.name.empty() && now - dropped.atMs >= kKeptSeatMs) {
+            logLine([&] {
+                return "seat " + std::to_string(seat) + " no longer kept for " + dropped.name;
+            });
+            dropped = DroppedPlayer{};
         }
     }
+}
+
+bool HostGame::seatKept(int seat) {
+    forgetExpiredSeats();
+    return seat >= 1 && seat <= kSeats && !m_dropped[static_cast<std::size_t>(seat)].name.empty();
+}
+
+int HostGame::keptSeatFor(const std::string& name, const std::string& address) {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const DroppedPlayer& dropped = m_dropped[static_cast<std::size_t>(seat)];
+        if (seatKept(seat) && dropped.name == name && dropped.address == address &&
+            !present(seat)) {
+            return seat;
+        }
+    }
+    return 0;
+}
+
+int HostGame::chooseConnectionNumber(const std::string& /*address*/) {
+    // Who comes is known only at the login: a seat kept for a player who
+    // dropped is the last number given, and the login decides whether it
+    // stays (placeLogin).
     if (m_slotcount == 0) {
         m_slotcount = 1;
         return 1;
     }
     for (int number = 1; number <= m_slotcount; ++number) {
-        if (!m_players[number].connected && !claimed(number)) {
+        if (!m_players[number].connected && !seatKept(number)) {
             return number;
         }
     }
@@ -75,8 +98,94 @@ void HostGame::connectionAccepted(int number, const std::string& address) {
     m_players[number].connected = true;
     m_loggedIn[static_cast<std::size_t>(number)] = false;
     m_players[number].address = address;
+    m_relays[static_cast<std::size_t>(number)] = Allowance{m_relayBurst};
     logLine([&] { return "connection " + std::to_string(number) + " accepted"; });
     m_events.send(number, protocol::build("CMD_sendlogininfo", number));
+}
+
+void HostGame::swapConnections(int a, int b) {
+    auto swapAt = [a, b](auto& table) {
+        std::swap(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
+    };
+    std::swap(m_players[a].name, m_players[b].name);
+    std::swap(m_players[a].address, m_players[b].address);
+    std::swap(m_players[a].connected, m_players[b].connected);
+    swapAt(m_loggedIn);
+    swapAt(m_relays);
+    m_slotcount = std::max({m_slotcount, a, b});
+    m_events.swapNumbers(a, b);
+}
+
+bool HostGame::placeLogin(int number, const std::string& name) {
+    const std::string& address = m_players[number].address;
+    const int kept = keptSeatFor(name, address);
+    if (kept != 0 && kept != number) {
+        // The player's own seat: the connection moves there and logs in
+        // again under that number. Whoever waited on the seat's number
+        // without a login takes this one instead.
+        swapConnections(number, kept);
+        logLine([&] {
+            return "connection " + std::to_string(number) + " (" + name + ") moves to seat " +
+                   std::to_string(kept);
+        });
+        m_events.send(kept, protocol::build("CMD_sendlogininfo", kept));
+        if (connected(number)) {
+            m_events.send(number, protocol::build("CMD_sendlogininfo", number));
+        }
+        return false;
+    }
+    if (kept == 0 && seatKept(number)) {
+        logLine([&] {
+            return "seat " + std::to_string(number) + " is kept for " +
+                   m_dropped[static_cast<std::size_t>(number)].name + ": " + name + " from " +
+                   address + " turned away";
+        });
+        m_events.send(number, fullMessage());
+        m_events.closeConnection(number);
+        return false;
+    }
+    if (kept == number) {
+        logLine([&] { return "seat " + std::to_string(number) + " taken back by " + name; });
+        m_dropped[static_cast<std::size_t>(number)] = DroppedPlayer{};
+    }
+    return true;
+}
+
+namespace {
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+std::string HostGame::uniqueName(const std::string& name, int number) const {
+    auto taken = [&](const std::string& candidate) {
+        for (int other = 1; other <= kMaxConnections; ++other) {
+            if (other != number && present(other) && sameName(m_players[other].name, candidate)) {
+                return true;
+            }
+        }
+        for (const DroppedPlayer& dropped : m_dropped) {
+            if (!dropped.name.empty() && sameName(dropped.name, candidate)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    if (name.empty() || !taken(name)) {
+        return name;
+    }
+    for (int n = 2;; ++n) {
+        const std::string suffix = " (" + std::to_string(n) + ")";
+        const std::string candidate = wire::cutText(name, kMaxName - suffix.size()) + suffix;
+        if (!taken(candidate)) {
+            return candidate;
+        }
+    }
 }
 
 std::vector<std::string> HostGame::routeWords() const {
@@ -95,11 +204,12 @@ std::vector<wire::Route> HostGame::makeRoutes() {
     using Handler = void (HostGame::*)(const std::string&);
     // A request counts only in the name of the connection that sent it: its
     // own-number field must be the sender's number. Removal and the start of
-    // a game belong to connection 1, the person at the host.
+    // a game belong to connection 1, the person at the host. Before its
+    // login a connection may only log in.
     auto own = [this](Handler handler, bool hostOnly = false) {
         return [this, handler, hostOnly](int sender, const std::string& payload) {
             wire::Fields fields(payload);
-            if (fields.number() == sender && (!hostOnly || sender == 1)) {
+            if (fields.number() == sender && loggedIn(sender) && (!hostOnly || sender == 1)) {
                 (this->*handler)(payload);
             }
         };
@@ -107,21 +217,26 @@ std::vector<wire::Route> HostGame::makeRoutes() {
     // A move of the seat's own player: the time limit counts afresh.
     auto moves = [this, own](Handler handler) {
         return [this, check = own(handler)](int sender, const std::string& payload) {
-            if (sender >= 1 && sender <= kSeats) {
+            if (sender >= 1 && sender <= kSeats && loggedIn(sender)) {
                 m_timeouts[static_cast<std::size_t>(sender)] = 0;
             }
             check(sender, payload);
         };
     };
     return {
-        {"CMD_logininfo", own(&HostGame::receivedlogininfo)},
+        {"CMD_logininfo",
+         [this](int sender, const std::string& payload) {
+             if (wire::Fields(payload).number() == sender) {
+                 receivedlogininfo(payload);
+             }
+         }},
         {"CMD_kickhim", own(&HostGame::kickhim, true)},
         {"CMD_botspeed", own(&HostGame::botspeed)},
         {"CMD_chat", own(&HostGame::chat)},
         {"CMD_action", own(&HostGame::action)},
         {"CMD_startgame",
          [this](int sender, const std::string& payload) {
-             if (sender == 1) {
+             if (sender == 1 && loggedIn(1)) {
                  startgame(payload);
              }
          }},
@@ -131,7 +246,8 @@ std::vector<wire::Route> HostGame::makeRoutes() {
              // hand any seat. Watchers hold no cards to play.
              wire::Fields fields(payload);
              const int seat = fields.number();
-             if (seat >= 1 && seat <= kSeats && (seat == sender || sender == 1)) {
+             if (loggedIn(sender) && seat >= 1 && seat <= kSeats &&
+                 (seat == sender || sender == 1)) {
                  justwatch(payload);
              }
          }},
@@ -145,26 +261,18 @@ void HostGame::receivedlogininfo(const std::string& data) {
     wire::Fields fields(data);
     const int number = fields.number();
     const std::string version = fields.text();
-    const std::string name = wire::cutText(fields.rest(), kMaxName);
-    // Only a connection that is here logs in.
-    if (number < 1 || number > kPlayerRecords || !connected(number)) {
+    const std::string asked = wire::cutText(fields.rest(), kMaxName);
+    // Only a connection that is here logs in, and once.
+    if (number < 1 || number > kPlayerRecords || !connected(number) || loggedIn(number) ||
+        !placeLogin(number, asked)) {
         return;
     }
+    const std::string name = uniqueName(asked, number);
     m_players[number].name = name;
-    m_players[number].connected = true;
     m_loggedIn[static_cast<std::size_t>(number)] = true;
-    if (number <= kSeats && !m_dropped[number].name.empty()) {
-        const bool back = m_dropped[number].name == name &&
-                          m_dropped[number].address == m_players[number].address;
-        logLine([&] {
-            return "seat " + std::to_string(number) +
-                   (back ? " taken back by " : " taken over by ") + name;
-        });
-        m_dropped[number] = DroppedPlayer{};
-    }
     sendAll([&] { return protocol::build("CMD_newplayerinfo", number, name); });
     for (int other = 1; other <= m_slotcount; ++other) {
-        if (other != number && connected(other)) {
+        if (other != number && present(other)) {
             sendTo(number, protocol::build("CMD_existingplayers", other, m_players[other].name));
         }
     }
@@ -175,27 +283,10 @@ void HostGame::receivedlogininfo(const std::string& data) {
     if (!m_gamestarted) {
         return;
     }
-    if (number <= kSeats && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {
-        const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(number)];
-        std::string cardsMessage = protocol::build("CMD_mycards", number);
-        for (int slot = 1; slot <= kHandSlots; ++slot) {
-            if (hand.at(slot) != 0) {
-                protocol::add(cardsMessage, slot, hand.at(slot));
-            }
-        }
-        sendTo(number, cardsMessage);
-    }
+    sendTableTo(number);
     if (number <= kSeats) {
         armTurnDeadline();
     }
-    std::string stats = protocol::build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0,
-                                        m_roundnum, m_round.turn, phase());
-    for (int seat = 1; seat <= kSeats; ++seat) {
-        const auto index = static_cast<std::size_t>(seat);
-        protocol::add(stats, seat, m_players[seat].score, m_round.tricks[index],
-                      m_round.trickCards[index]);
-    }
-    sendTo(number, stats);
 }
 
 void HostGame::kickhim(const std::string& data) {
@@ -340,6 +431,7 @@ void HostGame::departure(int number) {
         return;
     }
     PlayerRecord& player = m_players[number];
+    const bool wasPresent = present(number);
     if (player.connected) {
         logLine(
             [&] { return "connection " + std::to_string(number) + " left (" + player.name + ")"; });
@@ -350,14 +442,16 @@ void HostGame::departure(int number) {
         }
     }
     // A seated player who drops during a game may come back for the seat.
-    if (m_gamestarted && player.connected && number <= kSeats && !player.name.empty()) {
-        m_dropped[number] = DroppedPlayer{player.name, player.address};
+    if (m_gamestarted && wasPresent && number <= kSeats && !player.name.empty()) {
+        m_dropped[number] = DroppedPlayer{player.name, player.address, m_events.nowMs()};
     }
     player.connected = false;
     player.name.clear();
     player.justwatching = false;
     m_loggedIn[static_cast<std::size_t>(number)] = false;
-    if (m_gamestarted && number >= (m_headless ? 1 : 2) && number <= kSeats) {
+    // A connection that never logged in never had the seat: the computer
+    // has been playing it all along.
+    if (wasPresent && m_gamestarted && number >= (m_headless ? 1 : 2) && number <= kSeats) {
         computerTakesOver(number);
     }
 }
@@ -372,14 +466,14 @@ void HostGame::forgetDroppedPlayers() {
 
 const std::string& HostGame::droppedName(int seat) const {
     static const std::string none;
-    return seat >= 1 && seat <= kSeats ? m_dropped[seat].name : none;
+    return seat >= 1 && seat <= kSeats ? m_dropped[static_cast<std::size_t>(seat)].name : none;
 }
 
 HostGame::TableInfo HostGame::tableInfo() const {
     TableInfo info;
-    info.hostName = connected(1) ? m_players[1].name : std::string();
+    info.hostName = present(1) ? m_players[1].name : std::string();
     for (int number = 1; number <= kMaxConnections; ++number) {
-        if (!connected(number)) {
+        if (!present(number)) {
             continue;
         }
         if (number > kSeats) {

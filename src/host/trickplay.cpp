@@ -68,6 +68,9 @@ void HostGame::play(int seat, int slot) {
     sendAll([&] { return protocol::build("CMD_heplayed", seat, card, cardsLeft); });
     sendTo(seat, protocol::build("CMD_heusecard", seat, slot));
     hearts::playCard(m_round, seat, slot);
+    m_trickSeen.seats[static_cast<std::size_t>(m_trickSeen.count)] = seat;
+    m_trickSeen.cards[static_cast<std::size_t>(m_trickSeen.count)] = card;
+    ++m_trickSeen.count;
     if (leading || !hearts::trickComplete(m_round)) {
         afterAcceptedCard(card);
         return;
@@ -77,6 +80,7 @@ void HostGame::play(int seat, int slot) {
 
 void HostGame::endtrick() {
     const hearts::TrickEnd end = hearts::endTrick(m_round);
+    m_trickSeen.taker = end.taker;
     const int tricks = m_round.tricks[static_cast<std::size_t>(end.taker)];
     sendAll([&] { return protocol::build("CMD_tooktrick", end.taker, tricks); });
     m_nextturn = end.taker - 1;

@@ -1,5 +1,7 @@
 #include "tserver.h"
 
+#include <algorithm>
+
 TServer::TServer(Options options, QObject* parent)
     : QObject(parent), m_options(std::move(options)),
       m_game(std::make_unique<HostGame>(static_cast<HostEvents&>(*this))),
@@ -23,7 +25,8 @@ TServer::TServer(Options options, QObject* parent)
     m_game->setTurnTimeoutMs(m_options.turnTimeoutMs);
     m_game->setRelayLimits(m_options.relayBurst, m_options.relayPerSecond);
     m_clock.start();
-    m_loginSweep.setInterval(1000);
+    m_loginSweep.setSingleShot(true);
+    m_loginSweep.setTimerType(Qt::PreciseTimer);
     connect(&m_loginSweep, &QTimer::timeout, this, &TServer::closeSilentConnections);
     timerChanged(Timer::Computer);
 }
@@ -47,6 +50,12 @@ bool TServer::startSearch(const SearchRequest& request) {
 }
 
 void TServer::dropConnections() {
+    for (TSock* waiting : std::exchange(m_waiting, {})) {
+        waiting->OnInfo = nullptr;
+        waiting->OnDisconnect = nullptr;
+        waiting->OnRead = nullptr;
+        delete waiting;
+    }
     // The connections go without running the departure steps.
     for (int number = 1; number <= kPlayerRecords; ++number) {
         if (TSock* sock = std::exchange(m_connections[number], nullptr)) {
@@ -126,33 +135,77 @@ void TServer::Sock1Accept(TSock* sender) {
     if (!sender->Accept(accepted)) {
         return;
     }
-    const std::string address = accepted->HostName().toStdString();
-    const int number = m_game->chooseConnectionNumber(address);
-    if (number == kRefusedRecord) {
-        accepted->OnRead = nullptr;
-        accepted->Send(QByteArray::fromStdString(wire::frame(HostGame::fullMessage())));
-        accepted->Close();
-        accepted->deleteLater();
-        log("connection refused: the table is full");
+    // A peer that vanished without a word is gone within about a minute.
+    accepted->setKeepAlive(30, 10, 3);
+    accepted->setSendBuffer(kSendBufferBytes);
+    admit(accepted);
+}
+
+void TServer::admit(TSock* accepted) {
+    const int number = m_game->chooseConnectionNumber(accepted->HostName().toStdString());
+    if (number != kRefusedRecord) {
+        seat(accepted, number);
         return;
     }
+    if (m_waiting.size() < kMaxWaiting) {
+        // Nothing it sends counts before it has a number; its going is noted.
+        accepted->Tag = 0;
+        accepted->OnRead = [](TSock* s, int) { s->Receive(); };
+        accepted->OnDisconnect = [](TSock* s) { s->Close(); };
+        accepted->OnInfo = [this](TSock* s, TSocketInfo, const QString& msg) {
+            if (msg == QLatin1String(protocol::kSocketClosed)) {
+                forgetWaiting(s);
+            }
+        };
+        m_waiting.push_back(accepted);
+        log("connection waits for a number: the table is full");
+        armLoginDeadline();
+        return;
+    }
+    accepted->OnRead = nullptr;
+    accepted->Send(QByteArray::fromStdString(wire::frame(HostGame::fullMessage())));
+    accepted->Close();
+    accepted->deleteLater();
+    log("connection refused: the table is full");
+}
+
+void TServer::forgetWaiting(TSock* sock) {
+    const auto found = std::find(m_waiting.begin(), m_waiting.end(), sock);
+    if (found != m_waiting.end()) {
+        m_waiting.erase(found);
+        sock->OnInfo = nullptr;
+        sock->OnDisconnect = nullptr;
+        sock->OnRead = nullptr;
+        sock->deleteLater();
+    }
+}
+
+void TServer::letWaitingIn() {
+    while (!m_waiting.empty()) {
+        TSock* next = m_waiting.front();
+        const int number = m_game->chooseConnectionNumber(next->HostName().toStdString());
+        if (number == kRefusedRecord) {
+            return;
+        }
+        m_waiting.pop_front();
+        seat(next, number);
+    }
+}
+
+void TServer::seat(TSock* accepted, int number) {
     releaseConnection(number);
     m_connections[number] = accepted;
     m_framers[number] = wire::Framer();
     m_dropped[static_cast<std::size_t>(number)] = 0;
     accepted->Tag = number;
-    // A peer that vanished without a word is gone within about a minute.
-    accepted->setKeepAlive(30, 10, 3);
-    accepted->setSendBuffer(kSendBufferBytes);
     m_acceptedAtMs[static_cast<std::size_t>(number)] = m_clock.elapsed();
-    if (m_options.loginTimeoutMs > 0 && !m_loginSweep.isActive()) {
-        m_loginSweep.start();
-    }
+    accepted->OnRead = [this](TSock* s, int count) { Sock1Read(s, count); };
     accepted->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
     accepted->OnInfo = [this](TSock* s, TSocketInfo info, const QString& msg) {
         tempsockInfo(s, info, msg);
     };
-    m_game->connectionAccepted(number, address);
+    m_game->connectionAccepted(number, accepted->HostName().toStdString());
+    armLoginDeadline();
 }
 
 void TServer::releaseConnection(int number) {
@@ -206,6 +259,7 @@ void TServer::tempsockInfo(TSock* sender, TSocketInfo /*info*/, const QString& m
             m_dropped[static_cast<std::size_t>(number)] = 0;
         }
         m_game->departure(number);
+        letWaitingIn();
     }
 }
 
@@ -234,23 +288,59 @@ void TServer::setTurnTimeoutMs(int ms) {
     m_game->setTurnTimeoutMs(ms);
 }
 
+void TServer::armLoginDeadline() {
+    // While someone waits for a number, a connection without a login has
+    // less time before it gives its number up.
+    const int limit = m_waiting.empty() || m_options.loginTimeoutMs <= 0
+                          ? m_options.loginTimeoutMs
+                          : std::min(m_options.loginTimeoutMs, kLoginGraceWhenWaitingMs);
+    qint64 earliest = -1;
+    for (int number = 1; number <= kPlayerRecords && limit > 0; ++number) {
+        if (m_connections[static_cast<std::size_t>(number)] != nullptr &&
+            m_game->players()[number].connected && !m_game->loggedIn(number)) {
+            const qint64 due = m_acceptedAtMs[static_cast<std::size_t>(number)] + limit;
+            earliest = earliest < 0 ? due : std::min(earliest, due);
+        }
+    }
+    if (earliest < 0) {
+        m_loginSweep.stop();
+        return;
+    }
+    m_loginSweep.start(static_cast<int>(std::max<qint64>(0, earliest - m_clock.elapsed())));
+}
+
 void TServer::closeSilentConnections() {
-    bool waiting = false;
-    for (int number = 1; number <= kPlayerRecords; ++number) {
+    const int limit = m_waiting.empty() || m_options.loginTimeoutMs <= 0
+                          ? m_options.loginTimeoutMs
+                          : std::min(m_options.loginTimeoutMs, kLoginGraceWhenWaitingMs);
+    for (int number = 1; number <= kPlayerRecords && limit > 0; ++number) {
         TSock* sock = m_connections[static_cast<std::size_t>(number)];
         if (sock == nullptr || !m_game->players()[number].connected || m_game->loggedIn(number)) {
             continue;
         }
         const qint64 age = m_clock.elapsed() - m_acceptedAtMs[static_cast<std::size_t>(number)];
-        if (m_options.loginTimeoutMs > 0 && age >= m_options.loginTimeoutMs) {
+        if (age >= limit) {
             log("connection " + std::to_string(number) + " closed: no login");
             sock->Close();
-        } else {
-            waiting = true;
         }
     }
-    if (!waiting) {
-        m_loginSweep.stop();
+    armLoginDeadline();
+}
+
+void TServer::swapNumbers(int a, int b) {
+    auto swapAt = [a, b](auto& table) {
+        std::swap(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
+    };
+    swapAt(m_connections);
+    swapAt(m_framers);
+    swapAt(m_acceptedAtMs);
+    swapAt(m_dropped);
+    receivedlist.dropConnection(a);
+    receivedlist.dropConnection(b);
+    for (int number : {a, b}) {
+        if (TSock* sock = m_connections[static_cast<std::size_t>(number)]) {
+            sock->Tag = number;
+        }
     }
 }
 

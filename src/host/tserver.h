@@ -13,12 +13,15 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 
 // The table host: listens for connections, cuts what they send into the
 // received list, and runs the game's rules with real sockets and timers.
-// Never shown; the game's hidden host window only holds it.
+// A connection that comes while every number is taken waits, in the order
+// it came, for the next number freed; one that has not logged in gives its
+// number up at its login deadline, sooner when someone waits.
 class TServer : public QObject, private HostEvents {
     Q_OBJECT
 public:
@@ -44,6 +47,12 @@ public:
 
     // A connection's received list holds at most this many lines.
     static constexpr std::size_t kMaxReceivedLines = 256;
+    // At most this many connections wait for a number; beyond them the
+    // table answers that it is full.
+    static constexpr std::size_t kMaxWaiting = 16;
+    // While someone waits, a connection that has not logged in this long
+    // (a copy of the game logs in at once) gives its number up.
+    static constexpr int kLoginGraceWhenWaitingMs = 3000;
     // Each connection's send buffer in the system: plenty for the game.
     static constexpr int kSendBufferBytes = 64 * 1024;
 
@@ -84,9 +93,18 @@ public:
     void setLevels(const HostGame::Levels& levels) { m_game->setLevels(levels); }
     // Lines of a connection waiting for their turn.
     std::size_t pendingLines(int number) const { return receivedlist.size(number); }
+    // Connections waiting for a number.
+    std::size_t waitingConnections() const { return m_waiting.size(); }
 
 private:
     void Sock1Accept(TSock* sender);
+    // Gives a connection its number, or keeps it waiting, or turns it away.
+    void admit(TSock* accepted);
+    void seat(TSock* accepted, int number);
+    void letWaitingIn();
+    void forgetWaiting(TSock* sock);
+    // The login deadline timer, set for the earliest connection due.
+    void armLoginDeadline();
     void Sock1Read(TSock* sender, int count);
     void tempsockDisconnect(TSock* sender);
     void tempsockInfo(TSock* sender, TSocketInfo info, const QString& msg);
@@ -97,6 +115,7 @@ private:
     // HostEvents
     void send(int connection, const std::string& text) override;
     void closeConnection(int connection) override;
+    void swapNumbers(int a, int b) override;
     void timerChanged(Timer timer) override;
     int botSpeedMs() override { return botSpeed(); }
     void botSpeedRequested(int ms) override;
@@ -115,8 +134,9 @@ private:
     QTimer timer1;
     QTimer computertimer;
     QTimer turntimer;
-    // Runs while a connection has not logged in.
+    // Due when the earliest connection without a login runs out of time.
     QTimer m_loginSweep;
+    std::deque<TSock*> m_waiting;
     std::array<qint64, kPlayerRecords + 1> m_acceptedAtMs{};
     QElapsedTimer m_clock;
     std::array<TSock*, kPlayerRecords + 1> m_connections{};

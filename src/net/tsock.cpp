@@ -349,7 +349,11 @@ bool TSock::Accept(TSock*& newSock) {
     accepted->OnInfo = OnInfo;
     accepted->m_connected = true;
     accepted->setPortName(m_portName);
-    accepted->setHostName(QHostAddress(socket->peerAddress().toIPv4Address()).toString());
+    // An IPv4 peer by its IPv4 address, also when it came through an IPv6
+    // socket; an IPv6 peer by its own.
+    bool v4 = false;
+    const quint32 peer4 = socket->peerAddress().toIPv4Address(&v4);
+    accepted->setHostName(v4 ? QHostAddress(peer4).toString() : socket->peerAddress().toString());
     if (socket->bytesAvailable() > 0) {
         QMetaObject::invokeMethod(
             accepted,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -24,18 +25,34 @@ public:
     }
     void timerChanged(Timer) override {}
     int botSpeedMs() override { return botSpeed; }
+    std::int64_t nowMs() override { return HostEvents::nowMs() + advancedMs; }
+    void swapNumbers(int a, int b) override { swaps.emplace_back(a, b); }
     void botSpeedRequested(int ms) override { requestedBotSpeed = ms; }
     void internalError(const std::string& text) override { errors.push_back(text); }
 
-    // Accepts a connection and logs it in under a name; answers its number.
-    int join(const std::string& name, const std::string& version = HostGame::kVersion) {
-        const int number = game.chooseConnectionNumber();
-        if (number <= kMaxConnections) {
-            game.connectionAccepted(number);
+    // Accepts a connection and logs it in under a name, as a copy of the
+    // game does: when the host moves it to another number, it logs in again
+    // under that one. Answers its number.
+    int join(const std::string& name, const std::string& version = HostGame::kVersion,
+             const std::string& address = std::string()) {
+        int number = game.chooseConnectionNumber(address);
+        if (number > kMaxConnections) {
+            return number;
+        }
+        game.connectionAccepted(number, address);
+        for (int logins = 0; logins < 2; ++logins) {
+            swaps.clear();
             game.receive(number,
                          "CMD_logininfo+" + std::to_string(number) + "+" + version + "+" + name);
+            if (swaps.empty()) {
+                break;
+            }
+            number = swaps.front().first == number ? swaps.front().second : swaps.front().first;
         }
         return number;
+    }
+    int joinFrom(const std::string& address, const std::string& name) {
+        return join(name, HostGame::kVersion, address);
     }
 
     void joinAll(std::initializer_list<const char*> names) {
@@ -91,6 +108,8 @@ public:
     HostGame game;
     std::vector<std::pair<int, std::string>> sent;
     std::vector<int> closed;
+    std::vector<std::pair<int, int>> swaps;
+    std::int64_t advancedMs = 0;
     std::vector<std::string> errors;
     int botSpeed = 1000;
     int requestedBotSpeed = -1;

@@ -7,6 +7,9 @@
 #include "rawclient.h"
 #include "wait.h"
 
+#include <QElapsedTimer>
+#include <QTcpSocket>
+
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -144,6 +147,60 @@ TEST_F(Hostile, ConnectionsThatNeverLogInAreClosedAndTheirPlacesGiven) {
         EXPECT_TRUE(client->waitClosed(3000));
     }
     auto player = join("Real", 1);
+    EXPECT_TRUE(logged("closed: no login"));
+}
+
+TEST_F(Hostile, AConnectionWithoutALoginHoldsNoSeatsTurn) {
+    start();
+    auto host = join("Host", 1);
+    processrandom::setSeed(9);
+    host->send("CMD_startgame+Host+50+0+");
+    host->send("CMD_justwatch+1+1");
+    // It takes seat 2's number and says nothing: the computer plays seat 2
+    // meanwhile, and the game ends long before the login deadline.
+    auto squatter = connect();
+    ASSERT_EQ(squatter->waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+2");
+    EXPECT_FALSE(host->waitFor("CMD_winner+", TServer::Options{}.loginTimeoutMs / 2).empty());
+    squatter->pump();
+    EXPECT_EQ(squatter->messages(), std::vector<std::string>{"CMD_sendlogininfo+2"});
+}
+
+TEST_F(Hostile, SquattersThatComeBackAtOnceKeepAPlayerOutNoLongerThanTheLoginDeadline) {
+    start();
+    // Nine connections that never log in, each back the moment it is closed.
+    std::vector<std::unique_ptr<QTcpSocket>> squatters;
+    const quint16 port = server->listeningPort();
+    int returns = 0;
+    for (int i = 0; i < kMaxConnections; ++i) {
+        auto socket = std::make_unique<QTcpSocket>();
+        QTcpSocket* raw = socket.get();
+        QObject::connect(raw, &QTcpSocket::disconnected, raw, [raw, port, &returns] {
+            ++returns;
+            raw->abort();
+            raw->connectToHost(QHostAddress::LocalHost, port);
+        });
+        raw->connectToHost(QHostAddress::LocalHost, port);
+        squatters.push_back(std::move(socket));
+    }
+    ASSERT_TRUE(waitUntil([&] { return server->game().slotcount() == kMaxConnections; }));
+    QElapsedTimer clock;
+    clock.start();
+    RawClient player;
+    ASSERT_TRUE(player.connectTo(port));
+    const std::string welcome =
+        player.waitFor("CMD_sendlogininfo+", TServer::Options{}.loginTimeoutMs + 2000);
+    ASSERT_FALSE(welcome.empty()) << "kept out for " << clock.elapsed() << " ms";
+    const std::string number = welcome.substr(std::string("CMD_sendlogininfo+").size());
+    player.send("CMD_logininfo+" + number + "+1.0.9+Real");
+    ASSERT_FALSE(player.waitFor("CMD_newplayerinfo+" + number + "+Real").empty());
+    const qint64 waited = clock.elapsed();
+    EXPECT_LT(waited, TServer::Options{}.loginTimeoutMs);
+    RecordProperty("waited_ms", static_cast<int>(waited));
+    // Once in, the player stays in while the squatters go on coming back.
+    const int before = returns;
+    ASSERT_TRUE(waitUntil([&] { return returns > before + kMaxConnections; }, 15000));
+    player.pump();
+    EXPECT_EQ(player.socket().state(), QAbstractSocket::ConnectedState);
     EXPECT_TRUE(logged("closed: no login"));
 }
 

@@ -12,15 +12,25 @@
 
 namespace {
 
-// A player on its own loopback address.
+// A player on a loopback address of its own, logging in as a copy of the
+// game does: again under another number when the host moves it there.
 std::unique_ptr<RawClient> arrive(quint16 port, const QString& from, const std::string& name,
-                                  int expectedNumber) {
+                                  int expectedNumber, const std::string& shownAs = std::string()) {
     auto client = std::make_unique<RawClient>();
     EXPECT_TRUE(client->connectTo(port, 3000, from));
-    const std::string number = std::to_string(expectedNumber);
-    EXPECT_EQ(client->waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+" + number) << name;
+    std::string number = client->waitFor("CMD_sendlogininfo+").substr(18);
     client->send("CMD_logininfo+" + number + "+1.0.9+" + name);
-    EXPECT_FALSE(client->waitFor("CMD_newplayerinfo+" + number + "+" + name).empty());
+    const std::string expected = std::to_string(expectedNumber);
+    if (number != expected) {
+        EXPECT_EQ(client->waitFor("CMD_sendlogininfo+" + expected), "CMD_sendlogininfo+" + expected)
+            << name << " moved from " << number;
+        number = expected;
+        client->send("CMD_logininfo+" + number + "+1.0.9+" + name);
+    }
+    EXPECT_FALSE(
+        client->waitFor("CMD_newplayerinfo+" + number + "+" + (shownAs.empty() ? name : shownAs))
+            .empty())
+        << name;
     return client;
 }
 
@@ -82,20 +92,49 @@ TEST(Rejoin, ADroppedPlayerGetsTheSeatAndHandBack) {
     EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken back by Bob"))) << log.toStdString();
 }
 
-TEST(Rejoin, AnotherNameFromTheSameAddressIsANewcomer) {
+TEST(Rejoin, TwoPlayersBehindOneAddressGetTheirOwnSeatsAndStrangersNone) {
     ServerProcess server({"--no-announce", "--seed", "3", "--bot-speed", "600000"});
     RawClient host;
     ASSERT_TRUE(waitUntil([&] { return host.connectTo(server.port, 200); }, 5000));
     ASSERT_EQ(host.waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+1");
     host.send("CMD_logininfo+1+1.0.9+Host");
-    auto bob = arrive(server.port, "127.0.0.2", "Bob", 2);
+    const QString home = QStringLiteral("127.0.0.1");
+    auto cy = arrive(server.port, home, "Cy", 2);
+    auto bob = arrive(server.port, home, "Bob", 3);
     host.send("CMD_startgame+Host+100+0+");
-    ASSERT_FALSE(bob->waitFor("CMD_mycards+2+").empty());
+    host.send("CMD_justwatch+1+1");
+    const std::set<int> cyDealt = cardsOf(cy->waitFor("CMD_mycards+2+"));
+    const std::set<int> bobDealt = cardsOf(bob->waitFor("CMD_mycards+3+"));
+    cy.reset();
+    ASSERT_FALSE(host.waitFor("CMD_playerdisconnected+2+Cy").empty());
     bob.reset();
-    ASSERT_FALSE(host.waitFor("CMD_playerdisconnected+2+Bob").empty());
-    // The free seat goes to whoever comes; the log tells it apart.
-    auto mallory = arrive(server.port, "127.0.0.2", "Mallory", 2);
+    ASSERT_FALSE(host.waitFor("CMD_playerdisconnected+3+Bob").empty());
+    ASSERT_FALSE(host.waitFor("CMD_nextplayer+").empty()) << "the passing is over";
+
+    // Strangers: another name from the address, the same name from another.
+    auto eve = arrive(server.port, home, "Eve", 4);
+    auto otherBob = arrive(server.port, QStringLiteral("127.0.0.2"), "Bob", 5, "Bob (2)");
+    EXPECT_TRUE(eve->with("CMD_mycards+2").empty());
+    EXPECT_TRUE(otherBob->with("CMD_mycards").empty());
+
+    // Bob first: his own seat, with cards that are mostly his deal.
+    bob = arrive(server.port, home, "Bob", 3);
+    const std::set<int> bobNow = cardsOf(bob->waitFor("CMD_mycards+3+"));
+    int kept = 0;
+    for (int card : bobNow) {
+        kept += bobDealt.count(card) != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(kept, 10) << "his deal less three passed";
+    cy = arrive(server.port, home, "Cy", 2);
+    const std::set<int> cyNow = cardsOf(cy->waitFor("CMD_mycards+2+"));
+    kept = 0;
+    for (int card : cyNow) {
+        kept += cyDealt.count(card) != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(kept, 10) << "her deal less three passed";
     spin(100);
     const QString log = QString::fromLocal8Bit(server.process.readAllStandardError());
-    EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken over by Mallory"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("seat 3 taken back by Bob"))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken back by Cy"))) << log.toStdString();
+    EXPECT_FALSE(log.contains(QStringLiteral("taken over"))) << log.toStdString();
 }

@@ -135,12 +135,12 @@ TEST(Sessions, DeparturesAndTheComputersTakeover) {
     EXPECT_TRUE(host.sent.empty());
 }
 
-TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
+TEST(Sessions, ANewcomerTakesAFreeSeatWithItsCardsAndTheTable) {
     HostHarness host;
-    host.joinAll({"Bob", "Ann", "Cy"});
+    host.joinAll({"Bob", "Ann"});
     processrandom::setSeed(3);
     host.game.receive(1, "CMD_startgame+Bob+150+1+");
-    host.game.departure(3);
+    // Seat 3 is the computer's; it passed at the deal.
     ASSERT_TRUE(host.game.round().passed[3]);
     const hearts::Hand& seat3 = host.game.round().hands[3];
     std::string expectedCards = "CMD_mycards+3";
@@ -149,20 +149,24 @@ TEST(Sessions, ANewcomerTakesTheSeatWithItsCardsAndTheTable) {
             expectedCards += "+" + std::to_string(slot) + "+" + std::to_string(seat3.at(slot));
         }
     }
+    const auto& passed = host.game.round().passSlots[3];
+    const std::string expectedPassed = "CMD_passedcards+3+" + std::to_string(passed[0]) + "+" +
+                                       std::to_string(passed[1]) + "+" + std::to_string(passed[2]) +
+                                       "+";
     host.clearSent();
     EXPECT_EQ(host.join("Eve"), 3);
-    const auto toEve = host.to(3);
-    ASSERT_EQ(toEve.size(), 6u);
-    EXPECT_EQ(toEve[4], expectedCards);
-    EXPECT_EQ(toEve[5], "CMD_gamestats+150+1+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0");
+    EXPECT_EQ(host.to(3), (std::vector<std::string>{
+                              "CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Eve",
+                              "CMD_existingplayers+1+Bob", "CMD_existingplayers+2+Ann",
+                              expectedCards,
+                              "CMD_gamestats+150+1+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0",
+                              "CMD_passcards+0+1+", expectedPassed}));
     // A watcher gets the table without cards.
-    host.clearSent();
-    EXPECT_EQ(host.join("Wat"), 4);
-    host.game.departure(4);
     host.clearSent();
     host.joinAll({"X", "Y"});
     EXPECT_EQ(host.to(5, "CMD_mycards").size(), 0u);
     EXPECT_EQ(host.to(5, "CMD_gamestats").size(), 1u);
+    EXPECT_EQ(host.to(5, "CMD_passedcards").size(), 0u);
 }
 
 TEST(Sessions, AClientThatLeavesBeforeLoginLeavesWithAnEmptyName) {

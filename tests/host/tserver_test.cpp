@@ -39,25 +39,42 @@ protected:
 
 } // namespace
 
-TEST_F(TServerTest, NineConnectionsAndARefusedTenth) {
+TEST_F(TServerTest, BeyondNineConnectionsWaitInTurnThenTheTableIsFull) {
     std::vector<std::unique_ptr<RawClient>> clients;
     for (int number = 1; number <= 9; ++number) {
         clients.push_back(join("P" + std::to_string(number), number));
     }
-    RawClient tenth;
-    ASSERT_TRUE(tenth.connectTo(server->listeningPort()));
-    ASSERT_TRUE(tenth.waitClosed());
-    EXPECT_EQ(tenth.messages(), std::vector<std::string>{"CMD_full+"});
-    // The nine are undisturbed and nobody heard of the tenth.
+    // The tenth waits, and those after it, up to the limit.
+    std::vector<std::unique_ptr<RawClient>> waiting;
+    for (std::size_t i = 0; i < TServer::kMaxWaiting; ++i) {
+        waiting.push_back(std::make_unique<RawClient>());
+        ASSERT_TRUE(waiting.back()->connectTo(server->listeningPort()));
+    }
+    ASSERT_TRUE(waitUntil([&] { return server->waitingConnections() == TServer::kMaxWaiting; }));
+    RawClient refused;
+    ASSERT_TRUE(refused.connectTo(server->listeningPort()));
+    ASSERT_TRUE(refused.waitClosed());
+    EXPECT_EQ(refused.messages(), std::vector<std::string>{"CMD_full+"});
+    // The nine are undisturbed and nobody heard of the others.
     spin(50);
     for (auto& client : clients) {
         client->pump();
         EXPECT_EQ(client->socket().state(), QAbstractSocket::ConnectedState);
         EXPECT_TRUE(client->with("CMD_playerdisconnected").empty());
     }
+    for (auto& client : waiting) {
+        client->pump();
+        EXPECT_TRUE(client->messages().empty());
+    }
+    // A number freed goes to the first who waited.
+    clients[6]->socket().disconnectFromHost();
+    EXPECT_EQ(waiting.front()->waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+7");
+    waiting.front()->send("CMD_logininfo+7+1.0.9+First");
+    EXPECT_FALSE(clients[0]->waitFor("CMD_newplayerinfo+7+First").empty());
+    EXPECT_EQ(server->waitingConnections(), TServer::kMaxWaiting - 1);
 }
 
-TEST_F(TServerTest, ANewcomerTakesOverALeftSeatMidGame) {
+TEST_F(TServerTest, ANewcomerTakesAFreeSeatMidGameAndADroppedPlayerHisOwn) {
     auto bob = join("Bob", 1);
     auto ann = join("Ann", 2);
     processrandom::setSeed(5);
@@ -69,15 +86,29 @@ TEST_F(TServerTest, ANewcomerTakesOverALeftSeatMidGame) {
     spin(50);
     bob->pump();
     EXPECT_EQ(bob->with("CMD_playerdisconnected").size(), 1u);
-    // The computer passed for seat 2; a newcomer gets its ten cards.
-    auto eve = join("Eve", 2);
-    const std::string cards = eve->waitFor("CMD_mycards+2+");
+    // Seat 2 is kept for Ann: Eve gets the free seat 3, whose ten cards are
+    // left after the computer passed for it.
+    auto eve = join("Eve", 3);
+    const std::string cards = eve->waitFor("CMD_mycards+3+");
     int pairs = 0;
     for (char c : cards) {
         pairs += c == '+' ? 1 : 0;
     }
     EXPECT_EQ((pairs - 1) / 2, 10);
     EXPECT_EQ(eve->waitFor("CMD_gamestats+").substr(0, 25), "CMD_gamestats+100+0+1+0+p");
+    // Ann, given number 4, is moved to her seat and logs in there.
+    auto back = std::make_unique<RawClient>();
+    ASSERT_TRUE(back->connectTo(server->listeningPort()));
+    EXPECT_EQ(back->waitFor("CMD_sendlogininfo+"), "CMD_sendlogininfo+4");
+    back->send("CMD_logininfo+4+1.0.9+Ann");
+    EXPECT_EQ(back->waitFor("CMD_sendlogininfo+2"), "CMD_sendlogininfo+2");
+    back->send("CMD_logininfo+2+1.0.9+Ann");
+    EXPECT_FALSE(back->waitFor("CMD_newplayerinfo+2+Ann").empty());
+    const std::string again = back->waitFor("CMD_mycards+2+");
+    EXPECT_FALSE(again.empty());
+    EXPECT_TRUE(bob->with("CMD_newplayerinfo+4").empty()) << "nobody heard of number 4";
+    EXPECT_TRUE(server->game().loggedIn(2));
+    EXPECT_FALSE(server->game().players()[4].connected);
 }
 
 TEST_F(TServerTest, RemovalAndImpersonation) {
