@@ -1,8 +1,9 @@
 #include "inifile.h"
 
+#include "savefile.h"
+
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -135,14 +136,14 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     m_lines.insert(at, entry);
 }
 
-bool IniFile::save() const {
+bool IniFile::save(QString* error) const {
     if (m_tooLarge) {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1 is larger than %2 bytes and was left as it is")
+                         .arg(m_path)
+                         .arg(kMaxBytes);
+        }
         return false;
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.write(toText());
-    return file.commit();
+    return SaveFile::save(m_path, toText(), error);
 }

@@ -23,7 +23,8 @@ public:
                        const QString& defaultValue) const;
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
     void writeString(const QString& section, const QString& key, const QString& value);
-    bool save() const;
+    // Replaces the file whole, or leaves it as it was and says why.
+    bool save(QString* error = nullptr) const;
     const QString& path() const { return m_path; }
 
 private:

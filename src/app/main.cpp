@@ -81,7 +81,13 @@ int main(int argc, char* argv[]) {
     StartupStamp::watch(chat.centralWidget());
     chat.show();
     const int result = QApplication::exec();
-    windows.tallylist->save();
+    QString tallyError;
+    if (!windows.tallylist->save(&tallyError)) {
+        QMessageBox::warning(nullptr, QStringLiteral("Hearts"),
+                             QStringLiteral("The tally could not be saved (%1). The tally file is "
+                                            "as it was.")
+                                 .arg(tallyError));
+    }
     unhandlederror::setHandler(nullptr);
     return result;
 }

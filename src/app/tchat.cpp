@@ -171,6 +171,13 @@ void Tchat::recordGame(const QString& winner) {
     if (m_windows.tallylist != nullptr) {
         loadchecklist();
         m_windows.tallylist->addgame(winner);
+        // Kept at once, so that a game counted is never lost.
+        QString error;
+        if (!m_windows.tallylist->save(&error)) {
+            statusLine(QStringLiteral("The tally could not be saved (%1). The tally file is as "
+                                      "it was before this game.")
+                           .arg(error));
+        }
     }
 }
 
@@ -262,6 +269,8 @@ void Tchat::attach(const Windows& windows) {
         const IniFile ini(settingsPath());
         download->source = QUrl(ini.readString(m_sectionName, QStringLiteral("Lobbyurl"),
                                                QString::fromLatin1(Tdownload::kDefaultSource)));
+        download->trustedSha256 =
+            ini.readString(m_sectionName, QStringLiteral("Lobbysha256"), QString()).toLatin1();
         connect(download, &Tdownload::exitRequested, this, &Tchat::Exit1Click);
     }
 }
@@ -393,7 +402,23 @@ void Tchat::storeChoices(const QString& name, const QString& announce) {
     if (!announce.isEmpty()) {
         ini.writeString(m_sectionName, QStringLiteral("Announce"), announce);
     }
-    ini.save();
+    saveSettings(ini);
+}
+
+bool Tchat::saveSettings(const IniFile& ini, bool closing) {
+    QString error;
+    if (ini.save(&error)) {
+        return true;
+    }
+    const QString text =
+        QStringLiteral("Your settings could not be saved (%1). The settings file is as it was.")
+            .arg(error);
+    if (closing) {
+        QMessageBox::warning(this, QStringLiteral("Hearts"), text);
+    } else {
+        statusLine(text);
+    }
+    return false;
 }
 
 void Tchat::connectFailed(const QString& host) {

@@ -77,6 +77,9 @@ public:
     void saveinifile() { saveinifile(bounds()); }
     // Writes the file with these outer bounds for the window.
     void saveinifile(const QRect& outer);
+    // Saves the settings file; a failure is told to the player (in a
+    // message box when the window is closing), the old file kept.
+    bool saveSettings(const IniFile& ini, bool closing = false);
     void ResetScreenLocation1Click();
     // The outer bounds of the window.
     QRect bounds() const;
@@ -178,6 +181,7 @@ private:
     // The bounds read at the last load or stored by the close rule.
     QRect m_placement;
     bool m_placementMaximized = false;
+    bool m_closing = false;
 
     TableArea* m_area = nullptr;
     ClientTable* m_table = nullptr;

@@ -91,7 +91,7 @@ void Tchat::buildOptionsMenu(QMenu* options) {
             connect(item, &QAction::triggered, this, [this, key, seconds] {
                 IniFile ini(settingsPath());
                 ini.writeString(m_sectionName, key, QString::number(seconds));
-                ini.save();
+                saveSettings(ini);
                 applyTimeLimits();
             });
         }
@@ -226,7 +226,7 @@ void Tchat::storePhrases(const QStringList& phrases) {
         m_chat->setPhrase(n, phrases.at(n - 1));
         ini.writeString(m_sectionName, QStringLiteral("Phrase%1").arg(n), phrases.at(n - 1));
     }
-    ini.save();
+    saveSettings(ini);
 }
 
 QString Tchat::settingsPath() const {
@@ -307,7 +307,7 @@ void Tchat::saveinifile(const QRect& outer) {
     settings.playSounds = PlaySounds1->isChecked();
     settings.cardDeck = cardpictures::deckPath();
     settings.save(ini);
-    ini.save();
+    saveSettings(ini, m_closing);
 }
 
 void Tchat::ResetScreenLocation1Click() {
@@ -339,5 +339,7 @@ void Tchat::FormClose() {
     }
     m_placement = outer;
     m_placementMaximized = isMaximized();
+    m_closing = true;
     saveinifile(outer);
+    m_closing = false;
 }

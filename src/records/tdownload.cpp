@@ -101,6 +101,16 @@ Tdownload::Tdownload(QWidget* parent)
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     };
+    m_stall.setSingleShot(true);
+    m_overall.setSingleShot(true);
+    connect(&m_stall, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("Download Aborted: the server sent nothing for %1 seconds.")
+                   .arg(stallMs / 1000));
+    });
+    connect(&m_overall, &QTimer::timeout, this, [this] {
+        giveUp(QStringLiteral("Download Aborted: the download took longer than %1 minutes.")
+                   .arg(totalMs / 60000));
+    });
 }
 
 void Tdownload::getbuttonClick() {
@@ -108,12 +118,12 @@ void Tdownload::getbuttonClick() {
         return;
     }
     m_state = 1;
+    m_failure.clear();
     const QString path = source.path();
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     infolabel2->setText(name);
-    m_file = std::make_unique<QSaveFile>(QDir(folder).filePath(name));
-    m_file->setDirectWriteFallback(false);
-    if (name.isEmpty() || !m_file->open(QIODevice::WriteOnly)) {
+    m_file = std::make_unique<SaveFile>(QDir(folder).filePath(name));
+    if (name.isEmpty() || !m_file->open()) {
         m_file.reset();
         m_state = 2;
         infolabel->setText(QStringLiteral("Download Aborted"));
@@ -125,23 +135,48 @@ void Tdownload::getbuttonClick() {
     infolabel3->clear();
     m_received = 0;
     m_bodyStarted = false;
+    m_digest.reset();
+    m_shown.invalidate();
     QNetworkRequest request(source);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
     request.setRawHeader("Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     m_reply = m_network.get(request);
+    // The body is taken a piece at a time, never held whole in memory.
+    m_reply->setReadBufferSize(1024 * 1024);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &Tdownload::HttpCli1HeaderData);
     connect(m_reply, &QNetworkReply::readyRead, this, &Tdownload::HttpCli1DocData);
     connect(m_reply, &QNetworkReply::finished, this, &Tdownload::finished);
+    m_stall.start(stallMs);
+    m_overall.start(totalMs);
+}
+
+void Tdownload::giveUp(const QString& reason) {
+    if (!m_reply) {
+        return;
+    }
+    m_failure = reason;
+    m_reply->abort();
 }
 
 void Tdownload::HttpCli1HeaderData() {
     infolabel->setText(
         infolabel->text() +
         QString(static_cast<qsizetype>(m_reply->rawHeaderPairs().size()), QLatin1Char('.')));
+    // A file announced too large is not fetched at all.
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > maxBytes) {
+        giveUp(QStringLiteral("Download Aborted: the file is larger than %1 MiB.")
+                   .arg(maxBytes / (1024 * 1024)));
+    }
 }
 
 void Tdownload::HttpCli1DocData() {
-    if (!m_reply || m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400) {
+    if (!m_reply) {
+        return;
+    }
+    m_stall.start(stallMs);
+    if (m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400) {
+        m_reply->readAll();
         return;
     }
     if (!m_bodyStarted) {
@@ -150,11 +185,21 @@ void Tdownload::HttpCli1DocData() {
     }
     const QByteArray bytes = m_reply->readAll();
     m_received += bytes.size();
-    if (m_file->write(bytes) != bytes.size()) {
-        m_reply->abort();
+    if (m_received > maxBytes) {
+        giveUp(QStringLiteral("Download Aborted: the file is larger than %1 MiB.")
+                   .arg(maxBytes / (1024 * 1024)));
         return;
     }
-    infolabel->setText(QStringLiteral("%1 bytes").arg(m_received));
+    if (!m_file->write(bytes)) {
+        giveUp(QStringLiteral("Download Aborted: ") + m_file->error());
+        return;
+    }
+    m_digest.addData(bytes);
+    // The count a few times a second: enough to see it move.
+    if (!m_shown.isValid() || m_shown.elapsed() >= 100) {
+        m_shown.start();
+        infolabel->setText(QStringLiteral("%1 bytes").arg(m_received));
+    }
 }
 
 void Tdownload::abortbuttonClick() {
@@ -171,31 +216,50 @@ void Tdownload::finished() {
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
-    if (reply->error() == QNetworkReply::NoError) {
+    m_stall.stop();
+    m_overall.stop();
+    if (reply->error() == QNetworkReply::NoError && m_failure.isEmpty()) {
+        m_reply = reply;
         HttpCli1DocData();
+        m_reply = nullptr;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status >= 400) {
+    if (reply->error() != QNetworkReply::NoError || status >= 400 || !m_failure.isEmpty()) {
         infolabel->setText(QStringLiteral("Download Aborted"));
+        if (!m_failure.isEmpty()) {
+            infolabel3->setText(m_failure);
+        }
         m_state = 2;
     }
     getbutton->setEnabled(true);
     abortbutton->setEnabled(false);
     if (m_state == 2) {
         // Nothing of a failed download stays behind.
-        m_file->cancelWriting();
         m_file.reset();
         return;
     }
-    const QString path = m_file->fileName();
+    const QString path = m_file->path();
     const bool written = m_file->commit();
+    const QString error = m_file->error();
     m_file.reset();
     if (!written) {
         infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel3->setText(QStringLiteral("Download Aborted: ") + error);
         m_state = 2;
         return;
     }
     infolabel->setText(QStringLiteral("Received %1 bytes").arg(QFile(path).size()));
+    install(path);
+}
+
+void Tdownload::install(const QString& path) {
+    const QByteArray digest = m_digest.result().toHex();
+    if (trustedSha256.isEmpty() || digest != trustedSha256.trimmed().toLower()) {
+        infolabel3->setText(
+            QStringLiteral("Downloaded but not verified, so not started. The file is at %1.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     infolabel3->setText(QStringLiteral("Installing"));
     if (!startProgram(path, QString::fromLatin1(kInstallerParameters).split(QLatin1Char(' ')))) {
         message(QStringLiteral("An Error has Occurred."));

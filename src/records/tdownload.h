@@ -1,13 +1,16 @@
 #pragma once
 
+#include "savefile.h"
 #include "sidewindow.h"
 
+#include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -15,7 +18,11 @@
 
 // Offers the lobby program: download and install it, play the solo game, or
 // start an installed lobby. A download that fails or is stopped leaves no
-// partial installer behind and starts nothing.
+// partial installer behind and starts nothing. An installer is started only
+// when its SHA-256 digest is the one the settings file names (key
+// Lobbysha256); any other file is kept where it was written, said so, and
+// never started. The download is capped in size, and ends when the server
+// stops sending or takes too long altogether.
 class Tdownload : public SideWindow {
     Q_OBJECT
 public:
@@ -29,6 +36,13 @@ public:
     QUrl source = QUrl(QString::fromLatin1(kDefaultSource));
     // The folder the installer is written to.
     QString folder;
+    // The installer's SHA-256 digest in hexadecimal: the only file started.
+    QByteArray trustedSha256;
+    // Limits of one download: its size, the longest silence, the whole time.
+    static constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
+    qint64 maxBytes = kMaxBytes;
+    int stallMs = 30 * 1000;
+    int totalMs = 10 * 60 * 1000;
     // Where the lobby program lives once installed.
     static QString lobbyLocation();
 
@@ -62,10 +76,18 @@ private:
     void HttpCli1HeaderData();
     void HttpCli1DocData();
     void finished();
+    // Ends the transfer as a failed download, for a reason shown below.
+    void giveUp(const QString& reason);
+    void install(const QString& path);
 
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<SaveFile> m_file;
+    QCryptographicHash m_digest{QCryptographicHash::Sha256};
+    QTimer m_stall;
+    QTimer m_overall;
+    QElapsedTimer m_shown;
+    QString m_failure;
     int m_state = 0;
     qint64 m_received = 0;
     bool m_bodyStarted = false;

@@ -1,10 +1,10 @@
 #include "tlzrw1.h"
 
 #include "lzrw1block.h"
+#include "savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -33,36 +33,28 @@ quint32 readLittle(const QByteArray& bytes) {
 class Output {
 public:
     explicit Output(const QString& name) : m_name(name), m_file(name) {
-        m_file.setDirectWriteFallback(false);
-        if (!m_file.open(QIODevice::WriteOnly)) {
+        if (!m_file.open()) {
             fail(QStringLiteral("Lzrw1 (de)compression : Failed to open output file : ") + name);
         }
     }
-    ~Output() {
-        if (!m_committed) {
-            m_file.cancelWriting();
-        }
-    }
     void write(const QByteArray& bytes) {
-        if (m_file.write(bytes) != bytes.size()) {
-            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_name);
+        if (!m_file.write(bytes)) {
+            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_name +
+                 QStringLiteral(" (") + m_file.error() + QStringLiteral(")"));
         }
-        m_written += bytes.size();
     }
     qint64 commit() {
         if (!m_file.commit()) {
-            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_name);
+            fail(QStringLiteral("Lzrw1 : Error writing to output file : ") + m_name +
+                 QStringLiteral(" (") + m_file.error() + QStringLiteral(")"));
         }
-        m_committed = true;
-        return m_written;
+        return m_file.written();
     }
-    qint64 written() const { return m_written; }
+    qint64 written() const { return m_file.written(); }
 
 private:
     QString m_name;
-    QSaveFile m_file;
-    qint64 m_written = 0;
-    bool m_committed = false;
+    SaveFile m_file;
 };
 
 QFile* openInput(QFile& file, const QString& name) {

@@ -1,5 +1,7 @@
 #include "ttallylist.h"
 
+#include "savefile.h"
+
 #include "tlzrw1.h"
 
 #include "cardpictures.h"
@@ -143,25 +145,32 @@ void Ttallylist::loadFile(const QString& path) {
     loadtally();
 }
 
-void Ttallylist::save() {
+bool Ttallylist::save(QString* error) {
     if (m_path.isEmpty()) {
-        return;
+        return true;
     }
     // The text form goes through a private folder, never the current one.
     QTemporaryDir work;
-    QFile text(work.filePath(QStringLiteral("tally.txt")));
-    if (!text.open(QIODevice::WriteOnly) || text.write(m_table.toText()) < 0) {
-        return;
+    const QString text = work.filePath(QStringLiteral("tally.txt"));
+    QString reason;
+    if (!work.isValid() || !SaveFile::save(text, m_table.toText(), &reason)) {
+        if (error != nullptr) {
+            *error = reason.isEmpty() ? work.errorString() : reason;
+        }
+        return false;
     }
-    text.close();
     Tlzrw1 doit;
-    doit.InputFile = text.fileName();
+    doit.InputFile = text;
     doit.OutputFile = m_path;
     try {
         doit.Compress();
-    } catch (const ELzrw1Exception&) {
-        // Failures at the end are not reported.
+    } catch (const ELzrw1Exception& e) {
+        if (error != nullptr) {
+            *error = QString::fromLocal8Bit(e.what());
+        }
+        return false;
     }
+    return true;
 }
 
 void Ttallylist::loadtally() {

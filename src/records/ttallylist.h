@@ -19,7 +19,9 @@ public:
 
     // The tally file: read now; written by save().
     void loadFile(const QString& path);
-    void save();
+    // Writes the tally file; on failure the old file stays and `error`
+    // says why.
+    bool save(QString* error = nullptr);
     QString filePath() const { return m_path; }
 
     // The other seated players now at the table ("Players In Current Game").

@@ -25,8 +25,8 @@ constexpr int kAnn = 2;
 bool step(HostHarness& host) {
     const HostGame& game = host.game;
     const bool annToPass = game.round().phase == hearts::Phase::Pass && !game.round().passed[kAnn];
-    const bool annToPlay = game.round().phase == hearts::Phase::Play && game.turn() == kAnn &&
-                           !game.timer1().enabled;
+    const bool annToPlay =
+        game.round().phase == hearts::Phase::Play && game.turn() == kAnn && !game.timer1().enabled;
     if (annToPass || annToPlay) {
         host.game.computerMove(kAnn);
     } else if (game.computertimer().enabled) {

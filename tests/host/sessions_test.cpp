@@ -155,12 +155,12 @@ TEST(Sessions, ANewcomerTakesAFreeSeatWithItsCardsAndTheTable) {
                                        "+";
     host.clearSent();
     EXPECT_EQ(host.join("Eve"), 3);
-    EXPECT_EQ(host.to(3), (std::vector<std::string>{
-                              "CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Eve",
-                              "CMD_existingplayers+1+Bob", "CMD_existingplayers+2+Ann",
-                              expectedCards,
-                              "CMD_gamestats+150+1+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0",
-                              "CMD_passcards+0+1+", expectedPassed}));
+    EXPECT_EQ(host.to(3),
+              (std::vector<std::string>{
+                  "CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Eve", "CMD_existingplayers+1+Bob",
+                  "CMD_existingplayers+2+Ann", expectedCards,
+                  "CMD_gamestats+150+1+1+0+pass+1+0+0+0+2+0+0+0+3+0+0+0+4+0+0+0",
+                  "CMD_passcards+0+1+", expectedPassed}));
     // A watcher gets the table without cards.
     host.clearSent();
     host.joinAll({"X", "Y"});
