@@ -1,7 +1,8 @@
 // The host's framing and dispatch: lines from several connections, their
 // arrivals and departures and the timers, in any order, into HostGame.
-// Promises: no message longer than a client accepts goes out, no card is in
-// two places, and every seat holds at most thirteen.
+// Promises: no message longer than a client accepts goes out, a seat's own
+// cards go only to that seat's logged-in connection, no card is in two
+// places, and every seat holds at most thirteen.
 #include "announcement.h"
 #include "fuzzing.h"
 #include "hostgame.h"
@@ -19,6 +20,12 @@ public:
     void send(int connection, const std::string& text) override {
         require(connection >= 1 && connection <= kMaxConnections);
         require(text.size() <= wire::kMaxMessageBytes);
+        for (const char* own : {"CMD_mycards+", "CMD_passedcards+", "CMD_heusecard+"}) {
+            if (text.rfind(own, 0) == 0) {
+                wire::Fields fields(wire::splitCommand(text).payload);
+                require(fields.number() == connection && game->loggedIn(connection));
+            }
+        }
     }
     void closeConnection(int connection) override { game->departure(connection); }
     void timerChanged(Timer) override {}

@@ -97,7 +97,15 @@ JoinWindow::JoinWindow(TableFinder::Options finderOptions, quint16 defaultPort, 
     joinButton->setDefault(true);
     layout->addWidget(buttons);
 
-    connect(&m_finder, &TableFinder::changed, this, &JoinWindow::fillList);
+    // A burst of datagrams fills the list once.
+    m_refill.setSingleShot(true);
+    m_refill.setInterval(200);
+    connect(&m_refill, &QTimer::timeout, this, &JoinWindow::fillList);
+    connect(&m_finder, &TableFinder::changed, this, [this] {
+        if (!m_refill.isActive()) {
+            m_refill.start();
+        }
+    });
     connect(tableList, &QListWidget::itemDoubleClicked, this, &JoinWindow::join);
     connect(tableList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
@@ -135,13 +143,15 @@ void JoinWindow::fillList() {
     for (const TableFinder::Found& found : m_finder.tables()) {
         const announcement::Table& t = found.table;
         const QString where = found.address.toString() + QLatin1Char(':') + QString::number(t.port);
+        // Where it is stands in the line: two tables of one name are told
+        // apart by it.
         auto* item = new QListWidgetItem(
-            QStringLiteral("%1 — hosted by %2 — %3 of 4 seated, %4 watching, %5")
+            QStringLiteral("%1 — hosted by %2 — %3 of 4 seated, %4 watching, %5 — at %6")
                 .arg(QString::fromStdString(t.table),
                      t.host.empty() ? QStringLiteral("nobody yet") : QString::fromStdString(t.host))
                 .arg(t.people)
                 .arg(t.watchers)
-                .arg(t.inGame ? QStringLiteral("in a game") : QStringLiteral("waiting")),
+                .arg(t.inGame ? QStringLiteral("in a game") : QStringLiteral("waiting"), where),
             tableList);
         item->setData(Qt::UserRole, where);
         item->setToolTip(where);

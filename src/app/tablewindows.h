@@ -3,6 +3,7 @@
 #include "tablediscovery.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QCheckBox;
 class QLabel;
@@ -58,6 +59,7 @@ private:
     void join();
 
     TableFinder m_finder;
+    QTimer m_refill;
     quint16 m_defaultPort;
     bool m_listening = false;
 };

@@ -6,19 +6,104 @@
 
 namespace announcement {
 
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The next character of a UTF-8 text, or U+FFFD for a byte that starts no
+// well-formed character (overlong forms, surrogates and values beyond
+// U+10FFFF included); `at` moves past what was read.
+char32_t nextCharacter(std::string_view text, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        ++at;
+        return lead;
+    }
+    int length = 0;
+    char32_t value = 0;
+    char32_t lowest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+        lowest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+        lowest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+        lowest = 0x10000;
+    } else {
+        ++at;
+        return kReplacement;
+    }
+    if (at + static_cast<std::size_t>(length) > text.size()) {
+        ++at;
+        return kReplacement;
+    }
+    for (int k = 1; k < length; ++k) {
+        const unsigned char next = byte(at + static_cast<std::size_t>(k));
+        if ((next & 0xC0) != 0x80) {
+            ++at;
+            return kReplacement;
+        }
+        value = value << 6 | (next & 0x3F);
+    }
+    if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        ++at;
+        return kReplacement;
+    }
+    at += static_cast<std::size_t>(length);
+    return value;
+}
+
+void appendUtf8(std::string& text, char32_t c) {
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (c >> 18));
+        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Marks that turn the direction of the text around them, so that a name can
+// pass itself off as another or disorder what follows it on a line.
+bool isDirectionMark(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
 std::string cleanName(std::string_view name) {
     std::string clean;
-    for (char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        clean += byte < 0x20 || byte == 0x7F ? ' ' : c;
-    }
-    if (clean.size() > kMaxName) {
-        std::size_t cut = kMaxName;
-        // Back to the start of a character: continuation bytes are 10xxxxxx.
-        while (cut > 0 && (static_cast<unsigned char>(clean[cut]) & 0xC0) == 0x80) {
-            --cut;
+    std::size_t at = 0;
+    while (at < name.size()) {
+        const char32_t c = nextCharacter(name, at);
+        if (isDirectionMark(c)) {
+            continue;
         }
-        clean.resize(cut);
+        std::string piece;
+        appendUtf8(piece, isControl(c) ? U' ' : c);
+        if (clean.size() + piece.size() > kMaxName) {
+            break;
+        }
+        clean += piece;
     }
     return clean;
 }

@@ -47,8 +47,10 @@ struct Table {
     bool operator==(const Table&) const = default;
 };
 
-// A name fit to travel: no line breaks or control characters, at most
-// kMaxName bytes, not ending inside a UTF-8 character.
+// A name fit to travel and to be shown or printed: well-formed UTF-8 (a
+// byte that starts no character becomes U+FFFD), control characters (C0, DEL
+// and C1) made blanks, marks that change the text's direction taken out, at
+// most kMaxName bytes of whole characters.
 std::string cleanName(std::string_view name);
 std::string format(const Table& table);
 std::optional<Table> parse(std::string_view datagram);

@@ -80,9 +80,24 @@ std::vector<TableFinder::Found> TableFinder::tables() const {
     for (const Entry& entry : m_entries) {
         found.push_back(entry.found);
     }
-    std::sort(found.begin(), found.end(),
-              [](const Found& a, const Found& b) { return a.table.table < b.table.table; });
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.table.table != b.table.table) {
+            return a.table.table < b.table.table;
+        }
+        return a.address.toString() < b.address.toString();
+    });
     return found;
+}
+
+bool TableFinder::thisMachine(const QHostAddress& address) {
+    // The addresses of this machine's interfaces, 127.0.0.1 and ::1 among
+    // them; another loopback address is a sender like any other.
+    const qint64 now = m_clock.elapsed();
+    if (m_ownAddressesAtMs < 0 || now - m_ownAddressesAtMs > 5000) {
+        m_ownAddresses = QNetworkInterface::allAddresses();
+        m_ownAddressesAtMs = now;
+    }
+    return m_ownAddresses.contains(address);
 }
 
 void TableFinder::readDatagrams() {
@@ -100,14 +115,23 @@ void TableFinder::readDatagrams() {
         if (mapped) {
             from = QHostAddress(v4);
         }
-        // One entry per table, heard on any address; a LAN address is the
-        // one to give, the same machine's loopback only when nothing else.
+        // One entry per table and address: a datagram from another address
+        // makes an entry of its own beside it, never replaces it. Only this
+        // machine's own table, heard on loopback and on its own network
+        // address, is one entry, shown with the network address.
+        const bool fromHere = thisMachine(from);
         auto same = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
             return entry.found.table.table == table->table &&
-                   entry.found.table.host == table->host && entry.found.table.port == table->port;
+                   entry.found.table.port == table->port &&
+                   (entry.found.address == from || (fromHere && entry.here));
         });
         if (same == m_entries.end()) {
-            m_entries.push_back({{from, *table}, m_clock.elapsed()});
+            if (m_entries.size() >= kMaxTables) {
+                m_entries.erase(std::min_element(
+                    m_entries.begin(), m_entries.end(),
+                    [](const Entry& a, const Entry& b) { return a.heardAtMs < b.heardAtMs; }));
+            }
+            m_entries.push_back({{from, *table}, m_clock.elapsed(), fromHere});
             changedList = true;
             continue;
         }

@@ -42,7 +42,9 @@ private:
 };
 
 // Listens for tables announced on the local network and keeps those heard
-// from lately.
+// from lately: one entry per table and address (so a datagram that claims
+// another's table from elsewhere stands beside it, never in its place), at
+// most kMaxTables, the longest silent dropped first.
 class TableFinder : public QObject {
     Q_OBJECT
 public:
@@ -55,13 +57,15 @@ public:
         announcement::Table table;
     };
 
+    static constexpr std::size_t kMaxTables = 256;
+
     explicit TableFinder(Options options, QObject* parent = nullptr);
     explicit TableFinder(QObject* parent = nullptr) : TableFinder(Options{}, parent) {}
 
     // Starts listening; answers false with the reason when the port cannot
     // be had.
     bool start(QString* error = nullptr);
-    // The tables heard, by table name.
+    // The tables heard, by table name, then address.
     std::vector<Found> tables() const;
 
 signals:
@@ -71,13 +75,17 @@ private:
     struct Entry {
         Found found;
         qint64 heardAtMs = 0;
+        bool here = false; // this machine's own table
     };
     void readDatagrams();
     void forgetSilent();
+    bool thisMachine(const QHostAddress& address);
 
     Options m_options;
     QUdpSocket m_socket;
     QTimer m_prune;
     QElapsedTimer m_clock;
     std::vector<Entry> m_entries;
+    QList<QHostAddress> m_ownAddresses;
+    qint64 m_ownAddressesAtMs = -1;
 };

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QUdpSocket>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +84,30 @@ TEST(Announcement, NamesAreCleanedAndCut) {
     EXPECT_EQ(back->host, std::string(30, 'a') + "\xC3\xA9");
 }
 
+TEST(Announcement, NamesShowNoControlsNoDirectionMarksNoBrokenCharacters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Ann's table", "Ann's table"},
+        {"caf\xC3\xA9 \xE2\x99\xA5", "caf\xC3\xA9 \xE2\x99\xA5"},
+        // U+202E RIGHT-TO-LEFT OVERRIDE and U+2066 LEFT-TO-RIGHT ISOLATE go.
+        {"evil\xE2\x80\xAEtxt.exe", "eviltxt.exe"},
+        {"a\xE2\x81\xA6" "b\xE2\x81\xA9" "c", "abc"},
+        // U+009B (a C1 control: the terminal's escape) and DEL: blanks.
+        {"x\xC2\x9B" "31my\x7F", "x 31my "},
+        {"\x1B[2J", " [2J"},
+        // Bytes that start no character: U+FFFD each.
+        {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+        {"\xC3", "\xEF\xBF\xBD"},
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},   // an overlong "/"
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // a surrogate
+        {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        // Cut to whole characters within the limit.
+        {std::string(31, 'a') + "\xE2\x99\xA5", std::string(31, 'a')},
+    };
+    for (const auto& [name, shown] : cases) {
+        EXPECT_EQ(announcement::cleanName(name), shown) << name;
+    }
+}
+
 TEST(Discovery, AnAnnouncedTableIsFoundAndForgottenWhenSilent) {
     const quint16 port = freeUdpPort();
     TableFinder finder({port, 400});
@@ -100,6 +126,61 @@ TEST(Discovery, AnAnnouncedTableIsFoundAndForgottenWhenSilent) {
     // Silent for longer than the finder waits: gone.
     announcer.stop();
     EXPECT_TRUE(waitUntil([&] { return finder.tables().empty(); }, 3000));
+}
+
+TEST(Discovery, ADatagramFromElsewhereStandsBesideTheTableItClaims) {
+    const quint16 port = freeUdpPort();
+    TableFinder finder({port, 5000});
+    ASSERT_TRUE(finder.start());
+    const QByteArray text = QByteArray::fromStdString(announcement::format(annsTable()));
+    // The spoof is heard first, from another address; then the real table.
+    QUdpSocket spoofer;
+    ASSERT_TRUE(spoofer.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+    spoofer.writeDatagram(text, QHostAddress::LocalHost, port);
+    ASSERT_TRUE(waitUntil([&] { return finder.tables().size() == 1; }));
+    QUdpSocket real;
+    real.writeDatagram(text, QHostAddress::LocalHost, port);
+    ASSERT_TRUE(waitUntil([&] { return finder.tables().size() == 2; }));
+    // Each keeps its own address, however often either speaks.
+    for (int i = 0; i < 3; ++i) {
+        spoofer.writeDatagram(text, QHostAddress::LocalHost, port);
+        real.writeDatagram(text, QHostAddress::LocalHost, port);
+    }
+    spin(200);
+    const std::vector<TableFinder::Found> found = finder.tables();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].address, QHostAddress(QStringLiteral("127.0.0.1")));
+    EXPECT_EQ(found[1].address, QHostAddress(QStringLiteral("127.0.0.2")));
+}
+
+TEST(Discovery, AFloodOfTablesKeepsTheNewestFew) {
+    const quint16 port = freeUdpPort();
+    TableFinder finder({port, 60000});
+    ASSERT_TRUE(finder.start());
+    QUdpSocket sender;
+    announcement::Table table = annsTable();
+    int heard = 0;
+    QObject::connect(&finder, &TableFinder::changed, [&] { ++heard; });
+    const int sent = static_cast<int>(TableFinder::kMaxTables) + 100;
+    for (int i = 0; i < sent; ++i) {
+        table.table = "Table " + std::to_string(i);
+        sender.writeDatagram(QByteArray::fromStdString(announcement::format(table)),
+                             QHostAddress::LocalHost, port);
+        if (i % 50 == 49) {
+            spin(20);
+        }
+    }
+    ASSERT_TRUE(waitUntil([&] {
+        const auto tables = finder.tables();
+        return std::any_of(tables.begin(), tables.end(), [&](const TableFinder::Found& f) {
+            return f.table.table == "Table " + std::to_string(sent - 1);
+        });
+    }));
+    const std::vector<TableFinder::Found> found = finder.tables();
+    EXPECT_EQ(found.size(), TableFinder::kMaxTables);
+    EXPECT_TRUE(std::none_of(found.begin(), found.end(), [](const TableFinder::Found& f) {
+        return f.table.table == "Table 0";
+    })) << "the longest silent went first";
 }
 
 TEST(Discovery, MalformedAndOversizedDatagramsAreIgnored) {
