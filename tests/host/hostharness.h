@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostgame.h"
+#include "random.h"
 
 #include <algorithm>
 #include <array>
@@ -53,6 +54,15 @@ public:
     }
     int joinFrom(const std::string& address, const std::string& name) {
         return join(name, HostGame::kVersion, address);
+    }
+
+    // The host's player joins, starts a game from this seed and hands the
+    // seat to the computer: the computer plays all four seats.
+    void startWatchedGame(std::uint32_t seed) {
+        join("Host");
+        processrandom::setSeed(seed);
+        game.receive(1, "CMD_startgame+Host+100+0+");
+        game.receive(1, "CMD_justwatch+1+1");
     }
 
     void joinAll(std::initializer_list<const char*> names) {

@@ -155,10 +155,7 @@ TEST(KeptSeats, TwoConnectionsNeverHoldOneName) {
 
 TEST(KeptSeats, BeforeItsLoginAConnectionHoldsNoSeat) {
     HostHarness host;
-    host.join("Host");
-    processrandom::setSeed(4);
-    host.game.receive(1, "CMD_startgame+Host+100+0+");
-    host.game.receive(1, "CMD_justwatch+1+1");
+    host.startWatchedGame(4);
     host.runUntilPersonMoves();
     // A connection on seat 2 that never logs in: sent nothing but its
     // number, its requests count for nothing, and the game goes on.
@@ -180,10 +177,7 @@ TEST(KeptSeats, BeforeItsLoginAConnectionHoldsNoSeat) {
 
 TEST(KeptSeats, AComingAndGoingConnectionNeverHoldsTheComputerBack) {
     HostHarness host;
-    host.join("Host");
-    processrandom::setSeed(6);
-    host.game.receive(1, "CMD_startgame+Host+100+0+");
-    host.game.receive(1, "CMD_justwatch+1+1");
+    host.startWatchedGame(6);
     while (host.game.round().phase != hearts::Phase::Play || !host.game.computertimer().enabled) {
         ASSERT_TRUE(host.game.timer1().enabled);
         host.game.timer1Timer();
