@@ -1,7 +1,7 @@
 // Computer-only rounds through the rules alone, on one core: the deal, three
 // passes, thirteen tricks and the score, with no text. A search that plays
 // rounds out needs this to be fast.
-#include "round.h"
+#include "players.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 //
 // prints the seat's mean points per hand both ways, the difference with its
 // 95 % confidence interval, the moons, and the Strong decisions' times.
-#include "strong.h"
+#include "players.h"
 
 #include <chrono>
 #include <cmath>

@@ -104,7 +104,7 @@ std::vector<HandCard*> Board::shownCards() const {
     std::vector<HandCard*> cards;
     for (int slot : m_state.hand().places) {
         HandCard* card = cardInSlot(slot);
-        if (card != nullptr && m_state.hand().cards[static_cast<std::size_t>(slot)] != 0) {
+        if (card != nullptr && m_state.hand().cards.at(slot) != 0) {
             cards.push_back(card);
         }
     }
@@ -131,7 +131,7 @@ void Board::refresh() {
 }
 
 void Board::refreshHand() {
-    const TableState::Hand& hand = m_state.hand();
+    const TableState::HandView& hand = m_state.hand();
     QWidget* focused = QApplication::focusWidget();
     HandCard* focusedCard = nullptr;
     for (HandCard* card : m_handCards) {
@@ -146,7 +146,7 @@ void Board::refreshHand() {
         HandCard* card = cardInSlot(slot);
         const auto index = static_cast<std::size_t>(slot);
         const int place = hand.placeOf(slot);
-        const int number = hand.cards[index];
+        const int number = hand.cards.at(slot);
         if (number == 0 || place < 0) {
             card->hide();
             continue;

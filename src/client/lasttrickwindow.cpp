@@ -4,7 +4,7 @@
 #include "boardlayout.h"
 #include "cardnames.h"
 #include "cardpictures.h"
-#include "rules.h"
+#include "legality.h"
 #include "tablestate.h"
 
 #include <QPainter>
@@ -41,7 +41,7 @@ QString LastTrickWindow::summary() const {
         const int card = trick.cards[static_cast<std::size_t>(seat)];
         plays.append(QString::fromStdString(m_state.seatName(seat)) + QStringLiteral(": ") +
                      cardnames::cardName(card));
-        points += rules::cardPoints(card);
+        points += hearts::cardPoints(card);
     }
     QString text = plays.join(QStringLiteral("; ")) + QStringLiteral(".");
     if (m_state.isSeat(trick.taker)) {

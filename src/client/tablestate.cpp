@@ -1,7 +1,7 @@
 #include "tablestate.h"
 
 #include "cards.h"
-#include "rules.h"
+#include "legality.h"
 
 #include <algorithm>
 
@@ -15,12 +15,12 @@ std::string numberText(int value) {
 
 } // namespace
 
-int TableState::Hand::count() const {
+int TableState::HandView::count() const {
     return static_cast<int>(
         std::count_if(places.begin(), places.end(), [](int slot) { return slot != 0; }));
 }
 
-int TableState::Hand::placeOf(int slot) const {
+int TableState::HandView::placeOf(int slot) const {
     for (int place = 0; place < kPlaces; ++place) {
         if (slot != 0 && places[static_cast<std::size_t>(place)] == slot) {
             return place;
@@ -236,9 +236,7 @@ void TableState::clearall() {
     m_turnMark = 0;
     m_trick = Trick{};
     // The pictures of the hand go; its places stay taken until a round starts.
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        m_hand.cards[static_cast<std::size_t>(slot)] = 0;
-    }
+    m_hand.cards.clear();
     closePassing();
 }
 
@@ -266,7 +264,7 @@ void TableState::startthegame(const std::string& payload) {
 void TableState::startround(const std::string& payload) {
     wire::Fields fields(payload);
     m_roundText = numberText(fields.listNumber());
-    m_hand = Hand{};
+    m_hand = HandView{};
     m_expectingReceived = false;
     for (int seat = 1; seat <= kSeats; ++seat) {
         Seat& s = seatAt(seat);
@@ -337,12 +335,12 @@ void TableState::heplayed(const std::string& payload) {
         m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
     }
     m_trick.cards[index] = card;
-    m_heartsBroken = m_heartsBroken || cards::isHeart(card);
+    m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
     if (seat == m_mySeat) {
         // The received cards are marked until my first play.
         m_hand.received.fill(false);
     }
-    sound(card == cards::kQueenOfSpades ? "queen" : "placecard");
+    sound(card == hearts::kQueenOfSpades ? "queen" : "placecard");
 }
 
 void TableState::tooktrick(const std::string& payload) {
@@ -356,7 +354,7 @@ void TableState::tooktrick(const std::string& payload) {
     s.trickWinner = true;
     s.tricks = std::clamp(count, 0, kSlots);
     m_trick.taker = seat;
-    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), cards::kQueenOfSpades) !=
+    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), hearts::kQueenOfSpades) !=
         m_trick.cards.end()) {
         m_queenTaker = seat;
     }
@@ -427,7 +425,7 @@ void TableState::gamestats(const std::string& payload) {
         if (card > 0 && card <= 52) {
             m_trick.cards[static_cast<std::size_t>(seat)] = card;
             m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
-            m_heartsBroken = m_heartsBroken || cards::isHeart(card);
+            m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
         }
     }
     m_tricksDone = std::min(tricksDone, kSlots);
@@ -491,7 +489,7 @@ void TableState::error(const std::string& payload) {
     if (seat != m_mySeat) {
         return;
     }
-    const std::string text = rules::refusalText(code);
+    const std::string text = hearts::refusalText(code);
     if (!text.empty()) {
         setStatus(text);
     }
@@ -524,9 +522,12 @@ void TableState::createcard(int slot, int card) {
     if (slot < 1 || slot > kSlots || card < 1 || card > 52) {
         return;
     }
-    // A slot holds one card: an old one goes first.
-    if (m_hand.cards[static_cast<std::size_t>(slot)] != 0) {
+    // A slot holds one card, and a card stands in one slot: an old one goes.
+    if (m_hand.cards.at(slot) != 0) {
         usecard(slot);
+    }
+    if (const int other = m_hand.cards.slotOf(card); other != 0) {
+        usecard(other);
     }
     const auto free = std::find(m_hand.places.begin(), m_hand.places.end(), 0);
     if (free == m_hand.places.end()) {
@@ -541,16 +542,14 @@ void TableState::createcard(int slot, int card) {
         m_hand.places.back() = 0;
     }
     *std::find(m_hand.places.begin(), m_hand.places.end(), 0) = slot;
-    m_hand.cards[static_cast<std::size_t>(slot)] = card;
+    m_hand.cards.put(slot, card);
     m_hand.raised[static_cast<std::size_t>(slot)] = false;
 }
 
 void TableState::sortthem() {
     const int count = m_hand.count();
-    std::stable_sort(m_hand.places.begin(), m_hand.places.begin() + count, [this](int a, int b) {
-        return m_hand.cards[static_cast<std::size_t>(a)] <
-               m_hand.cards[static_cast<std::size_t>(b)];
-    });
+    std::stable_sort(m_hand.places.begin(), m_hand.places.begin() + count,
+                     [this](int a, int b) { return m_hand.cards.at(a) < m_hand.cards.at(b); });
 }
 
 void TableState::usecard(int slot) {
@@ -561,9 +560,8 @@ void TableState::usecard(int slot) {
     std::copy(m_hand.places.begin() + place + 1, m_hand.places.end(),
               m_hand.places.begin() + place);
     m_hand.places.back() = 0;
-    const auto index = static_cast<std::size_t>(slot);
-    m_hand.cards[index] = 0;
-    m_hand.received[index] = false;
+    m_hand.cards.take(slot);
+    m_hand.received[static_cast<std::size_t>(slot)] = false;
     lowerAll();
 }
 
@@ -620,19 +618,13 @@ bool TableState::mayPlay(int slot) const {
     if (!playing() || slot < 1 || slot > kSlots) {
         return true;
     }
-    std::array<int, kSlots> held{};
-    for (int s = 1; s <= kSlots; ++s) {
-        held[static_cast<std::size_t>(s - 1)] = m_hand.cards[static_cast<std::size_t>(s)];
-    }
-    rules::PlayPosition at;
+    hearts::PlayPosition at;
     at.ledCard = m_trick.ledCard();
     at.firstTrick = m_tricksDone == 0;
     at.safeFirstTrick = m_safe;
     at.heartsBroken = m_heartsBroken;
-    at.leadTwoOfClubs = at.firstTrick && m_trick.empty() &&
-                        std::find(held.begin(), held.end(), cards::kTwoOfClubs) != held.end();
-    return rules::refusal(held, m_hand.cards[static_cast<std::size_t>(slot)], at) ==
-           rules::Refusal::None;
+    at.leadTwoOfClubs = at.firstTrick && m_trick.empty() && m_hand.cards.holds(hearts::kTwoOfClubs);
+    return hearts::refusal(m_hand.cards.held(), m_hand.cards.at(slot), at) == hearts::Refusal::None;
 }
 
 // --- the player's input ---

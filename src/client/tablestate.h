@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hand.h"
 #include "protocol.h"
 #include "seatmap.h"
 #include "wiremessage.h"
@@ -64,11 +65,13 @@ public:
         int queenTaker = 0;
     };
 
-    struct Hand {
+    // The player's hand as it is shown: its cards by slot, where each
+    // stands, and its marks.
+    struct HandView {
         // The slot at each place 0..12 from the left; 0 = free. The taken
         // places form an unbroken run from place 0, sorted by card.
         std::array<int, kPlaces> places{};
-        std::array<int, kSlots + 1> cards{};     // card by slot 1..13
+        hearts::Hand cards;                      // card by slot 1..13
         std::array<bool, kSlots + 1> raised{};   // raised cards by slot
         std::array<bool, kSlots + 1> received{}; // received in the pass
         int count() const;
@@ -141,7 +144,7 @@ public:
     // The seat whose turn arrow shows, 0 for none.
     int turnMark() const { return m_turnMark; }
     bool myTurn() const { return seated() && m_turnSeat == m_mySeat; }
-    const Hand& hand() const { return m_hand; }
+    const HandView& hand() const { return m_hand; }
     const std::array<int, 3>& passSelection() const { return m_passSelection; }
     bool passingOpen() const { return m_passingOpen; }
     // The passing arrow shown: 1 left, 2 right, 3 across, 0 none.
@@ -212,7 +215,7 @@ private:
     std::vector<std::string> m_watchers;
     int m_turnSeat = 0;
     int m_turnMark = 0;
-    Hand m_hand;
+    HandView m_hand;
     std::array<int, 3> m_passSelection{};
     bool m_passingOpen = false;
     int m_passArrow = 0;

@@ -1,5 +1,7 @@
-// The computer seats at the table: their choices are round.h's, made here
-// into moves when their timer runs out or a seat is handed over.
+// The computer seats at the table: their choices are the Classic and Strong
+// players', made here into moves when their timer runs out or a seat is
+// handed over.
+#include "classic.h"
 #include "hostgame.h"
 #include "random.h"
 

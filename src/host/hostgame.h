@@ -1,8 +1,8 @@
 #pragma once
 
+#include "players.h"
 #include "playertable.h"
 #include "round.h"
-#include "strong.h"
 
 #include "protocol.h"
 #include "wiremessage.h"
@@ -56,6 +56,10 @@ public:
     };
     virtual bool startSearch(const SearchRequest& /*request*/) { return false; }
 };
+
+// Why the pause timer runs, as its tag: the next round after ten ticks, the
+// next trick's lead after three, the next turn one tick after the queen.
+enum class Pause : int { None = 0, NextRound = 2, NextTrick = 3, AfterQueen = 4 };
 
 // A timer as the rules see it: on or off, its interval and its tag.
 struct GameTimer {
@@ -231,7 +235,7 @@ private:
     bool anyConnected() const;
     void startComputerTimer();
     void stopComputerTimer();
-    void startTimer1(hearts::Pause reason, int countdown);
+    void startTimer1(Pause reason, int countdown);
     void stopTimer1();
     void computerTakesOver(int seat);
     // Logged in: the number is someone's.
@@ -254,7 +258,7 @@ private:
     // and who just watches (tableview.cpp).
     void sendTableTo(int number);
     std::string gamestatsFor() const;
-    void refuse(int seat, rules::Refusal refusal, int card);
+    void refuse(int seat, hearts::Refusal refusal, int card);
     void afterAcceptedCard(int card);
 
     std::vector<wire::Route> makeRoutes();

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "cards.h"
+
 #include <array>
 #include <string>
 
 // Records 1..11, one per connection number: 1..4 are the seats, 5..9
 // watchers, 10 is used for a moment while a connection is turned away. The
 // cards of a seat are the round's (round.h).
-constexpr int kSeats = 4;
+constexpr int kSeats = hearts::kSeats;
 constexpr int kMaxConnections = 9;
 constexpr int kRefusedRecord = 10;
 constexpr int kPlayerRecords = 11;
-constexpr int kHandSlots = 13;
+constexpr int kHandSlots = hearts::kSlots;
 
 struct PlayerRecord {
     std::string name;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-using hearts::Pause;
 using hearts::Phase;
 
 const char* HostGame::phase() const {

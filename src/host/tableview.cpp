@@ -8,7 +8,6 @@
 #include "hostgame.h"
 #include "protocol.h"
 
-using hearts::Pause;
 using hearts::Phase;
 
 std::string HostGame::gamestatsFor() const {

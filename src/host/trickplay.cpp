@@ -3,9 +3,8 @@
 #include "hostgame.h"
 #include "protocol.h"
 
-using hearts::Pause;
 using hearts::Phase;
-using rules::Refusal;
+using hearts::Refusal;
 
 void HostGame::refuse(int seat, Refusal refusal, int card) {
     const int code = static_cast<int>(refusal);
@@ -17,7 +16,7 @@ void HostGame::refuse(int seat, Refusal refusal, int card) {
 }
 
 void HostGame::afterAcceptedCard(int card) {
-    if (card == cards::kQueenOfSpades) {
+    if (card == hearts::kQueenOfSpades) {
         // The next turn comes one tick later, so the queen can be seen.
         stopTimer1();
         startTimer1(Pause::AfterQueen, 0);

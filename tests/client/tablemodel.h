@@ -54,7 +54,7 @@ protected:
     std::vector<int> shownCards() const {
         std::vector<int> cards;
         for (int slot : state.hand().places) {
-            const int card = state.hand().cards[static_cast<std::size_t>(slot)];
+            const int card = state.hand().cards.at(slot);
             if (slot != 0 && card != 0) {
                 cards.push_back(card);
             }
@@ -64,7 +64,7 @@ protected:
     int slotOf(const std::string& cardText) const {
         const int wanted = ::card(cardText);
         for (int slot = 1; slot <= 13; ++slot) {
-            if (state.hand().cards[static_cast<std::size_t>(slot)] == wanted) {
+            if (state.hand().cards.at(slot) == wanted) {
                 return slot;
             }
         }
@@ -75,7 +75,7 @@ protected:
         std::vector<int> cards;
         for (int slot : state.hand().places) {
             if (slot != 0 && state.mayPlay(slot)) {
-                cards.push_back(state.hand().cards[static_cast<std::size_t>(slot)]);
+                cards.push_back(state.hand().cards.at(slot));
             }
         }
         return cards;

@@ -74,7 +74,7 @@ TEST_F(Tricks, TheCardsIMayNotPlayAreMarked) {
         std::vector<int> mayPlay;
         for (int slot : fresh.hand().places) {
             if (slot != 0 && fresh.mayPlay(slot)) {
-                mayPlay.push_back(fresh.hand().cards[static_cast<std::size_t>(slot)]);
+                mayPlay.push_back(fresh.hand().cards.at(slot));
             }
         }
         std::sort(mayPlay.begin(), mayPlay.end());

@@ -109,14 +109,14 @@ std::string momentOf(const HostGame& game) {
         return "passing";
     }
     if (game.timer1().enabled) {
-        switch (static_cast<hearts::Pause>(game.timer1().tag)) {
-        case hearts::Pause::NextTrick:
+        switch (static_cast<Pause>(game.timer1().tag)) {
+        case Pause::NextTrick:
             return "after a trick";
-        case hearts::Pause::NextRound:
+        case Pause::NextRound:
             return "after a round";
-        case hearts::Pause::AfterQueen:
+        case Pause::AfterQueen:
             return "after the queen";
-        case hearts::Pause::None:
+        case Pause::None:
             break;
         }
     }

@@ -84,7 +84,7 @@ TEST(PlayCardPause, AfterTheQueenTheNextTurnWaitsOneTick) {
             // The queen opened or continued a trick: one tick before the turn.
             ++queens;
             EXPECT_TRUE(host.game.timer1().enabled);
-            EXPECT_EQ(host.game.timer1().tag, static_cast<int>(hearts::Pause::AfterQueen));
+            EXPECT_EQ(host.game.timer1().tag, static_cast<int>(Pause::AfterQueen));
             host.clearSent();
             host.game.play(host.game.turn(), 1);
             EXPECT_TRUE(host.to(1, "CMD_heplayed").empty()) << "no card during the pause";

@@ -90,14 +90,22 @@ TEST(Announcement, NamesShowNoControlsNoDirectionMarksNoBrokenCharacters) {
         {"caf\xC3\xA9 \xE2\x99\xA5", "caf\xC3\xA9 \xE2\x99\xA5"},
         // U+202E RIGHT-TO-LEFT OVERRIDE and U+2066 LEFT-TO-RIGHT ISOLATE go.
         {"evil\xE2\x80\xAEtxt.exe", "eviltxt.exe"},
-        {"a\xE2\x81\xA6" "b\xE2\x81\xA9" "c", "abc"},
+        {"a\xE2\x81\xA6"
+         "b\xE2\x81\xA9"
+         "c",
+         "abc"},
         // U+009B (a C1 control: the terminal's escape) and DEL: blanks.
-        {"x\xC2\x9B" "31my\x7F", "x 31my "},
+        {"x\xC2\x9B"
+         "31my\x7F",
+         "x 31my "},
         {"\x1B[2J", " [2J"},
         // Bytes that start no character: U+FFFD each.
-        {"a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+        {"a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b"},
         {"\xC3", "\xEF\xBF\xBD"},
-        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},   // an overlong "/"
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // an overlong "/"
         {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // a surrogate
         {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
         // Cut to whole characters within the limit.

@@ -1,6 +1,6 @@
 // The rulebook on values: a position is a hearts::Round built from cards
 // written as in a book, and each rule is asked about it.
-#include "round.h"
+#include "players.h"
 
 #include "cardtext.h"
 
@@ -8,8 +8,8 @@
 
 #include <set>
 
+using hearts::Refusal;
 using hearts::Round;
-using rules::Refusal;
 
 namespace {
 

@@ -4,21 +4,12 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
 // The Strong computer player: it counts the cards, reads the voids, samples
 // deals of the cards it has not seen that agree with everything it knows,
 // plays each of its legal cards out to the end of the round in every sample,
 // and plays the card that cost it the fewest points on average.
 namespace hearts {
-
-// How a computer seat plays. Classic is the fixed rules of computer.cpp.
-enum class Level : std::uint8_t { Classic, Strong };
-
-// "classic" or "strong" (any case); nothing for another word.
-std::optional<Level> levelNamed(std::string_view name);
-const char* levelName(Level level);
 
 // The Strong player's own generator (splitmix64), apart from the game's, so
 // a table without Strong seats draws exactly what it always drew.
@@ -59,28 +50,5 @@ int rolloutCard(const Round& round, CardMask legal);
 // every seat (the shooter, when not 0, runs for every point instead), and
 // scores it.
 void playOut(Round& round, int nextSeat, int shooter = 0);
-
-// How long the Strong decisions of rounds played through took.
-struct SearchStats {
-    long decisions = 0;
-    double totalMilliseconds = 0;
-    double slowestMilliseconds = 0;
-};
-
-// Who plays each seat of a round played through without a table.
-struct RoundPlayers {
-    std::array<Level, kSeats + 1> levels{}; // [1..4]; Classic unless told
-    std::uint32_t gameSeed = 0;             // for the Strong seats' decisions
-    SearchBudget budget{};
-    SearchStats* stats = nullptr; // when set, the Strong decisions are timed
-    // Off: the Strong seats pass by their rule but play by the classic
-    // rules, which measures the pass alone.
-    bool strongCards = true;
-};
-
-// A whole round from the deal to the score, with no text: the passes and
-// cards of each seat as its level chooses. Answers the moon's seat or 0.
-int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
-              const RoundPlayers& players);
 
 } // namespace hearts

@@ -11,12 +11,11 @@ namespace hearts {
 
 namespace {
 
-constexpr int kQueen = cards::kQueenOfSpades;
+constexpr int kQueen = kQueenOfSpades;
 constexpr CardMask bit(int card) {
     return CardMask{1} << card;
 }
-constexpr CardMask kAllCards = ((CardMask{1} << 52) - 1) << 1;
-constexpr CardMask kHighSpades = bit(cards::kKingOfSpades) | bit(cards::kAceOfSpades);
+constexpr CardMask kHighSpades = bit(kKingOfSpades) | bit(kAceOfSpades);
 
 // 0 for a two up to 12 for an ace.
 constexpr int rankOf(int card) {
@@ -41,7 +40,7 @@ template <bool highest> int byRank(CardMask cards) {
 }
 // The cards of a suit below a card of it.
 CardMask belowIn(int card) {
-    const CardMask suit = suitCards(cards::getsuit(card));
+    const CardMask suit = suitCards(getsuit(card));
     return suit & (bit(card) - 1);
 }
 
@@ -59,7 +58,7 @@ int shootingCard(const Round& round, CardMask legal) {
     if (round.ledCard == 0) {
         return byRank<true>(legal);
     }
-    const CardMask led = legal & suitCards(cards::getsuit(round.ledCard));
+    const CardMask led = legal & suitCards(getsuit(round.ledCard));
     if (led != 0) {
         return highestCard(led);
     }
@@ -68,24 +67,6 @@ int shootingCard(const Round& round, CardMask legal) {
 }
 
 } // namespace
-
-std::optional<Level> levelNamed(std::string_view name) {
-    std::string lower;
-    for (char c : name) {
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (lower == "classic") {
-        return Level::Classic;
-    }
-    if (lower == "strong") {
-        return Level::Strong;
-    }
-    return std::nullopt;
-}
-
-const char* levelName(Level level) {
-    return level == Level::Strong ? "strong" : "classic";
-}
 
 std::uint64_t SearchRandom::next() {
     state += 0x9E3779B97F4A7C15ull;
@@ -119,7 +100,7 @@ int rolloutCard(const Round& round, CardMask legal) {
         }
         return byRank<false>(safe != 0 ? safe : legal);
     }
-    const CardMask ledSuit = suitCards(cards::getsuit(round.ledCard));
+    const CardMask ledSuit = suitCards(getsuit(round.ledCard));
     if ((legal & ledSuit) != 0) {
         const int winning =
             round.trickCards[static_cast<std::size_t>(trickTaker(round.trickCards, round.leader))];
@@ -224,7 +205,7 @@ bool sampleHands(const Knowledge& k, SearchRandom& random,
     }
     auto eligible = [&](int card, const std::array<int, kSeats + 1>& need, bool keepVoids) {
         int seats = 0;
-        const int suit = cards::getsuit(card);
+        const int suit = getsuit(card);
         for (int seat = 1; seat <= kSeats; ++seat) {
             const auto at = static_cast<std::size_t>(seat);
             if (seat != k.seat && need[at] > 0 &&
@@ -284,7 +265,7 @@ void replaceHand(Hand& hand, CardMask cards) {
     int slot = 1;
     for (CardMask left = cards; left != 0; left &= left - 1) {
         const int card = std::countr_zero(left);
-        hand.putNew(slot++, card, cards::getsuit(card));
+        hand.putNew(slot++, card, getsuit(card));
     }
 }
 
@@ -292,16 +273,15 @@ void replaceHand(Hand& hand, CardMask cards) {
 
 std::array<int, 3> strongPass(const Hand& hand) {
     const CardMask held = hand.held();
-    const int spadesBelowQueen =
-        std::popcount(held & suitCards(cards::kSpades) & (bit(kQueen) - 1));
+    const int spadesBelowQueen = std::popcount(held & suitCards(kSpades) & (bit(kQueen) - 1));
     const bool holdsQueen = (held & bit(kQueen)) != 0;
     std::array<int, 53> danger{};
     for (CardMask left = held; left != 0; left &= left - 1) {
         const int card = std::countr_zero(left);
-        const int suit = cards::getsuit(card);
+        const int suit = getsuit(card);
         const int inSuit = std::popcount(held & suitCards(suit));
         int score = rankOf(card);
-        if (suit == cards::kSpades) {
+        if (suit == kSpades) {
             if (card == kQueen) {
                 score = spadesBelowQueen >= 4 ? 0 : 100;
             } else if (card > kQueen) {
@@ -309,7 +289,7 @@ std::array<int, 3> strongPass(const Hand& hand) {
             } else {
                 score = -10; // low spades guard against the queen
             }
-        } else if (suit == cards::kHearts) {
+        } else if (suit == kHearts) {
             score += 3;
         } else if (inSuit <= 2) {
             score += 8; // a suit to empty, then throw points on it
@@ -406,55 +386,6 @@ int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBud
         }
     }
     return hand.slotOf(best);
-}
-
-int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
-              const RoundPlayers& players) {
-    auto strong = [&](int seat) {
-        return players.levels[static_cast<std::size_t>(seat)] == Level::Strong;
-    };
-    startRound(round, roundNumber, safeFirstTrick);
-    deal(round, random);
-    if (round.passDirection != 0) {
-        round.phase = Phase::Pass;
-        for (int seat = 1; seat <= kSeats; ++seat) {
-            const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
-            choosePass(round, seat, strong(seat) ? strongPass(hand) : computerPass(hand));
-        }
-        exchangePasses(round);
-    }
-    int seat = beginPlay(round);
-    // The computer's choices are legal by their rules (the host checks them
-    // all the same); here they are simply played.
-    for (int trick = 0; trick < kSlots && seat != 0; ++trick) {
-        for (int card = 0; card < kSeats; ++card) {
-            int slot = 0;
-            if (strong(seat) && players.strongCards) {
-                const auto started = std::chrono::steady_clock::now();
-                slot = strongPlay(round, seat,
-                                  decisionSeed(players.gameSeed, roundNumber, round, seat),
-                                  players.budget);
-                if (SearchStats* stats = players.stats) {
-                    const double ms = std::chrono::duration<double, std::milli>(
-                                          std::chrono::steady_clock::now() - started)
-                                          .count();
-                    ++stats->decisions;
-                    stats->totalMilliseconds += ms;
-                    stats->slowestMilliseconds = std::max(stats->slowestMilliseconds, ms);
-                }
-            } else {
-                slot = computerPlay(round, seat, random);
-            }
-            if (slot == 0) {
-                return 0;
-            }
-            round.leadTwoOfClubs = false;
-            playCard(round, seat, slot);
-            seat = seat % kSeats + 1;
-        }
-        seat = endTrick(round).taker;
-    }
-    return scoreRound(round);
 }
 
 } // namespace hearts

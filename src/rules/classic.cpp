@@ -2,15 +2,15 @@
 // simple rules over the hand in slot order and the trick on the table.
 // Each rule is a question about slot masks, so the same choices come
 // without scanning the hand again and again.
-#include "round.h"
+#include "classic.h"
 
 namespace hearts {
 
 namespace {
 
-constexpr int kQueen = cards::kQueenOfSpades;
-constexpr int kKing = cards::kKingOfSpades;
-constexpr int kAce = cards::kAceOfSpades;
+constexpr int kQueen = kQueenOfSpades;
+constexpr int kKing = kKingOfSpades;
+constexpr int kAce = kAceOfSpades;
 
 // The lowest slot of a mask, 0 for none.
 int firstSlot(SlotMask mask) {
@@ -27,7 +27,8 @@ int firstSlotFrom(SlotMask mask, int start) {
     return from != 0 ? firstSlot(from) : firstSlot(mask);
 }
 
-SlotMask slotBit(int slot) {
+// A slot's bit; none for slot 0, which holds no card.
+SlotMask maskOfSlot(int slot) {
     return slot == 0 ? 0 : static_cast<SlotMask>(1u << slot);
 }
 
@@ -38,15 +39,15 @@ bool restricted(const Round& round) {
 
 int lead(const Round& round, const Hand& hand, Random& random) {
     if (round.leadTwoOfClubs) {
-        if (const int slot = hand.slotOf(cards::kTwoOfClubs); slot != 0) {
+        if (const int slot = hand.slotOf(kTwoOfClubs); slot != 0) {
             return slot;
         }
     }
     const bool heartsAllowed = round.heartsBroken || (hand.held() & ~kHeartCards) == 0;
-    const SlotMask heartSlots = hand.slotsOfSuit(cards::kHearts);
+    const SlotMask heartSlots = hand.slotsOfSuit(kHearts);
     const SlotMask noHigh = static_cast<SlotMask>(
-        hand.slotMask() & ~slotBit(hand.slotOf(kQueen)) & ~slotBit(hand.slotOf(kKing)) &
-        ~slotBit(hand.slotOf(kAce)) & (heartsAllowed ? 0xFFFF : ~heartSlots));
+        hand.slotMask() & ~maskOfSlot(hand.slotOf(kQueen)) & ~maskOfSlot(hand.slotOf(kKing)) &
+        ~maskOfSlot(hand.slotOf(kAce)) & (heartsAllowed ? 0xFFFF : ~heartSlots));
     // A hundred draws of a slot; a hand where none can hit draws them all.
     if (noHigh == 0) {
         random.skip(100);
@@ -60,8 +61,8 @@ int lead(const Round& round, const Hand& hand, Random& random) {
     }
     const int start = random.draw(kSlots) + 1;
     const bool heartsNow = heartsAllowed && !round.firstTrick && !round.safeFirstTrick;
-    const SlotMask noQueen = static_cast<SlotMask>(hand.slotMask() & ~slotBit(hand.slotOf(kQueen)) &
-                                                   (heartsNow ? 0xFFFF : ~heartSlots));
+    const SlotMask noQueen = static_cast<SlotMask>(
+        hand.slotMask() & ~maskOfSlot(hand.slotOf(kQueen)) & (heartsNow ? 0xFFFF : ~heartSlots));
     if (noQueen != 0) {
         return firstSlotFrom(noQueen, start);
     }
@@ -73,7 +74,7 @@ int lead(const Round& round, const Hand& hand, Random& random) {
 // onto any trick the seat cannot follow.
 int followQueen(const Round& round, const Hand& hand) {
     const int queenSlot = hand.slotOf(kQueen);
-    if (cards::getsuit(round.ledCard) == cards::kSpades) {
+    if (getsuit(round.ledCard) == kSpades) {
         bool highSpadeOut = false;
         for (int seat = 1; seat <= kSeats; ++seat) {
             const int card = round.trickCards[static_cast<std::size_t>(seat)];
@@ -81,15 +82,15 @@ int followQueen(const Round& round, const Hand& hand) {
         }
         return highSpadeOut && queenSlot != 0 && !restricted(round) ? queenSlot : 0;
     }
-    if (hand.holdsSuit(cards::getsuit(round.ledCard))) {
+    if (hand.holdsSuit(getsuit(round.ledCard))) {
         return 0;
     }
     return queenSlot != 0 && !restricted(round) ? queenSlot : 0;
 }
 
 int findFollow(const Round& round, const Hand& hand) {
-    const SlotMask suit = hand.slotsOfSuit(cards::getsuit(round.ledCard));
-    if (const int slot = firstSlot(static_cast<SlotMask>(suit & ~slotBit(hand.slotOf(kQueen))));
+    const SlotMask suit = hand.slotsOfSuit(getsuit(round.ledCard));
+    if (const int slot = firstSlot(static_cast<SlotMask>(suit & ~maskOfSlot(hand.slotOf(kQueen))));
         slot != 0) {
         return slot;
     }

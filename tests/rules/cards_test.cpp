@@ -16,8 +16,8 @@ TEST(Cards, SuitsAndPointCards) {
                           {39, 3, false}, {40, 4, true},  {52, 4, true},  {53, 0, false},
                           {-1, 0, false}};
     for (const Case& c : cases) {
-        EXPECT_EQ(cards::getsuit(c.card), c.suit) << c.card;
-        EXPECT_EQ(cards::isPointCard(c.card), c.points) << c.card;
+        EXPECT_EQ(hearts::getsuit(c.card), c.suit) << c.card;
+        EXPECT_EQ(hearts::isPointCard(c.card), c.points) << c.card;
     }
     EXPECT_EQ(card("2C"), 1);
     EXPECT_EQ(card("QS"), 37);

@@ -2,6 +2,22 @@
 
 #include <chrono>
 
+namespace hearts {
+
+void Random::skip(int count) {
+    // The computer's lead makes a hundred draws when none can hit.
+    static constexpr Jump kHundred = jumpOf(100);
+    if (count == 100) {
+        seed = seed * kHundred.multiply + kHundred.add;
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        draw(1);
+    }
+}
+
+} // namespace hearts
+
 namespace processrandom {
 
 namespace {

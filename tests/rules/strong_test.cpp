@@ -1,6 +1,7 @@
 // The Strong computer player: its cards are legal, it decides from what its
 // seat may know and nothing more, and it takes fewer points than Classic.
-#include "strong.h"
+#include "classic.h"
+#include "players.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +63,7 @@ TEST(Strong, TheLegalCardsAreTheRulesCards) {
             const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
             CardMask expected = 0;
             for (int slot = 1; slot <= kSlots; ++slot) {
-                if (refusalFor(round, seat, slot) == rules::Refusal::None) {
+                if (refusalFor(round, seat, slot) == hearts::Refusal::None) {
                     expected |= CardMask{1} << hand.at(slot);
                 }
             }
@@ -87,17 +88,17 @@ TEST(Strong, VoidsAndPlayedCardsAreRemembered) {
     }
     EXPECT_EQ(cards, 48);
     EXPECT_EQ(std::popcount(round.playedCards), 4);
-    EXPECT_TRUE(round.playedCards & (CardMask{1} << cards::kTwoOfClubs));
+    EXPECT_TRUE(round.playedCards & (CardMask{1} << hearts::kTwoOfClubs));
     // A seat that did not follow clubs is marked void in clubs, and only it.
     Round manual;
     startRound(manual, 0, false);
     manual.phase = Phase::Play;
-    manual.hands[1].putNew(1, 2, cards::kClubs);   // three of clubs
-    manual.hands[2].putNew(1, 45, cards::kHearts); // a heart
+    manual.hands[1].putNew(1, 2, hearts::kClubs);   // three of clubs
+    manual.hands[2].putNew(1, 45, hearts::kHearts); // a heart
     playCard(manual, 1, 1);
     playCard(manual, 2, 1);
     EXPECT_EQ(manual.voidSuits[1], 0);
-    EXPECT_EQ(manual.voidSuits[2], 1u << cards::kClubs);
+    EXPECT_EQ(manual.voidSuits[2], 1u << hearts::kClubs);
 }
 
 TEST(Strong, DecidesOnlyFromWhatItsSeatMayKnow) {
@@ -144,11 +145,11 @@ TEST(Strong, DecidesOnlyFromWhatItsSeatMayKnow) {
             int slot = 1;
             for (CardMask left = keep; left != 0; left &= left - 1) {
                 const int card = std::countr_zero(left);
-                hand.putNew(slot++, card, cards::getsuit(card));
+                hand.putNew(slot++, card, hearts::getsuit(card));
             }
             for (int n = before.count() - std::popcount(keep); n > 0; --n) {
                 const int card = pool[next++];
-                hand.putNew(slot++, card, cards::getsuit(card));
+                hand.putNew(slot++, card, hearts::getsuit(card));
             }
         }
         bool moved = false;
@@ -240,7 +241,7 @@ TEST(Strong, PassesTheDangerAndKeepsTheGuards) {
         Hand hand;
         int slot = 1;
         for (int card : c.hand) {
-            hand.putNew(slot++, card, cards::getsuit(card));
+            hand.putNew(slot++, card, hearts::getsuit(card));
         }
         std::vector<int> passed;
         for (int s : strongPass(hand)) {

@@ -1,74 +1,11 @@
 // The rules of a round over values: the deal, passing, checks, tricks and
 // scoring.
 #include "round.h"
-#include "strong.h"
 
 namespace hearts {
 
-namespace {
-
-// The generator's step taken n times: seed := A^n * seed + C_n.
-struct Jump {
-    std::uint32_t multiply = 1;
-    std::uint32_t add = 0;
-};
-
-constexpr Jump jumpOf(int steps) {
-    Jump jump;
-    for (int i = 0; i < steps; ++i) {
-        jump.multiply *= 134775813u;
-        jump.add = jump.add * 134775813u + 1u;
-    }
-    return jump;
-}
-
-} // namespace
-
-void Random::skip(int count) {
-    // The computer's lead makes a hundred draws when none can hit.
-    static constexpr Jump kHundred = jumpOf(100);
-    if (count == 100) {
-        seed = seed * kHundred.multiply + kHundred.add;
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        draw(1);
-    }
-}
-
-SlotMask Hand::slotsOf(CardMask cards) const {
-    SlotMask found = 0;
-    if ((m_held & cards) == 0) {
-        return 0;
-    }
-    for (SlotMask left = m_slots; left != 0; left &= left - 1) {
-        const int slot = std::countr_zero(left);
-        if ((cards >> at(slot)) & 1) {
-            found |= static_cast<SlotMask>(1u << slot);
-        }
-    }
-    return found;
-}
-
-void Hand::put(int slot, int card) {
-    take(slot);
-    if (card >= 1 && card <= 52 && slot >= 1 && slot <= kSlots) {
-        take(slotOf(card));
-        putNew(slot, card, cards::getsuit(card));
-    }
-}
-
-void Hand::take(int slot) {
-    if (slot < 1 || slot > kSlots) {
-        return;
-    }
-    if (const int card = at(slot); card != 0) {
-        takeCard(slot, card);
-    }
-}
-
-rules::PlayPosition Round::position() const {
-    rules::PlayPosition at;
+PlayPosition Round::position() const {
+    PlayPosition at;
     at.leadTwoOfClubs = leadTwoOfClubs;
     at.ledCard = ledCard;
     at.firstTrick = firstTrick;
@@ -88,35 +25,10 @@ int passReceiver(int seat, int direction) {
     }
 }
 
-rules::Refusal refusalFor(const Round& round, int seat, int slot) {
+Refusal refusalFor(const Round& round, int seat, int slot) {
     const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
     const int card = slot >= 1 && slot <= kSlots ? hand.at(slot) : 0;
-    return rules::refusal(hand.held(), card, round.position());
-}
-
-CardMask legalCards(CardMask held, const rules::PlayPosition& at) {
-    if (at.leadTwoOfClubs) {
-        return held & (CardMask{1} << cards::kTwoOfClubs);
-    }
-    const bool safeTrick = at.firstTrick && at.safeFirstTrick;
-    CardMask legal = held;
-    if (at.ledCard == 0) {
-        if (safeTrick) {
-            legal &= ~kPointCards;
-        }
-        if (!at.heartsBroken && (held & ~kHeartCards) != 0) {
-            legal &= ~kHeartCards;
-        }
-        return legal;
-    }
-    const CardMask led = held & suitCards(cards::getsuit(at.ledCard));
-    if (led != 0) {
-        legal = led;
-    }
-    if (safeTrick && (held & ~kPointCards) != 0) {
-        legal &= ~kPointCards;
-    }
-    return legal;
+    return refusal(hand.held(), card, round.position());
 }
 
 SlotMask legalSlots(const Round& round, int seat) {
@@ -128,7 +40,7 @@ int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader) {
     // The highest card of the led suit: the cards of a suit are a run of
     // numbers, so the highest in that run.
     const int ledCard = trickCards[static_cast<std::size_t>(leader)];
-    const int low = (cards::getsuit(ledCard) - 1) * 13 + 1;
+    const int low = (getsuit(ledCard) - 1) * 13 + 1;
     int taker = leader;
     int best = ledCard;
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -143,7 +55,7 @@ int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader) {
 int trickPoints(const std::array<int, kSeats + 1>& trickCards) {
     int points = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
-        points += rules::cardPoints(trickCards[static_cast<std::size_t>(seat)]);
+        points += cardPoints(trickCards[static_cast<std::size_t>(seat)]);
     }
     return points;
 }
@@ -228,7 +140,7 @@ void deal(Round& round, Random& random) {
     for (unsigned dealt = 1; dealt <= 52; ++dealt) {
         const int place = placeOf[dealt];
         round.hands[static_cast<std::size_t>((place - 1) % 4 + 1)].putNew(
-            (place - 1) / 4 + 1, static_cast<int>(dealt), cards::getsuit(static_cast<int>(dealt)));
+            (place - 1) / 4 + 1, static_cast<int>(dealt), getsuit(static_cast<int>(dealt)));
     }
 }
 
@@ -279,7 +191,7 @@ int beginPlay(Round& round) {
     round.leadTwoOfClubs = true;
     round.phase = Phase::Play;
     for (int seat = 1; seat <= kSeats; ++seat) {
-        if (round.hands[static_cast<std::size_t>(seat)].holds(cards::kTwoOfClubs)) {
+        if (round.hands[static_cast<std::size_t>(seat)].holds(kTwoOfClubs)) {
             round.turn = seat;
             return seat;
         }
@@ -297,10 +209,10 @@ void playCard(Round& round, int seat, int slot) {
         round.ledCard = card;
         round.leader = seat;
     }
-    round.heartsBroken = round.heartsBroken || cards::isHeart(card);
+    round.heartsBroken = round.heartsBroken || isHeart(card);
     round.playedCards |= CardMask{1} << card;
-    const int suit = cards::getsuit(card);
-    const int ledSuit = cards::getsuit(round.ledCard);
+    const int suit = getsuit(card);
+    const int ledSuit = getsuit(round.ledCard);
     round.voidSuits[static_cast<std::size_t>(seat)] |=
         static_cast<std::uint8_t>((suit != ledSuit) << ledSuit);
     hand.takeCard(slot, card);
@@ -339,10 +251,6 @@ int scoreRound(Round& round) {
         }
     }
     return moon;
-}
-
-void playComputerRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random) {
-    playRound(round, roundNumber, safeFirstTrick, random, RoundPlayers{});
 }
 
 } // namespace hearts

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "cards.h"
+#include "hand.h"
+#include "legality.h"
+#include "random.h"
+
+#include <array>
+#include <cstdint>
+
+// A round of Hearts as a value: the four hands by slot, the trick on the
+// table, the passing and the round's flags; and the rules and the computer
+// players as functions over it. The host drives a Round with its messages
+// and timers; a search or a benchmark plays one through without any text.
+// Seats are 1..4, slots 1..13, cards 1..52 (0: none), as on the wire.
+namespace hearts {
+
+enum class Phase : std::uint8_t { None, Pass, Play };
+
+// `pointsTaker` once a second trick with points has been taken.
+constexpr int kSeveralTakers = 100;
+
+struct Round {
+    std::array<Hand, kSeats + 1> hands{};     // [1..4]
+    std::array<int, kSeats + 1> trickCards{}; // the cards on the table
+    std::array<int, kSeats + 1> points{};     // this round's points
+    std::array<int, kSeats + 1> tricks{};     // this round's tricks
+    std::array<bool, kSeats + 1> passed{};
+    std::array<std::array<int, 3>, kSeats + 1> passSlots{};
+    std::array<std::array<int, 3>, kSeats + 1> passedCards{}; // received, in order
+    Phase phase = Phase::None;
+    int passDirection = 0; // 1 left, 2 right, 3 across, 0 no passing
+    int turn = 0;
+    int ledCard = 0;
+    int leader = 0;
+    bool leadTwoOfClubs = false;
+    bool heartsBroken = false;
+    bool firstTrick = false;
+    bool safeFirstTrick = false;
+    int pointsTaker = 0;
+    // What every seat has seen: the cards played this round, and the suits
+    // each seat has shown it no longer holds (bit s: suit s).
+    CardMask playedCards = 0;
+    std::array<std::uint8_t, kSeats + 1> voidSuits{};
+
+    // What the rules say of the next card.
+    PlayPosition position() const;
+};
+
+// --- the rules over values ---
+
+// The seat that receives a seat's three cards in a pass direction.
+int passReceiver(int seat, int direction);
+// Why a seat may not play the card in a slot now (None: it may).
+Refusal refusalFor(const Round& round, int seat, int slot);
+// The slots a seat may play now.
+SlotMask legalSlots(const Round& round, int seat);
+// The seat whose card wins the trick on the table so far: the highest card
+// of the led suit.
+int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader);
+int trickPoints(const std::array<int, kSeats + 1>& trickCards);
+// The seat that took all 26 points of a round, or 0.
+int moonShooter(const std::array<int, kSeats + 1>& points);
+// The winner once a score reaches the play-to score: the lowest score, and
+// no tie for it; 0 while there is none.
+int gameWinner(const std::array<int, kSeats + 1>& scores, int playTo);
+
+// --- a round played ---
+
+// A new round: hands empty, flags of a new round, the passing direction.
+void startRound(Round& round, int roundNumber, bool safeFirstTrick);
+// Shuffles 52 cards with the generator and deals them in turn, seat 1 first.
+void deal(Round& round, Random& random);
+// A seat's three cards set aside for passing (checked: three different
+// slots that hold cards). Answers false and changes nothing otherwise.
+bool choosePass(Round& round, int seat, const std::array<int, 3>& slots);
+bool allPassed(const Round& round);
+// The cards change hands, each into the slots its receiver passed from.
+void exchangePasses(Round& round);
+// The seat holding the two of clubs leads; play begins.
+int beginPlay(Round& round);
+
+// A card put on the table (its checks passed): the hand gives it up.
+void playCard(Round& round, int seat, int slot);
+bool trickComplete(const Round& round);
+struct TrickEnd {
+    int taker = 0;
+    int points = 0;
+};
+// The full trick is taken: its points and the lead go to the taker.
+TrickEnd endTrick(Round& round);
+// Scores the round: a moon gives 26 to the others and nothing to its
+// shooter. Answers the moon's seat or 0.
+int scoreRound(Round& round);
+
+} // namespace hearts
