@@ -56,7 +56,28 @@ Settings Settings::load(const IniFile& ini) {
         ini.readString(s, key("Announce"), QStringLiteral("true")) != QLatin1String("false");
     settings.turnTimeoutSeconds = bounded(ini, "Turntimeout", 60, 0, 86400);
     settings.loginTimeoutSeconds = bounded(ini, "Logintimeout", 20, 0, 86400);
+    settings.lobbyUrl = ini.readString(s, key("Lobbyurl"), QString());
+    settings.lobbySha256 = ini.readString(s, key("Lobbysha256"), QString());
     return settings;
+}
+
+void Settings::savePhrases(IniFile& ini) const {
+    for (int n = 1; n <= kPhrases; ++n) {
+        ini.writeString(key(kSection), QStringLiteral("Phrase%1").arg(n),
+                        phrases[static_cast<std::size_t>(n)]);
+    }
+}
+
+void Settings::savePlayer(IniFile& ini, bool withAnnounce) const {
+    ini.writeString(key(kSection), key("Playername"), playerName);
+    if (withAnnounce) {
+        ini.writeString(key(kSection), key("Announce"), flag(announce));
+    }
+}
+
+void Settings::saveTimeLimits(IniFile& ini) const {
+    ini.writeString(key(kSection), key("Turntimeout"), QString::number(turnTimeoutSeconds));
+    ini.writeString(key(kSection), key("Logintimeout"), QString::number(loginTimeoutSeconds));
 }
 
 void Settings::save(IniFile& ini) const {

@@ -34,9 +34,17 @@ struct Settings {
     bool announce = true;
     int turnTimeoutSeconds = 60;
     int loginTimeoutSeconds = 20;
+    // Where the lobby installer comes from, and the digest it must have.
+    QString lobbyUrl;
+    QString lobbySha256;
 
     static Settings load(const IniFile& ini);
-    // Writes the keys that a save writes, in their order (the phrases are
-    // the phrase window's, and the host's choices the Host window's).
+    // Writes the window's keys, in their order: placement and options (the
+    // phrases are the phrase window's, the player's choices the Host and
+    // Join windows', the time limits the host's menus').
     void save(IniFile& ini) const;
+    void savePhrases(IniFile& ini) const;
+    // The player's name and, when told, whether a hosted table is announced.
+    void savePlayer(IniFile& ini, bool withAnnounce) const;
+    void saveTimeLimits(IniFile& ini) const;
 };

@@ -4,6 +4,7 @@
 #include "clientconnection.h"
 #include "clienttable.h"
 #include "colortext.h"
+#include "settingsstore.h"
 #include "sounds.h"
 #include "tsock.h"
 
@@ -12,18 +13,15 @@
 #include <QRect>
 #include <QStringList>
 
-#include <array>
-
 class Board;
-class HostWindow;
-class IniFile;
-struct Settings;
-class JoinWindow;
+class HostControls;
 class Launcher;
+class MainMenus;
+class OptionsMenu;
 class QAbstractButton;
-class QAction;
-class QActionGroup;
 class TableArea;
+class TableChoices;
+class TableWiring;
 class TServer;
 class Tdownload;
 class Ttallylist;
@@ -33,8 +31,11 @@ class Thelp;
 class Tphrases;
 class Tspylist;
 
-// The main window: the table, the hand, the chat and the menus, and the
-// client's connection to the host. Its closing ends the program.
+// The main window: the frame that holds the table, the hand and the chat,
+// and puts together the parts that do the work: the client's connection
+// and table, the menus, the settings file, the host's controls, the ways
+// to another table and the wiring of the table to the program. Its closing
+// ends the program.
 class Tchat : public QMainWindow {
     Q_OBJECT
 public:
@@ -62,24 +63,30 @@ public:
     ~Tchat() override;
 
     void attach(const Windows& windows);
+    const Windows& windows() const { return m_windows; }
 
     // Appends one chat line ("<code>+<body>") in a colour.
     void addlinetochat(const QString& line, colortext::ColorValue colour);
     // Writes a status line ("0+" and its text) in the status colour.
     void statusLine(const QString& line) { addlinetochat(line, m_statusColour); }
+    void showMessage(const QString& text);
+    // Shows a side window over the middle of this one.
+    void showCentred(QWidget* window);
+    void showGameStart();
+    void showGameFull();
+    // The other seated players now at the table, for the tally.
+    void loadchecklist();
 
     // Brings the window forward, restored if it was minimised.
     void bringForward();
 
-    // Settings file.
-    QString settingsPath() const;
+    // The settings file (tchatsettings.cpp): placement and options.
+    QString settingsPath() const { return m_store.path(); }
+    SettingsStore& settingsStore() { return m_store; }
     void loadinifile();
     void saveinifile() { saveinifile(bounds()); }
     // Writes the file with these outer bounds for the window.
     void saveinifile(const QRect& outer);
-    // Saves the settings file; a failure is told to the player (in a
-    // message box when the window is closing), the old file kept.
-    bool saveSettings(const IniFile& ini, bool closing = false);
     void ResetScreenLocation1Click();
     // The outer bounds of the window.
     QRect bounds() const;
@@ -96,31 +103,11 @@ public:
     TableArea& tableArea() { return *m_area; }
     ChatPanel& chat() { return *m_chat; }
     Sounds& sounds() { return m_sounds; }
+    MainMenus& menus() { return *m_menus; }
+    OptionsMenu& options();
+    HostControls& hostControls() { return *m_hostControls; }
     QAbstractButton* startButton() const;
-    QAction* startGameAction() const { return StartGame1; }
-
-    QAction* PlaySounds1 = nullptr;
-    QAction* PlayChatterSounds1 = nullptr;
-    QAction* Classic1 = nullptr;
-    QAction* New1 = nullptr;
-    QAction* TextColor1 = nullptr;
-    std::array<QAction*, 4> textSizeItems{}; // 8, 10, 12, 14
-    QAction* ScrollChatOff2 = nullptr;
-    QAction* ClearMainChat2 = nullptr;
-    QAction* ResetScreenLocation1 = nullptr;
-    // Options > "Turn Time Limit" and "Login Time Limit" of a hosted table.
-    QMenu* TurnTimeLimit1 = nullptr;
-    QMenu* LoginTimeLimit1 = nullptr;
-    // Options > "Card Deck": the built-in deck and the SVG decks found.
-    QMenu* CardDeck1 = nullptr;
-    QAction* JustWatch1 = nullptr;
-    QAction* PrhaseList1 = nullptr;
-    QAction* ViewTally1 = nullptr;
-    QAction* LastTrick1 = nullptr;
-    QAction* ScoreSheet1 = nullptr;
-    QAction* SpyList1 = nullptr;
-    QAction* Content1 = nullptr;
-    QAction* About1 = nullptr;
+    QAction* startGameAction() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -131,38 +118,10 @@ private:
     void processparams();
     void showDownloadWindow();
     void hostingChanged(bool hosting);
-    void HostATable1Click();
-    void JoinATable1Click();
-    void connectFailed(const QString& host);
-    QString savedPlayerName(const Settings& settings) const;
-    // Keeps the name for the next table, and whether to announce ("true",
-    // "false"; empty leaves it).
-    void storeChoices(const QString& name, const QString& announce);
-    void Exit1Click() { close(); }
-    void showGameFull();
-    void showMessage(const QString& text);
-    void wireTable();
-    void buildMenus();
-    void buildOptionsMenu(QMenu* options);
     void buildBoard();
-    void showGameStart();
     void sendStartGame(const QString& playto, int safe);
-    void setTextSize(int points);
-    void fillCardDecks();
-    // Gives the host the time limits that the settings file keeps.
-    void applyTimeLimits();
-    // The host's computer players play Strong, else Classic.
-    void applyComputerLevel(bool strong);
-    void chooseCardDeck(const QString& path);
-    void markCardDeck();
-    void setTurnSound(int tag);
-    void TextColor1Click();
-    void PrhaseList1Click();
     void storePhrases(const QStringList& phrases);
-    // The other seated players now at the table, for the tally.
-    void loadchecklist();
-    void recordGame(const QString& winner);
-    void showCentred(QWidget* window);
+    void saveFailed(const QString& text);
     // Keeps window placement as the file last said, or as the close rule stored.
     void FormClose();
 
@@ -172,12 +131,11 @@ private:
     QLockFile m_heartsLock;
     QtSoundSink m_soundSink;
     Sounds m_sounds{m_soundSink};
+    SettingsStore m_store;
 
-    QString m_sectionName;
     colortext::ColorValue m_statusColour = colortext::kBlue;
     bool m_hostFlag = false;
     bool m_paramsProcessed = false;
-    bool m_showingFull = false;
     // The bounds read at the last load or stored by the close rule.
     QRect m_placement;
     bool m_placementMaximized = false;
@@ -186,11 +144,9 @@ private:
     TableArea* m_area = nullptr;
     ClientTable* m_table = nullptr;
     ChatPanel* m_chat = nullptr;
-    QAction* StartGame1 = nullptr;
-    QAction* HostATable1 = nullptr;
-    QAction* JoinATable1 = nullptr;
     Launcher* m_launcher = nullptr;
-    HostWindow* m_hostWindow = nullptr;
-    JoinWindow* m_joinWindow = nullptr;
-    QAction* Exit1 = nullptr;
+    HostControls* m_hostControls = nullptr;
+    TableChoices* m_choices = nullptr;
+    MainMenus* m_menus = nullptr;
+    TableWiring* m_wiring = nullptr;
 };

@@ -87,10 +87,10 @@ ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sound
         }
     }
     b_phrase[10]->setToolTip(QStringLiteral("Chatter Sounds"));
-    for (int tag = 0; tag <= 20; ++tag) {
+    for (int tag = 0; tag <= protocol::kChatterSounds; ++tag) {
         QAction* item = popup_sounds.addAction(soundCaption(tag));
         item->setObjectName(tag == 0 ? QStringLiteral("Cancel1")
-                                     : QStringLiteral("wave%1").arg(tag));
+                                     : QString::fromStdString(protocol::chatterSound(tag)));
         item->setToolTip(soundCaption(tag));
         item->setData(tag);
         connect(item, &QAction::triggered, this, [this, tag] { wave12Click(tag); });
@@ -180,7 +180,7 @@ QString ChatPanel::builtInPhrase(int number) {
 }
 
 QString ChatPanel::soundCaption(int tag) {
-    return tag >= 0 && tag <= 20
+    return tag >= 0 && tag <= protocol::kChatterSounds
                ? QString::fromLatin1(kSoundCaptions[static_cast<std::size_t>(tag)])
                : QString();
 }
@@ -197,9 +197,10 @@ void ChatPanel::setChatColour(colortext::ColorValue colour) {
     mychat->setPalette(palette);
 }
 
-void ChatPanel::sendTextWithColour(const char* word, const QString& text) {
-    send(protocol::build(
-        word, mySeat(), (text + QLatin1Char('|') + colortext::toText(m_chatColour)).toStdString()));
+void ChatPanel::sendTextWithColour(protocol::Command command, const QString& text) {
+    send(
+        protocol::build(command, mySeat(),
+                        (text + QLatin1Char('|') + colortext::toText(m_chatColour)).toStdString()));
 }
 
 void ChatPanel::sendit() {
@@ -209,16 +210,16 @@ void ChatPanel::sendit() {
     const QString text = mychat->text();
     if (!text.isEmpty()) {
         if (!text.startsWith(QLatin1Char('/'))) {
-            sendTextWithColour("CMD_chat", text);
+            sendTextWithColour(protocol::Command::Chat, text);
         } else if (text.startsWith(QLatin1String("/me"))) {
-            sendTextWithColour("CMD_action", text.mid(4));
+            sendTextWithColour(protocol::Command::Action, text.mid(4));
         }
     }
     mychat->clear();
 }
 
-void ChatPanel::chatrecieved(const std::string& payload) {
-    const QString text = QString::fromStdString(payload);
+void ChatPanel::chatrecieved(int code, const std::string& body) {
+    const QString text = QString::number(code) + QLatin1Char('+') + QString::fromStdString(body);
     const qsizetype bar = text.indexOf(QLatin1Char('|'));
     colortext::ColorValue colour = colortext::kRed;
     if (bar >= 0 && !colortext::fromText(text.mid(bar + 1), colour)) {
@@ -237,9 +238,9 @@ void ChatPanel::b_phrase1Click(int number) {
     }
     const QString text = phrase(number);
     if (text.startsWith(QLatin1String("/me "))) {
-        sendTextWithColour("CMD_action", text.mid(4));
+        sendTextWithColour(protocol::Command::Action, text.mid(4));
     } else {
-        sendTextWithColour("CMD_action", QStringLiteral("says: ") + text);
+        sendTextWithColour(protocol::Command::Action, QStringLiteral("says: ") + text);
     }
     m_phraseGuard.start();
 }
@@ -249,29 +250,18 @@ void ChatPanel::wave12Click(int tag) {
     if (tag == 0 || !connected() || seat < 1 || seat > 4) {
         return;
     }
-    send(protocol::build("CMD_playasound", seat, "wave" + std::to_string(tag) + "+"));
+    send(protocol::build(protocol::Command::Playasound, seat, protocol::chatterSound(tag)));
 }
 
-void ChatPanel::playasound(const std::string& payload) {
-    wire::Fields fields(payload);
-    const std::string seatText = fields.text();
-    const QString name = QString::fromStdString(fields.text());
+void ChatPanel::playasound(int seat, const std::string& sound) {
     // Only the chatter sounds of the list: never a game cue or anything else.
-    QString caption;
-    for (int tag = 1; tag <= 20; ++tag) {
-        if (name.compare(QStringLiteral("wave%1").arg(tag), Qt::CaseInsensitive) == 0) {
-            caption = soundCaption(tag);
-        }
-    }
-    if (caption.isEmpty()) {
+    const std::optional<int> tag = protocol::chatterSoundNumber(sound);
+    if (!tag) {
         return;
     }
+    const QString caption = soundCaption(*tag);
     if (m_sounds.chatterSounds) {
-        m_sounds.playChatter(name);
-        return;
-    }
-    int seat = 0;
-    if (!wire::parseInt(seatText, seat)) {
+        m_sounds.playChatter(QString::fromStdString(sound));
         return;
     }
     const QString who = seatName(seat);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol.h"
+
 #include "chatview.h"
 #include "colortext.h"
 
@@ -48,8 +50,11 @@ public:
     explicit ChatPanel(Sounds& sounds, QWidget* parent = nullptr);
 
     void sendit();
-    void chatrecieved(const std::string& payload);
-    void playasound(const std::string& payload);
+    // A chat or action line from the host: its line code (0 for a status
+    // line) and its body, the text and "|" and the colour.
+    void chatrecieved(int code, const std::string& body);
+    // A chatter sound a seat sent.
+    void playasound(int seat, const std::string& sound);
     void b_phrase1Click(int number);
     void wave12Click(int tag);
 
@@ -93,7 +98,7 @@ protected:
 
 private:
     void layoutParts();
-    void sendTextWithColour(const char* word, const QString& text);
+    void sendTextWithColour(protocol::Command command, const QString& text);
 
     Sounds& m_sounds;
     colortext::ColorValue m_chatColour = colortext::kBlack;

@@ -49,18 +49,18 @@ void ClientConnection::reportUnreachable() {
     emit unreachable(m_host);
 }
 
-void ClientConnection::addRoute(const std::string& word, Handler handler) {
-    m_routes.push_back({word, [handler = std::move(handler)](int, const std::string& payload) {
-                            handler(payload);
-                        }});
+void ClientConnection::addRoute(protocol::Command command, Handler handler) {
+    m_handlers[static_cast<std::size_t>(command)] = std::move(handler);
 }
 
-std::vector<std::string> ClientConnection::routeWords() const {
-    std::vector<std::string> words;
-    for (const wire::Route& route : m_routes) {
-        words.push_back(route.word);
+std::vector<protocol::Command> ClientConnection::handledCommands() const {
+    std::vector<protocol::Command> commands;
+    for (const protocol::CommandInfo& known : protocol::kCommands) {
+        if (m_handlers[static_cast<std::size_t>(known.command)]) {
+            commands.push_back(known.command);
+        }
     }
-    return words;
+    return commands;
 }
 
 void ClientConnection::send(const std::string& text) {
@@ -95,11 +95,16 @@ void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QStri
 }
 
 void ClientConnection::processsocktimer(const std::string& line) {
-    try {
-        wire::dispatch(m_routes, 0, line);
-    } catch (...) {
-        emit lineHandled(QString::fromStdString(line));
-        throw;
+    const std::optional<protocol::Message> message = protocol::read(line, protocol::Side::Host);
+    if (message) {
+        if (const Handler& handler = m_handlers[static_cast<std::size_t>(message->command())]) {
+            try {
+                handler(*message);
+            } catch (...) {
+                emit lineHandled(QString::fromStdString(line));
+                throw;
+            }
+        }
     }
     emit lineHandled(QString::fromStdString(line));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol.h"
 #include "receivedlist.h"
 #include "tsock.h"
 #include "wiremessage.h"
@@ -7,17 +8,19 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 // The client's end of the connection to a host: cuts what the host sends
-// into the received list, hands one message per tick to the handler of its
-// command word, and reports the end of the connection. What the messages
-// mean is the table model's business.
+// into the received list, reads one message per tick, checked against its
+// command's fields, hands it to that command's handler, and reports the end
+// of the connection. What the messages mean is the table model's business.
 class ClientConnection : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<void(const std::string& payload)>;
+    using Handler = std::function<void(const protocol::Message& message)>;
     // A host never has this many messages waiting here; a flood beyond is
     // dropped rather than held.
     static constexpr std::size_t kMaxReceivedLines = 100000;
@@ -32,10 +35,10 @@ public:
     // its going is not reported.
     void disconnectFromHost();
 
-    // Registers the handler of a host message (exact, case-sensitive word).
-    void addRoute(const std::string& word, Handler handler);
-    // The command words this client handles.
-    std::vector<std::string> routeWords() const;
+    // Registers the handler of a host message.
+    void addRoute(protocol::Command command, Handler handler);
+    // The commands this client handles.
+    std::vector<protocol::Command> handledCommands() const;
     // Sends one message; nothing happens while there is no connection.
     void send(const std::string& text);
 
@@ -58,7 +61,7 @@ private:
     TSock sock;
     wire::Framer m_framer;
     ReceivedList receivedlist;
-    std::vector<wire::Route> m_routes;
+    std::array<Handler, protocol::kCommandCount> m_handlers{};
     QString m_host;
     bool m_reportedUnreachable = false;
     bool m_leaving = false;

@@ -5,15 +5,13 @@
 #include "scoresheetwindow.h"
 
 ClientTable::ClientTable(ClientConnection& connection, QWidget* boardParent, QObject* parent)
-    : QObject(parent), m_speedGroup(this) {
+    : QObject(parent), m_connection(connection), m_speedGroup(this) {
     m_board = new Board(m_state, boardParent);
-    for (const wire::Route& route : m_state.routes()) {
-        connection.addRoute(route.word, [handler = route.handler](const std::string& payload) {
-            handler(0, payload);
-        });
+    for (const protocol::Command command : TableState::handledCommands()) {
+        connection.addRoute(command,
+                            [this](const protocol::Message& message) { m_state.handle(message); });
     }
-    m_state.changed = [this] { refreshViews(); };
-    m_state.send = [&connection](const std::string& line) { connection.send(line); };
+    m_state.setEvents(this);
 
     const std::array<std::pair<QAction**, std::pair<const char*, int>>, 3> speeds = {
         {{&Slow1, {"&Slow", 2000}}, {&Normal1, {"&Normal", 1000}}, {&Fast1, {"&Fast", 500}}}};
@@ -38,9 +36,9 @@ ClientTable::ClientTable(ClientConnection& connection, QWidget* boardParent, QOb
     connect(RemoveFromGame1, &QAction::triggered, this,
             [this] { m_state.kickConnection(m_target); });
     connect(SettoJustWatch1, &QAction::triggered, this,
-            [this] { m_state.setSeatWatching(m_target, 1); });
+            [this] { m_state.setSeatWatching(m_target, protocol::WatchMode::Watch); });
     connect(UnsetJustWatch1, &QAction::triggered, this,
-            [this] { m_state.setSeatWatching(m_target, 2); });
+            [this] { m_state.setSeatWatching(m_target, protocol::WatchMode::Play); });
     connect(m_board, &Board::seatPopupRequested, this, [this](int position, const QPoint& at) {
         // The bottom name is the own seat: it has no popup.
         if (position != 1) {
@@ -50,7 +48,22 @@ ClientTable::ClientTable(ClientConnection& connection, QWidget* boardParent, QOb
     refreshViews();
 }
 
-ClientTable::~ClientTable() = default;
+ClientTable::~ClientTable() {
+    m_state.setEvents(nullptr);
+}
+
+TableEvents& ClientTable::listener() {
+    return m_listener != nullptr ? *m_listener : m_silent;
+}
+
+void ClientTable::send(const std::string& line) {
+    m_connection.send(line);
+}
+
+void ClientTable::changed() {
+    refreshViews();
+    listener().changed();
+}
 
 QMenu* ClientTable::preparePopup(int position) {
     const bool host = m_state.hostFlag();

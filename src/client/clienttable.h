@@ -14,11 +14,16 @@ class ScoreSheetWindow;
 
 // The client's table: the model fed by the connection, the board that
 // draws it, and the menu items and side windows that show or change it.
-class ClientTable : public QObject {
+// It hears the model's events: it sends the model's lines and redraws on
+// every change, and passes every event on to the program's own listener.
+class ClientTable : public QObject, private TableEvents {
     Q_OBJECT
 public:
     ClientTable(ClientConnection& connection, QWidget* boardParent, QObject* parent = nullptr);
     ~ClientTable() override;
+
+    // Where the model's events go beside this table (the program's wiring).
+    void setListener(TableEvents* listener) { m_listener = listener; }
 
     TableState& state() { return m_state; }
     Board& board() { return *m_board; }
@@ -44,7 +49,22 @@ public:
 
 private:
     void refreshViews();
+    // TableEvents
+    void send(const std::string& line) override;
+    void changed() override;
+    void statusLine(const std::string& line) override { listener().statusLine(line); }
+    void sound(Cue cue) override { listener().sound(cue); }
+    void messageBox(const std::string& text) override { listener().messageBox(text); }
+    void ownArrival() override { listener().ownArrival(); }
+    void watchersChanged() override { listener().watchersChanged(); }
+    void startDialogRequested() override { listener().startDialogRequested(); }
+    void gameRecorded(const GameResult& result) override { listener().gameRecorded(result); }
+    void tableFull() override { listener().tableFull(); }
+    TableEvents& listener();
 
+    ClientConnection& m_connection;
+    TableEvents m_silent;
+    TableEvents* m_listener = nullptr;
     TableState m_state;
     Board* m_board = nullptr;
     QActionGroup m_speedGroup;

@@ -3,17 +3,62 @@
 #include "hand.h"
 #include "protocol.h"
 #include "seatmap.h"
-#include "wiremessage.h"
 
 #include <array>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+// The sound of a moment of the game; the program plays its recording.
+enum class Cue : std::uint8_t {
+    Entered,
+    Turn,
+    TurnNew,
+    PlaceCard,
+    Queen,
+    TurnOverGood,
+    TurnOverBad,
+    RoundOver,
+    Winner,
+    Error,
+    Click,
+};
+// The name of a cue's recording: "ENTERED", "TURNNEW" ...
+const char* recordingOf(Cue cue);
+
+// A game I sat in has ended: my own win, or another's.
+struct GameResult {
+    bool mine = false;
+    std::string winner; // the winner's name as the host gave it
+};
+
+// What the table's model says to the world around it: the line to the host,
+// the lines, sounds and boxes for the player, and the moments the program
+// acts on. Every call may be left as it is here: nothing happens.
+class TableEvents {
+public:
+    virtual ~TableEvents() = default;
+    virtual void send(const std::string& /*line*/) {}
+    // A chat line ("0+" and a text) for the chat view.
+    virtual void statusLine(const std::string& /*line*/) {}
+    virtual void sound(Cue /*cue*/) {}
+    virtual void messageBox(const std::string& /*text*/) {}
+    // Anything the views draw may have changed.
+    virtual void changed() {}
+    // The own arrival: the settings file is applied now.
+    virtual void ownArrival() {}
+    virtual void watchersChanged() {}
+    // The start button was pressed while connected.
+    virtual void startDialogRequested() {}
+    virtual void gameRecorded(const GameResult& /*result*/) {}
+    // The host turned this client away.
+    virtual void tableFull() {}
+};
+
 // The client's model of the table: everything the host has told this client
 // and what its player has chosen, with no widget in sight. It applies host
-// messages one line at a time and takes the player's input; views draw it
-// and hear of every change through `changed`. Seats are numbered 1..4 as the
+// messages one at a time and takes the player's input; views draw it and
+// hear of every change through its events. Seats are numbered 1..4 as the
 // host numbers them; views map them to display positions with `seatMap`.
 class TableState {
 public:
@@ -78,32 +123,22 @@ public:
         int placeOf(int slot) const;
     };
 
-    // --- what the model says to the world around it ---
-    std::function<void(const std::string& line)> send = [](const std::string&) {};
-    std::function<void(const std::string& line)> statusLine = [](const std::string&) {};
-    std::function<void(const std::string& cue)> sound = [](const std::string&) {};
-    std::function<void(const std::string& text)> messageBox = [](const std::string&) {};
-    // Anything the views draw may have changed.
-    std::function<void()> changed = [] {};
-    // The own arrival: the settings file is applied now.
-    std::function<void()> ownArrival = [] {};
-    std::function<void()> watchersChanged = [] {};
-    // The start button was pressed while connected.
-    std::function<void()> startDialogRequested = [] {};
-    // A game I sat in has ended: "addtomine" for my win, else the winner's name.
-    std::function<void(const std::string& winner)> gameRecorded = [](const std::string&) {};
-    // The host turned this client away.
-    std::function<void()> tableFull = [] {};
-
     TableState();
-    // Forgets the table for a new one; keeps the player's name and options.
+    // The events go here from now on (nowhere when null). The model does not
+    // own them.
+    void setEvents(TableEvents* events) { m_events = events; }
+    // Forgets the table for a new one; keeps the player's name, options and
+    // events.
     void reset();
     // The host has gone: the table stays in view, nothing can be played.
     void hostClosed();
 
-    // Every host message this model handles, by command word.
-    const std::vector<wire::Route>& routes() const { return m_routes; }
-    // Handles one received line; answers whether the model knew its word.
+    // The host's messages this model handles.
+    static std::vector<protocol::Command> handledCommands();
+    // Handles one message the protocol has read and checked.
+    void handle(const protocol::Message& message);
+    // Reads and handles one received line; answers whether it was one of
+    // the model's messages with its fields in order.
     bool apply(std::string_view line);
 
     // --- the player's input ---
@@ -115,9 +150,10 @@ public:
     void startButton();
     // Options > "Just Watch": asks the host; its answer moves the mark.
     void justWatchClicked();
-    // The host's seat popup: remove, or watch (mode 1) / play again (mode 2).
+    // The host's seat popup: remove, or let the computer play the seat or
+    // give it back.
     void kickConnection(int number);
-    void setSeatWatching(int seat, int mode);
+    void setSeatWatching(int seat, protocol::WatchMode mode);
     // Bot speed as chosen from the menu (told to the host) or read from the
     // settings file (not told).
     void chooseBotSpeed(int ms);
@@ -172,7 +208,7 @@ public:
     bool playing() const { return myTurn() && !m_passingOpen; }
 
 private:
-    void makeRoutes();
+    struct Handlers;
     Seat& seatAt(int seat) { return m_seats[static_cast<std::size_t>(seat)]; }
     std::string fallbackName(int seat) const;
     void setStatus(std::string text);
@@ -186,26 +222,31 @@ private:
     void sendPlay(int slot);
     void togglePass(int slot);
 
-    // Host messages.
-    void sendloginfo(const std::string& payload);
-    void newplayerinfo(const std::string& payload);
-    void playerdisconnected(const std::string& payload);
-    void justwatching(const std::string& payload);
-    void startthegame(const std::string& payload);
-    void startround(const std::string& payload);
-    void getnextplayer(const std::string& payload);
-    void heplayed(const std::string& payload);
-    void tooktrick(const std::string& payload);
-    void endround(const std::string& payload);
-    void gamestats(const std::string& payload);
-    void winner(const std::string& payload);
-    void error(const std::string& payload);
-    void mycards(const std::string& payload);
-    void passcards(const std::string& payload);
-    void passedcards(const std::string& payload);
-    void heusecard(const std::string& payload);
+    // Host messages, with their fields checked.
+    using Message = protocol::Message;
+    void sendloginfo(const Message& message);
+    void newplayerinfo(const Message& message);
+    void playerdisconnected(const Message& message);
+    void justwatching(const Message& message);
+    void startthegame(const Message& message);
+    void startround(const Message& message);
+    void getnextplayer(const Message& message);
+    void heplayed(const Message& message);
+    void tooktrick(const Message& message);
+    void endround(const Message& message);
+    void gamestats(const Message& message);
+    void winner(const Message& message);
+    void error(const Message& message);
+    void mycards(const Message& message);
+    void passcards(const Message& message);
+    void passedcards(const Message& message);
+    void heusecard(const Message& message);
+    void havewrongversion(const Message& message);
+    void wrongversion(const Message& message);
+    void full(const Message& message);
 
-    std::vector<wire::Route> m_routes;
+    TableEvents& events() const;
+    TableEvents* m_events = nullptr;
     std::string m_playerName;
     int m_mySeat = 0;
     bool m_connected = false;

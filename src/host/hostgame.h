@@ -93,7 +93,7 @@ public:
     }
 
     explicit HostGame(HostEvents& events);
-    // The dispatch table holds this object's address.
+    // The events hold this object's address.
     HostGame(const HostGame&) = delete;
     HostGame& operator=(const HostGame&) = delete;
 
@@ -106,14 +106,14 @@ public:
     // The connection was accepted onto its number.
     void connectionAccepted(int number, const std::string& address = std::string());
     // The connection turned away on record 10 gets its answer.
-    static std::string fullMessage() { return protocol::build("CMD_full"); }
-    // A received line from a connection: checked against the sender and
-    // dispatched by its command word.
-    void receive(int connection, const std::string& line);
+    static std::string fullMessage() { return protocol::build(protocol::Command::Full); }
+    // A received line from a connection: read and checked by the protocol,
+    // held to who may ask it, and handled (requests.cpp).
+    void receive(int connection, std::string_view line);
     // The connection of a number reported "Socket Closed".
     void departure(int number);
-    // The command words the host handles.
-    std::vector<std::string> routeWords() const;
+    // The commands the host handles.
+    static std::vector<protocol::Command> handledCommands();
 
     // A headless host (hearts-server) has no player of its own: connection
     // 1 is a remote player like any other, whose seat the computer takes
@@ -190,17 +190,18 @@ public:
     void searchDone(const HostEvents::SearchRequest& request, int slot);
 
 private:
-    // --- message handlers: decode, then act ---
-    void receivedlogininfo(const std::string& data);
-    void kickhim(const std::string& data);
-    void botspeed(const std::string& data);
-    void chat(const std::string& data);
-    void action(const std::string& data);
-    void justwatch(const std::string& data);
-    void playasound(const std::string& data);
-    void startgame(const std::string& data);
-    void passcards(const std::string& data);
-    void playcard(const std::string& data);
+    // --- request handlers: the fields are checked, the sender may ask ---
+    struct Requests;
+    void receivedlogininfo(int sender, const protocol::Message& message);
+    void kickhim(int sender, const protocol::Message& message);
+    void botspeed(int sender, const protocol::Message& message);
+    void chat(int sender, const protocol::Message& message);
+    void action(int sender, const protocol::Message& message);
+    void justwatch(int sender, const protocol::Message& message);
+    void playasound(int sender, const protocol::Message& message);
+    void startgame(int sender, const protocol::Message& message);
+    void passcards(int sender, const protocol::Message& message);
+    void playcard(int sender, const protocol::Message& message);
 
     // --- the course of a game ---
     void startround();
@@ -261,8 +262,6 @@ private:
     void refuse(int seat, hearts::Refusal refusal, int card);
     void afterAcceptedCard(int card);
 
-    std::vector<wire::Route> makeRoutes();
-
     void forgetDroppedPlayers();
     // Takes one relay from a connection's allowance; false when it is spent.
     bool mayRelay(int number);
@@ -276,7 +275,6 @@ private:
     void statusToAll(const std::string& text);
 
     HostEvents& m_events;
-    std::vector<wire::Route> m_routes;
     // Per seat: who dropped from it during this game, and from where.
     struct DroppedPlayer {
         std::string name;

@@ -63,14 +63,12 @@ void HostGame::timer1Timer() {
     }
 }
 
-void HostGame::startgame(const std::string& data) {
-    wire::Fields fields(data);
-    const std::string starter = fields.text();
+void HostGame::startgame(int /*sender*/, const protocol::Message& message) {
     int playTo = 0;
-    if (!wire::parseInt(fields.text(), playTo)) {
+    if (!wire::parseInt(message.text(1), playTo)) {
         playTo = 100;
     }
-    startGame(starter, playTo, fields.text() == "1");
+    startGame(message.text(0), playTo, message.text(2) == "1");
 }
 
 void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstTrick) {
@@ -90,7 +88,8 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
                (m_safefirsttrick ? ", safe first trick" : "");
     });
     sendAll([&] {
-        return protocol::build("CMD_startgame", starter, m_playto, m_safefirsttrick ? 1 : 0);
+        return protocol::build(protocol::Command::Startgame, starter, m_playto,
+                               m_safefirsttrick ? 1 : 0);
     });
     for (int number = 1; number <= kMaxPlayers; ++number) {
         m_players[number].score = 0;
@@ -109,12 +108,12 @@ void HostGame::startround() {
     hearts::startRound(m_round, m_roundnum, m_safefirsttrick);
     m_trickSeen = TrickSeen{};
     m_endroundText.clear();
-    sendAll([&] { return protocol::build("CMD_startround", m_roundnum); });
+    sendAll([&] { return protocol::build(protocol::Command::Startround, m_roundnum); });
     hearts::deal(m_round, processrandom::generator());
     for (int seat = 1; seat <= kSeats; ++seat) {
         if (present(seat)) {
             const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
-            std::string text = protocol::build("CMD_mycards", seat);
+            std::string text = protocol::build(protocol::Command::Mycards, seat);
             for (int slot = 1; slot <= kHandSlots; ++slot) {
                 protocol::add(text, slot, hand.at(slot));
             }
@@ -128,8 +127,8 @@ void HostGame::startround() {
     m_round.phase = Phase::Pass;
     for (int number = 1; number <= m_slotcount; ++number) {
         if (present(number)) {
-            sendTo(number, protocol::build("CMD_passcards", number <= kSeats ? number : 0,
-                                           m_round.passDirection));
+            sendTo(number, protocol::build(protocol::Command::Passcards,
+                                           number <= kSeats ? number : 0, m_round.passDirection));
         }
     }
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -142,11 +141,9 @@ void HostGame::startround() {
     }
 }
 
-void HostGame::passcards(const std::string& data) {
-    wire::Fields fields(data);
-    const int seat = fields.number();
-    const std::array<int, 3> slots{fields.number(), fields.number(), fields.number()};
-    pass(seat, slots);
+void HostGame::passcards(int /*sender*/, const protocol::Message& message) {
+    const auto [seat, first, second, third] = message.numbers<4>();
+    pass(seat, {first, second, third});
 }
 
 void HostGame::pass(int seat, const std::array<int, 3>& slots) {
@@ -163,7 +160,8 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
         stopTurnDeadline();
     }
     if (present(seat)) {
-        m_events.send(seat, protocol::build("CMD_passedcards", seat, slots[0], slots[1], slots[2]));
+        m_events.send(seat, protocol::build(protocol::Command::Passedcards, seat, slots[0],
+                                            slots[1], slots[2]));
     }
     if (!hearts::allPassed(m_round)) {
         return;
@@ -174,7 +172,7 @@ void HostGame::pass(int seat, const std::array<int, 3>& slots) {
             continue;
         }
         const auto index = static_cast<std::size_t>(s);
-        std::string text = protocol::build("CMD_mycards", s);
+        std::string text = protocol::build(protocol::Command::Mycards, s);
         for (std::size_t k = 0; k < 3; ++k) {
             protocol::add(text, m_round.passSlots[index][k], m_round.passedCards[index][k]);
         }
@@ -203,7 +201,9 @@ void HostGame::findplayer() {
     if (m_round.ledCard == 0) {
         m_trickSeen = TrickSeen{};
     }
-    sendAll([&] { return protocol::build("CMD_nextplayer", m_round.turn, m_round.ledCard); });
+    sendAll([&] {
+        return protocol::build(protocol::Command::Nextplayer, m_round.turn, m_round.ledCard);
+    });
     if (isComputerSeat(m_round.turn)) {
         startComputerTimer();
     }
@@ -249,7 +249,7 @@ void HostGame::armTurnDeadline() {
 }
 
 void HostGame::statusToAll(const std::string& text) {
-    sendAll([&] { return protocol::build("CMD_chat", 0, text + "|clBlue"); });
+    sendAll([&] { return protocol::build(protocol::Command::Chat, 0, text + "|clBlue"); });
 }
 
 void HostGame::movedForBy(int seat) {
@@ -261,7 +261,10 @@ void HostGame::movedForBy(int seat) {
         statusToAll("The computer plays for " + name + " until " + name +
                     " unticks Options > Just Watch.");
         m_players[seat].justwatching = true;
-        sendAll([&] { return protocol::build("CMD_justwatching", seat, "1"); });
+        sendAll([&] {
+            return protocol::build(protocol::Command::Justwatching, seat,
+                                   protocol::modeText(protocol::WatchMode::Watch));
+        });
     }
 }
 
@@ -290,7 +293,7 @@ void HostGame::starthand() {
 void HostGame::endround() {
     stopTurnDeadline();
     const int moon = hearts::scoreRound(m_round);
-    std::string text = protocol::build("CMD_endround", moon);
+    std::string text = protocol::build(protocol::Command::Endround, moon);
     for (int seat = 1; seat <= kSeats; ++seat) {
         m_players[seat].score += m_round.points[static_cast<std::size_t>(seat)];
         protocol::add(text, seat, m_round.points[static_cast<std::size_t>(seat)],
@@ -326,7 +329,7 @@ bool HostGame::checkforwin() {
     const PlayerRecord& player = m_players[winner];
     const std::string& name = player.name.empty() ? player.botname : player.name;
     logLine([&] { return "seat " + std::to_string(winner) + " (" + name + ") won"; });
-    sendAll([&] { return protocol::build("CMD_winner", winner, name); });
+    sendAll([&] { return protocol::build(protocol::Command::Winner, winner, name); });
     m_gamestarted = false;
     forgetDroppedPlayers();
     return true;

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <chrono>
 
-HostGame::HostGame(HostEvents& events) : m_events(events), m_routes(makeRoutes()) {
+HostGame::HostGame(HostEvents& events) : m_events(events) {
     static constexpr const char* kBotNames[] = {"Klot", "Klock", "Kling", "Klick", "Krazy"};
     for (int number = 2; number <= 6; ++number) {
         m_players[number].botname = kBotNames[number - 2];
@@ -100,7 +100,7 @@ void HostGame::connectionAccepted(int number, const std::string& address) {
     m_players[number].address = address;
     m_relays[static_cast<std::size_t>(number)] = Allowance{m_relayBurst};
     logLine([&] { return "connection " + std::to_string(number) + " accepted"; });
-    m_events.send(number, protocol::build("CMD_sendlogininfo", number));
+    m_events.send(number, protocol::build(protocol::Command::Sendlogininfo, number));
 }
 
 void HostGame::swapConnections(int a, int b) {
@@ -128,9 +128,9 @@ bool HostGame::placeLogin(int number, const std::string& name) {
             return "connection " + std::to_string(number) + " (" + name + ") moves to seat " +
                    std::to_string(kept);
         });
-        m_events.send(kept, protocol::build("CMD_sendlogininfo", kept));
+        m_events.send(kept, protocol::build(protocol::Command::Sendlogininfo, kept));
         if (connected(number)) {
-            m_events.send(number, protocol::build("CMD_sendlogininfo", number));
+            m_events.send(number, protocol::build(protocol::Command::Sendlogininfo, number));
         }
         return false;
     }
@@ -188,235 +188,6 @@ std::string HostGame::uniqueName(const std::string& name, int number) const {
     }
 }
 
-std::vector<std::string> HostGame::routeWords() const {
-    std::vector<std::string> words;
-    for (const wire::Route& route : m_routes) {
-        words.push_back(route.word);
-    }
-    return words;
-}
-
-void HostGame::receive(int connection, const std::string& line) {
-    wire::dispatch(m_routes, connection, line);
-}
-
-std::vector<wire::Route> HostGame::makeRoutes() {
-    using Handler = void (HostGame::*)(const std::string&);
-    // A request counts only in the name of the connection that sent it: its
-    // own-number field must be the sender's number. Removal and the start of
-    // a game belong to connection 1, the person at the host. Before its
-    // login a connection may only log in.
-    auto own = [this](Handler handler, bool hostOnly = false) {
-        return [this, handler, hostOnly](int sender, const std::string& payload) {
-            wire::Fields fields(payload);
-            if (fields.number() == sender && loggedIn(sender) && (!hostOnly || sender == 1)) {
-                (this->*handler)(payload);
-            }
-        };
-    };
-    // A move of the seat's own player: the time limit counts afresh.
-    auto moves = [this, own](Handler handler) {
-        return [this, check = own(handler)](int sender, const std::string& payload) {
-            if (sender >= 1 && sender <= kSeats && loggedIn(sender)) {
-                m_timeouts[static_cast<std::size_t>(sender)] = 0;
-            }
-            check(sender, payload);
-        };
-    };
-    return {
-        {"CMD_logininfo",
-         [this](int sender, const std::string& payload) {
-             if (wire::Fields(payload).number() == sender) {
-                 receivedlogininfo(payload);
-             }
-         }},
-        {"CMD_kickhim", own(&HostGame::kickhim, true)},
-        {"CMD_botspeed", own(&HostGame::botspeed)},
-        {"CMD_chat", own(&HostGame::chat)},
-        {"CMD_action", own(&HostGame::action)},
-        {"CMD_startgame",
-         [this](int sender, const std::string& payload) {
-             if (sender == 1 && loggedIn(1)) {
-                 startgame(payload);
-             }
-         }},
-        {"CMD_justwatch",
-         [this](int sender, const std::string& payload) {
-             // A seat may hand itself to the computer; the host's player may
-             // hand any seat. Watchers hold no cards to play.
-             wire::Fields fields(payload);
-             const int seat = fields.number();
-             if (loggedIn(sender) && seat >= 1 && seat <= kSeats &&
-                 (seat == sender || sender == 1)) {
-                 justwatch(payload);
-             }
-         }},
-        {"CMD_passcards", moves(&HostGame::passcards)},
-        {"CMD_playcard", moves(&HostGame::playcard)},
-        {"CMD_playasound", own(&HostGame::playasound)},
-    };
-}
-
-void HostGame::receivedlogininfo(const std::string& data) {
-    wire::Fields fields(data);
-    const int number = fields.number();
-    const std::string version = fields.text();
-    const std::string asked = wire::cutText(fields.rest(), kMaxName);
-    // Only a connection that is here logs in, and once.
-    if (number < 1 || number > kPlayerRecords || !connected(number) || loggedIn(number) ||
-        !placeLogin(number, asked)) {
-        return;
-    }
-    const std::string name = uniqueName(asked, number);
-    m_players[number].name = name;
-    m_loggedIn[static_cast<std::size_t>(number)] = true;
-    sendAll([&] { return protocol::build("CMD_newplayerinfo", number, name); });
-    for (int other = 1; other <= m_slotcount; ++other) {
-        if (other != number && present(other)) {
-            sendTo(number, protocol::build("CMD_existingplayers", other, m_players[other].name));
-        }
-    }
-    if (version != kVersion) {
-        sendTo(1, protocol::build("CMD_havewrongversion", name));
-        sendTo(number, protocol::build("CMD_wrongversion"));
-    }
-    if (!m_gamestarted) {
-        return;
-    }
-    sendTableTo(number);
-    if (number <= kSeats) {
-        armTurnDeadline();
-    }
-}
-
-void HostGame::kickhim(const std::string& data) {
-    wire::Fields fields(data);
-    const int sender = fields.number();
-    const int target = fields.number();
-    if (sender == 1) {
-        disconnectsock(target);
-    }
-}
-
-void HostGame::disconnectsock(int number) {
-    if (connected(number)) {
-        m_events.closeConnection(number);
-    }
-}
-
-void HostGame::botspeed(const std::string& data) {
-    wire::Fields fields(data);
-    const int sender = fields.number();
-    const int delay = fields.number();
-    // The computer timer reads the bot speed of the person at the host at
-    // every arming; a headless host takes connection 1's choice instead.
-    if (sender == 1) {
-        m_events.botSpeedRequested(delay);
-    }
-}
-
-std::int64_t HostEvents::nowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-bool HostGame::mayRelay(int number) {
-    Allowance& allowance = m_relays[static_cast<std::size_t>(number)];
-    const std::int64_t now = m_events.nowMs();
-    if (allowance.atMs >= 0) {
-        allowance.lines =
-            std::min(kRelayBurst, allowance.lines + static_cast<double>(now - allowance.atMs) *
-                                                        kRelayPerSecond / 1000.0);
-    }
-    allowance.atMs = now;
-    if (allowance.lines >= 1) {
-        allowance.lines -= 1;
-        allowance.told = false;
-        return true;
-    }
-    // Told once until lines pass again, so the answer is no flood itself.
-    if (!allowance.told) {
-        allowance.told = true;
-        sendTo(number,
-               protocol::build("CMD_chat", 0,
-                               "You are sending too fast: a line was not passed on.|clBlue"));
-    }
-    logLine(
-        [&] { return "connection " + std::to_string(number) + " sends too fast: a line dropped"; });
-    return false;
-}
-
-namespace {
-
-// A chat text with its colour after the last "|": the text is cut, the
-// colour kept.
-std::string cutChat(const std::string& rest) {
-    const std::size_t bar = rest.rfind('|');
-    if (bar == std::string::npos) {
-        return wire::cutText(rest, HostGame::kMaxChat);
-    }
-    return wire::cutText(std::string_view(rest).substr(0, bar), HostGame::kMaxChat) +
-           rest.substr(bar);
-}
-
-} // namespace
-
-void HostGame::chat(const std::string& data) {
-    wire::Fields fields(data);
-    const int number = fields.number();
-    if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
-        return;
-    }
-    sendAll([&] {
-        return protocol::build("CMD_chat", number,
-                               m_players[number].name + " chats: " + cutChat(fields.rest()));
-    });
-}
-
-void HostGame::action(const std::string& data) {
-    wire::Fields fields(data);
-    const int number = fields.number();
-    if (number < 1 || number > kPlayerRecords || !mayRelay(number)) {
-        return;
-    }
-    sendAll([&] {
-        return protocol::build("CMD_action", number,
-                               m_players[number].name + " " + cutChat(fields.rest()));
-    });
-}
-
-void HostGame::playasound(const std::string& data) {
-    wire::Fields fields(data);
-    const int number = fields.number();
-    const std::string sound = fields.rest().substr(0, fields.rest().find('+'));
-    // Only the program's own chatter sounds travel.
-    int tag = 0;
-    if (number < 1 || number > kPlayerRecords || sound.rfind("wave", 0) != 0 ||
-        !wire::parseInt(sound.substr(4), tag) || tag < 1 || tag > 20 || !mayRelay(number)) {
-        return;
-    }
-    sendAll([&] { return protocol::build("CMD_playasound", number, fields.rest()); });
-}
-
-void HostGame::justwatch(const std::string& data) {
-    wire::Fields fields(data);
-    const int seat = fields.number();
-    const std::string mode = fields.rest();
-    if (seat < 1 || seat > kMaxPlayers) {
-        return;
-    }
-    if (mode == "2") {
-        m_players[seat].justwatching = false;
-        sendAll([&] { return protocol::build("CMD_justwatching", seat, "2"); });
-        armTurnDeadline();
-    } else if (mode == "1" && m_gamestarted) {
-        m_players[seat].justwatching = true;
-        sendAll([&] { return protocol::build("CMD_justwatching", seat, "1"); });
-        computerTakesOver(seat);
-    }
-}
-
 void HostGame::computerTakesOver(int seat) {
     if (m_round.phase == hearts::Phase::Pass && seat <= kSeats &&
         !m_round.passed[static_cast<std::size_t>(seat)]) {
@@ -437,7 +208,8 @@ void HostGame::departure(int number) {
             [&] { return "connection " + std::to_string(number) + " left (" + player.name + ")"; });
         for (int other = 1; other <= m_slotcount; ++other) {
             if (other != number) {
-                sendTo(other, protocol::build("CMD_playerdisconnected", number, player.name));
+                sendTo(other,
+                       protocol::build(protocol::Command::Playerdisconnected, number, player.name));
             }
         }
     }

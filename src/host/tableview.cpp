@@ -17,8 +17,9 @@ std::string HostGame::gamestatsFor() const {
     const bool afterRound = pause && static_cast<Pause>(m_timer1.tag) == Pause::NextRound;
     // After a trick nobody is to play; after the queen the turn still shows
     // on the seat that played her, as for everyone else.
-    std::string stats = protocol::build("CMD_gamestats", m_playto, m_safefirsttrick ? 1 : 0,
-                                        m_roundnum, afterTrick ? 0 : m_round.turn, phase());
+    std::string stats =
+        protocol::build(protocol::Command::Gamestats, m_playto, m_safefirsttrick ? 1 : 0,
+                        m_roundnum, afterTrick ? 0 : m_round.turn, phase());
     for (int seat = 1; seat <= kSeats; ++seat) {
         const auto index = static_cast<std::size_t>(seat);
         int tricks = m_round.tricks[index];
@@ -42,7 +43,7 @@ void HostGame::sendTableTo(int number) {
     const bool seat = number >= 1 && number <= kSeats;
     if (seat && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {
         const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(number)];
-        std::string cardsMessage = protocol::build("CMD_mycards", number);
+        std::string cardsMessage = protocol::build(protocol::Command::Mycards, number);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
             if (hand.at(slot) != 0) {
                 protocol::add(cardsMessage, slot, hand.at(slot));
@@ -54,18 +55,18 @@ void HostGame::sendTableTo(int number) {
     if (m_round.phase == Phase::Pass) {
         // The passing's direction, as a watcher sees it; a seat's cards were
         // passed for it while nobody had the seat.
-        sendTo(number, protocol::build("CMD_passcards", 0, m_round.passDirection));
+        sendTo(number, protocol::build(protocol::Command::Passcards, 0, m_round.passDirection));
         if (seat && m_round.passed[static_cast<std::size_t>(number)]) {
             const auto& slots = m_round.passSlots[static_cast<std::size_t>(number)];
-            sendTo(number,
-                   protocol::build("CMD_passedcards", number, slots[0], slots[1], slots[2]));
+            sendTo(number, protocol::build(protocol::Command::Passedcards, number, slots[0],
+                                           slots[1], slots[2]));
         }
     }
     if (m_round.phase == Phase::Play) {
         for (int k = 0; k < m_trickSeen.count; ++k) {
             const int player = m_trickSeen.seats[static_cast<std::size_t>(k)];
             sendTo(number,
-                   protocol::build("CMD_heplayed", player,
+                   protocol::build(protocol::Command::Heplayed, player,
                                    m_trickSeen.cards[static_cast<std::size_t>(k)],
                                    m_round.hands[static_cast<std::size_t>(player)].count()));
         }
@@ -74,7 +75,7 @@ void HostGame::sendTableTo(int number) {
         if (pause && (reason == Pause::NextTrick || reason == Pause::NextRound) &&
             m_trickSeen.taker != 0) {
             sendTo(number,
-                   protocol::build("CMD_tooktrick", m_trickSeen.taker,
+                   protocol::build(protocol::Command::Tooktrick, m_trickSeen.taker,
                                    m_round.tricks[static_cast<std::size_t>(m_trickSeen.taker)]));
         }
         if (pause && reason == Pause::NextRound && !m_endroundText.empty()) {
@@ -83,7 +84,8 @@ void HostGame::sendTableTo(int number) {
     }
     for (int other = 1; other <= kSeats; ++other) {
         if (m_players[other].justwatching) {
-            sendTo(number, protocol::build("CMD_justwatching", other, "1"));
+            sendTo(number, protocol::build(protocol::Command::Justwatching, other,
+                                           protocol::modeText(protocol::WatchMode::Watch)));
         }
     }
 }

@@ -9,9 +9,9 @@ using hearts::Refusal;
 void HostGame::refuse(int seat, Refusal refusal, int card) {
     const int code = static_cast<int>(refusal);
     if (refusal == Refusal::FollowSuit) {
-        sendTo(seat, protocol::build("CMD_error", seat, code, card));
+        sendTo(seat, protocol::build(protocol::Command::Error, seat, code, card));
     } else {
-        sendTo(seat, protocol::build("CMD_error", seat, code));
+        sendTo(seat, protocol::build(protocol::Command::Error, seat, code));
     }
 }
 
@@ -25,10 +25,8 @@ void HostGame::afterAcceptedCard(int card) {
     }
 }
 
-void HostGame::playcard(const std::string& data) {
-    wire::Fields fields(data);
-    const int seat = fields.number();
-    const int slot = fields.number();
+void HostGame::playcard(int /*sender*/, const protocol::Message& message) {
+    const auto [seat, slot] = message.numbers<2>();
     play(seat, slot);
 }
 
@@ -64,8 +62,8 @@ void HostGame::play(int seat, int slot) {
     }
     const int cardsLeft = hand.count() - 1;
     stopTurnDeadline();
-    sendAll([&] { return protocol::build("CMD_heplayed", seat, card, cardsLeft); });
-    sendTo(seat, protocol::build("CMD_heusecard", seat, slot));
+    sendAll([&] { return protocol::build(protocol::Command::Heplayed, seat, card, cardsLeft); });
+    sendTo(seat, protocol::build(protocol::Command::Heusecard, seat, slot));
     hearts::playCard(m_round, seat, slot);
     m_trickSeen.seats[static_cast<std::size_t>(m_trickSeen.count)] = seat;
     m_trickSeen.cards[static_cast<std::size_t>(m_trickSeen.count)] = card;
@@ -81,7 +79,7 @@ void HostGame::endtrick() {
     const hearts::TrickEnd end = hearts::endTrick(m_round);
     m_trickSeen.taker = end.taker;
     const int tricks = m_round.tricks[static_cast<std::size_t>(end.taker)];
-    sendAll([&] { return protocol::build("CMD_tooktrick", end.taker, tricks); });
+    sendAll([&] { return protocol::build(protocol::Command::Tooktrick, end.taker, tricks); });
     m_nextturn = end.taker - 1;
     m_round.turn = end.taker - 1;
     stopTimer1();

@@ -1,12 +1,19 @@
 #pragma once
 
-// The protocol between host and clients, stated once: every command word
-// with the side that sends it, its fields and whether it ends in "+", and
-// the builders that both ends use. Readers take fields with wire::Fields.
-// Plain C++, shared by the host's rules, the client's model and the tests.
+// The protocol between host and clients, stated once: every command with
+// its word, the side that sends it, its fields with their bounds and whether
+// it ends in "+"; the builder that both ends send with; and the reader that
+// checks a received line against its command's fields before any handler
+// sees it. Plain C++, shared by the host's game, the client's model and the
+// tests.
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace protocol {
 
@@ -18,54 +25,194 @@ constexpr const char* kSocketClosed = "Socket Closed";
 // A chat line with this code is a status line.
 constexpr const char* kStatusPrefix = "0+";
 
-// Who sends a message.
-enum class From { Client, Host, Both };
+enum class Command : std::uint8_t {
+    // A client's requests; each but the start of a game names its sender.
+    Logininfo,
+    Kickhim,
+    Botspeed,
+    Startgame,
+    Justwatch,
+    Passcards,
+    Playcard,
+    Chat,
+    Action,
+    Playasound,
+    // The host's news.
+    Sendlogininfo,
+    Newplayerinfo,
+    Existingplayers,
+    Playerdisconnected,
+    Havewrongversion,
+    Wrongversion,
+    Full,
+    Justwatching,
+    Startround,
+    Mycards,
+    Passedcards,
+    Nextplayer,
+    Error,
+    Heplayed,
+    Heusecard,
+    Tooktrick,
+    Endround,
+    Gamestats,
+    Winner,
+};
+constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Winner) + 1;
 
-struct Command {
+// Who sends a message.
+enum class Side : std::uint8_t { Client, Host };
+
+// One field: a decimal number within bounds, a word (up to the next "+"),
+// or the rest of the message.
+struct Field {
+    enum class Kind : std::uint8_t { None, Number, Word, Rest };
+    Kind kind = Kind::None;
+    int low = 0;
+    int high = 0;
+};
+constexpr Field number(int low, int high) {
+    return {Field::Kind::Number, low, high};
+}
+constexpr Field kWord{Field::Kind::Word};
+constexpr Field kRest{Field::Kind::Rest};
+
+// The bounds the fields share.
+constexpr Field kConnection = number(1, 9);
+constexpr Field kSeat = number(1, 4);
+constexpr Field kSlot = number(1, 13);
+constexpr Field kCard = number(0, 52);
+constexpr Field kScore = number(-100000, 100000);
+constexpr Field kPoints = number(-100, 100);
+
+// What one side sends under a command: its fields in order, then, for a
+// list, groups of numbers repeated until the text is used up.
+struct Layout {
+    bool sent = false;
+    std::array<Field, 6> fields{};
+    std::array<Field, 4> group{};
+};
+constexpr Layout layout(std::initializer_list<Field> fields,
+                        std::initializer_list<Field> group = {}) {
+    Layout made;
+    made.sent = true;
+    std::size_t i = 0;
+    for (const Field& field : fields) {
+        made.fields[i++] = field;
+    }
+    i = 0;
+    for (const Field& field : group) {
+        made.group[i++] = field;
+    }
+    return made;
+}
+
+struct CommandInfo {
+    Command command;
     std::string_view word;
-    From from;
-    std::string_view fields;
+    // What each side sends under it; not `sent` for a side that never does.
+    Layout fromClient;
+    Layout fromHost;
     bool endsWithPlus;
 };
 
-inline constexpr Command kCommands[] = {
-    // A client's requests; each but the start of a game names its sender.
-    {"CMD_logininfo", From::Client, "number, version, name", false},
-    {"CMD_kickhim", From::Client, "number, target", true},
-    {"CMD_botspeed", From::Client, "number, milliseconds", true},
-    {"CMD_startgame", From::Both, "starter, play-to score, safe 0/1", true},
-    {"CMD_justwatch", From::Client, "seat, 1 watch / 2 play", false},
-    {"CMD_passcards", From::Both, "seat, slot, slot, slot (from a client); seat, direction", true},
-    {"CMD_playcard", From::Client, "seat, slot", true},
-    {"CMD_chat", From::Both, "number, text|colour (relayed: name \" chats: \" text)", false},
-    {"CMD_action", From::Both, "number, text|colour (relayed: name, text)", false},
-    {"CMD_playasound", From::Both, "number, \"wave\" sound number", false},
-    // The host's news.
-    {"CMD_sendlogininfo", From::Host, "number", false},
-    {"CMD_newplayerinfo", From::Host, "number, name", false},
-    {"CMD_existingplayers", From::Host, "number, name", false},
-    {"CMD_playerdisconnected", From::Host, "number, name", false},
-    {"CMD_havewrongversion", From::Host, "name", false},
-    {"CMD_wrongversion", From::Host, "", true},
-    {"CMD_full", From::Host, "", true},
-    {"CMD_justwatching", From::Host, "seat, 1 watching / 2 playing", false},
-    {"CMD_startround", From::Host, "round", true},
-    {"CMD_mycards", From::Host, "seat, then slot, card per card", false},
-    {"CMD_passedcards", From::Host, "seat, slot, slot, slot", true},
-    {"CMD_nextplayer", From::Host, "seat, led card or 0", true},
-    {"CMD_heplayed", From::Host, "seat, card, cards left", true},
-    {"CMD_heusecard", From::Host, "seat, slot", true},
-    {"CMD_error", From::Host, "seat, code (with code 4 the card)", true},
-    {"CMD_tooktrick", From::Host, "seat, its tricks", true},
-    {"CMD_endround", From::Host, "moon seat or 0, then seat, points, score per seat", false},
-    {"CMD_gamestats", From::Host,
-     "play-to, safe, round, turn, phase, then seat, score, tricks, card per seat", false},
-    {"CMD_winner", From::Host, "seat, name", true},
+// The whole protocol, in the order of the Command enum.
+inline constexpr CommandInfo kCommands[] = {
+    {Command::Logininfo, "CMD_logininfo", layout({kConnection, kWord, kRest}), {}, false},
+    {Command::Kickhim, "CMD_kickhim", layout({kConnection, kConnection}), {}, true},
+    {Command::Botspeed, "CMD_botspeed", layout({kConnection, number(0, 60000)}), {}, true},
+    // Starter, play-to score as text, safe first trick "1" or "0".
+    {Command::Startgame, "CMD_startgame", layout({kWord, kWord, kWord}),
+     layout({kWord, kWord, kWord}), true},
+    // Seat, WatchMode.
+    {Command::Justwatch, "CMD_justwatch", layout({kSeat, kRest}), {}, false},
+    // From a client: seat and three slots; from the host: the receiver's
+    // seat (0 for a watcher) and the direction.
+    {Command::Passcards, "CMD_passcards", layout({kSeat, kSlot, kSlot, kSlot}),
+     layout({number(0, 4), number(1, 3)}), true},
+    {Command::Playcard, "CMD_playcard", layout({kSeat, kSlot}), {}, true},
+    // Sender (0: a status line from the host), then the text: from a client
+    // the line "|" colour, relayed as the name, " chats: " and that line.
+    {Command::Chat, "CMD_chat", layout({kConnection, kRest}), layout({number(0, 9), kRest}), false},
+    {Command::Action, "CMD_action", layout({kConnection, kRest}), layout({number(0, 9), kRest}),
+     false},
+    // Sender, chatterSound().
+    {Command::Playasound, "CMD_playasound", layout({kConnection, kWord}),
+     layout({kConnection, kWord}), true},
+    {Command::Sendlogininfo, "CMD_sendlogininfo", {}, layout({kConnection}), false},
+    {Command::Newplayerinfo, "CMD_newplayerinfo", {}, layout({kConnection, kRest}), false},
+    {Command::Existingplayers, "CMD_existingplayers", {}, layout({kConnection, kRest}), false},
+    {Command::Playerdisconnected,
+     "CMD_playerdisconnected",
+     {},
+     layout({kConnection, kRest}),
+     false},
+    {Command::Havewrongversion, "CMD_havewrongversion", {}, layout({kRest}), false},
+    {Command::Wrongversion, "CMD_wrongversion", {}, layout({}), true},
+    {Command::Full, "CMD_full", {}, layout({}), true},
+    // Seat, WatchMode.
+    {Command::Justwatching, "CMD_justwatching", {}, layout({kSeat, kRest}), false},
+    {Command::Startround, "CMD_startround", {}, layout({number(1, 1000000)}), true},
+    // Seat, then slot and card per card.
+    {Command::Mycards, "CMD_mycards", {}, layout({kSeat}, {kSlot, kCard}), false},
+    {Command::Passedcards, "CMD_passedcards", {}, layout({kSeat, kSlot, kSlot, kSlot}), true},
+    // The seat to play and the card that led the trick (0: a new trick).
+    {Command::Nextplayer, "CMD_nextplayer", {}, layout({kSeat, kCard}), true},
+    // Seat and refusal code (with code 4 the card, which is not read).
+    {Command::Error, "CMD_error", {}, layout({kSeat, number(1, 5)}), true},
+    // Seat, card, cards left.
+    {Command::Heplayed, "CMD_heplayed", {}, layout({kSeat, number(1, 52), number(0, 12)}), true},
+    {Command::Heusecard, "CMD_heusecard", {}, layout({kSeat, kSlot}), true},
+    // The taker and its tricks.
+    {Command::Tooktrick, "CMD_tooktrick", {}, layout({kSeat, number(1, 13)}), true},
+    // The moon's seat or 0, then seat, points, score per seat.
+    {Command::Endround,
+     "CMD_endround",
+     {},
+     layout({number(0, 4)}, {kSeat, kPoints, kScore}),
+     false},
+    // Play-to score, safe, round (as text), turn, phase ("pass", "play"),
+    // then seat, score, tricks and the card on the table per seat.
+    {Command::Gamestats,
+     "CMD_gamestats",
+     {},
+     layout({kWord, kWord, kWord, number(0, 4), kWord}, {kSeat, kScore, number(0, 13), kCard}),
+     false},
+    // Seat, name (the name ends before the trailing "+").
+    {Command::Winner, "CMD_winner", {}, layout({kSeat, kRest}), true},
 };
+static_assert(std::size(kCommands) == kCommandCount);
+constexpr bool inEnumOrder() {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        if (static_cast<std::size_t>(kCommands[i].command) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inEnumOrder(), "kCommands stands in the order of the Command enum");
 
-// The command of a word; a word the protocol does not know answers an empty
-// command.
-const Command& command(std::string_view word);
+constexpr const CommandInfo& info(Command command) {
+    return kCommands[static_cast<std::size_t>(command)];
+}
+constexpr std::string_view word(Command command) {
+    return info(command).word;
+}
+// The command of a word, if the protocol has one.
+std::optional<Command> commandNamed(std::string_view word);
+
+// The modes of CMD_justwatch and CMD_justwatching.
+enum class WatchMode : int { Watch = 1, Play = 2 };
+constexpr const char* modeText(WatchMode mode) {
+    return mode == WatchMode::Watch ? "1" : "2";
+}
+std::optional<WatchMode> watchModeNamed(std::string_view text);
+
+// The chatter sounds that travel: "wave1" to "wave20".
+constexpr int kChatterSounds = 20;
+std::string chatterSound(int number);
+// The number of a chatter sound's name, nothing for any other text.
+std::optional<int> chatterSoundNumber(std::string_view name);
 
 // --- building: a word and its fields, each after a "+" ---
 namespace detail {
@@ -85,10 +232,10 @@ inline void append(std::string& text, const std::string& value) {
 
 // A message of a command with its fields, ending in "+" when the command
 // does.
-template <typename... Fields> std::string build(std::string_view word, const Fields&... fields) {
-    std::string text(word);
+template <typename... Fields> std::string build(Command command, const Fields&... fields) {
+    std::string text(word(command));
     ((text += '+', detail::append(text, fields)), ...);
-    if (command(word).endsWithPlus) {
+    if (info(command).endsWithPlus) {
         text += '+';
     }
     return text;
@@ -103,5 +250,39 @@ template <typename... Fields> void add(std::string& text, const Fields&... field
 inline std::string statusLine(std::string_view text) {
     return std::string(kStatusPrefix) + std::string(text);
 }
+
+// --- reading ---
+
+// A received message that its command's fields admit: the numbers of its
+// fixed fields, its words and rest, and the numbers of its groups, each in
+// the order they came.
+class Message {
+public:
+    Command command() const { return m_command; }
+    int number(std::size_t i) const { return m_numbers[i]; }
+    const std::string& text(std::size_t i) const { return m_texts[i]; }
+    const std::vector<int>& list() const { return m_list; }
+    // The first N numbers at once: `const auto [seat, slot] = m.numbers<2>();`
+    template <std::size_t N> std::array<int, N> numbers() const {
+        std::array<int, N> first{};
+        for (std::size_t i = 0; i < N; ++i) {
+            first[i] = m_numbers[i];
+        }
+        return first;
+    }
+
+private:
+    friend std::optional<Message> read(std::string_view line, Side sender);
+    Command m_command = Command::Full;
+    std::array<int, 6> m_numbers{};
+    std::array<std::string, 6> m_texts{};
+    std::vector<int> m_list;
+};
+
+// The edge of both ends: a line from the other side becomes a Message only
+// when its word is one that side sends and every field it must carry is
+// there, of its kind and within its bounds. What follows the fields is
+// ignored, as the protocol says; anything else is nothing.
+std::optional<Message> read(std::string_view line, Side sender);
 
 } // namespace protocol

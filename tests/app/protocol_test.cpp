@@ -1,5 +1,8 @@
-// The protocol stated once, and both ends held to it: every word one side
-// sends has a handler on the other, and the messages end as the table says.
+// The protocol stated once, and both ends held to it: every command one
+// side sends has a handler on the other, the messages end as the table
+// says, and every field out of its bounds is refused at the edge, before
+// any handler runs, on both ends.
+#include "../client/recordedevents.h"
 #include "hostgame.h"
 #include "protocol.h"
 #include "tablestate.h"
@@ -14,52 +17,37 @@
 
 namespace {
 
-class QuietEvents : public HostEvents {
-public:
-    void send(int, const std::string&) override {}
-    void closeConnection(int) override {}
-    void timerChanged(Timer) override {}
-    int botSpeedMs() override { return 0; }
-    void internalError(const std::string&) override {}
-};
+using protocol::Command;
+using protocol::Side;
 
-std::set<std::string> hostWords() {
-    QuietEvents events;
-    HostGame game(events);
-    const auto words = game.routeWords();
-    return {words.begin(), words.end()};
+std::set<Command> hostCommands() {
+    const auto commands = HostGame::handledCommands();
+    return {commands.begin(), commands.end()};
 }
 
-std::set<std::string> clientWords() {
+std::set<Command> clientCommands() {
     Tchat chat{QStringList{"Tester", "127.0.0.1"}};
-    const auto words = chat.client().routeWords();
-    return {words.begin(), words.end()};
+    const auto commands = chat.client().handledCommands();
+    return {commands.begin(), commands.end()};
 }
 
-bool sentBy(const protocol::Command& command, protocol::From side) {
-    return command.from == side || command.from == protocol::From::Both;
+bool sentBy(Command command, Side side) {
+    const protocol::CommandInfo& info = protocol::info(command);
+    return (side == Side::Client ? info.fromClient : info.fromHost).sent;
 }
 
 } // namespace
 
-TEST(Protocol, EveryWordSentHasAHandlerOnTheOtherSide) {
-    const std::set<std::string> host = hostWords();
-    const std::set<std::string> client = clientWords();
-    for (const protocol::Command& command : protocol::kCommands) {
-        const std::string word(command.word);
-        if (sentBy(command, protocol::From::Client)) {
-            EXPECT_TRUE(host.count(word)) << word << " has no handler on the host";
-        }
-        if (sentBy(command, protocol::From::Host)) {
-            EXPECT_TRUE(client.count(word)) << word << " has no handler on the client";
-        }
-    }
-    // And no side handles a word the protocol does not state.
-    for (const std::string& word : host) {
-        EXPECT_TRUE(sentBy(protocol::command(word), protocol::From::Client)) << word;
-    }
-    for (const std::string& word : client) {
-        EXPECT_TRUE(sentBy(protocol::command(word), protocol::From::Host)) << word;
+TEST(Protocol, EveryCommandSentHasAHandlerOnTheOtherSide) {
+    const std::set<Command> host = hostCommands();
+    const std::set<Command> client = clientCommands();
+    for (const protocol::CommandInfo& info : protocol::kCommands) {
+        const std::string word(info.word);
+        EXPECT_EQ(host.count(info.command) == 1, sentBy(info.command, Side::Client))
+            << word << ": handled by the host exactly when clients send it";
+        EXPECT_EQ(client.count(info.command) == 1, sentBy(info.command, Side::Host))
+            << word << ": handled by the client exactly when the host sends it";
+        EXPECT_EQ(protocol::commandNamed(info.word), info.command) << word;
     }
 }
 
@@ -77,21 +65,22 @@ TEST(Protocol, WhatTheHostSentInWholeGamesIsAllStated) {
         if (line.rfind("seed ", 0) == 0) {
             continue;
         }
-        const std::string word = line.substr(0, line.find('+'));
-        const protocol::Command& command = protocol::command(word);
-        ASSERT_TRUE(sentBy(command, protocol::From::Host)) << line;
-        if (word != "CMD_chat" && word != "CMD_action" && word != "CMD_playasound") {
-            EXPECT_EQ(line.back() == '+', command.endsWithPlus) << line;
+        const std::optional<protocol::Message> message = protocol::read(line, Side::Host);
+        ASSERT_TRUE(message.has_value()) << line;
+        const protocol::CommandInfo& info = protocol::info(message->command());
+        if (info.command != Command::Chat && info.command != Command::Action) {
+            EXPECT_EQ(line.back() == '+', info.endsWithPlus) << line;
         }
-        seen.insert(word);
+        seen.insert(std::string(info.word));
     }
     EXPECT_GE(seen.size(), 14u);
 }
 
 TEST(Protocol, WhatTheClientSendsIsAllStated) {
     TableState state;
-    std::vector<std::string> sent;
-    state.send = [&](const std::string& line) { sent.push_back(line); };
+    RecordedEvents events;
+    const std::vector<std::string>& sent = events.sent;
+    state.setEvents(&events);
     state.setPlayerName("Me");
     state.setHostFlag(true);
     for (const char* line : {"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Me", "CMD_startround+1+",
@@ -106,16 +95,15 @@ TEST(Protocol, WhatTheClientSendsIsAllStated) {
     state.chooseCard(4);
     state.justWatchClicked();
     state.kickConnection(2);
-    state.setSeatWatching(2, 1);
+    state.setSeatWatching(2, protocol::WatchMode::Watch);
     state.chooseBotSpeed(500);
     state.sendStartGame("100", 1);
-    const std::set<std::string> host = hostWords();
+    const std::set<Command> host = hostCommands();
     ASSERT_EQ(sent.size(), 8u);
     for (const std::string& line : sent) {
-        const std::string word = line.substr(0, line.find('+'));
-        const protocol::Command& command = protocol::command(word);
-        EXPECT_TRUE(sentBy(command, protocol::From::Client)) << line;
-        EXPECT_TRUE(host.count(word)) << line;
-        EXPECT_EQ(line.back() == '+', command.endsWithPlus) << line;
+        const std::optional<protocol::Message> message = protocol::read(line, Side::Client);
+        ASSERT_TRUE(message.has_value()) << line;
+        EXPECT_TRUE(host.count(message->command())) << line;
+        EXPECT_EQ(line.back() == '+', protocol::info(message->command()).endsWithPlus) << line;
     }
 }

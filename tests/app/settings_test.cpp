@@ -1,6 +1,7 @@
 // The settings file: the INI rules, and the main window's load, save and
 // close rule on real files in the run's temporary folder.
 #include "inifile.h"
+#include "mainmenus.h"
 #include "tchat.h"
 #include "tgamestart.h"
 
@@ -36,7 +37,7 @@ protected:
     void givenFile(const QString& text) { writeAll(chat.settingsPath(), text); }
     QString savedFile() { return readAll(chat.settingsPath()); }
     QAction* textSizeItem(int points) {
-        for (QAction* item : chat.textSizeItems) {
+        for (QAction* item : chat.options().textSizeItems) {
             if (item->objectName() == QStringLiteral("N%1").arg(points)) {
                 return item;
             }
@@ -111,9 +112,9 @@ TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     EXPECT_EQ(chat.bounds(), QRect(3, 3, 775, 524));
     EXPECT_EQ(chat.chat().mainchat->textSize(), 8);
     EXPECT_TRUE(textSizeItem(8)->isChecked());
-    EXPECT_TRUE(chat.PlaySounds1->isChecked());
-    EXPECT_TRUE(chat.PlayChatterSounds1->isChecked());
-    EXPECT_TRUE(chat.Classic1->isChecked());
+    EXPECT_TRUE(chat.options().PlaySounds1->isChecked());
+    EXPECT_TRUE(chat.options().PlayChatterSounds1->isChecked());
+    EXPECT_TRUE(chat.options().Classic1->isChecked());
     EXPECT_TRUE(chat.table().Normal1->isChecked());
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlack);
     // "30" keeps the selector inside its range.
@@ -129,7 +130,7 @@ TEST_F(SettingsFile, UnusualValues) {
     windows.gamestart->setPlayto(200);
     chat.loadinifile();
     EXPECT_EQ(chat.chat().mainchat->textSize(), 11);
-    for (QAction* item : chat.textSizeItems) {
+    for (QAction* item : chat.options().textSizeItems) {
         EXPECT_FALSE(item->isChecked());
     }
     EXPECT_EQ(chat.botSpeedMs(), 1000);
@@ -138,11 +139,11 @@ TEST_F(SettingsFile, UnusualValues) {
     EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("200"));
     EXPECT_EQ(windows.gamestart->safeState(), 1);
     EXPECT_TRUE(windows.gamestart->strongComputers());
-    EXPECT_FALSE(chat.PlaySounds1->isChecked());
+    EXPECT_FALSE(chat.options().PlaySounds1->isChecked());
     EXPECT_FALSE(chat.sounds().playSounds);
-    EXPECT_TRUE(chat.New1->isChecked());
+    EXPECT_TRUE(chat.options().New1->isChecked());
     EXPECT_EQ(chat.state().turnSound(), 1);
-    EXPECT_FALSE(chat.PlayChatterSounds1->isChecked());
+    EXPECT_FALSE(chat.options().PlayChatterSounds1->isChecked());
     EXPECT_EQ(chat.chat().phrase(4), QStringLiteral("/me bows"));
     EXPECT_EQ(chat.chat().phrase(5), QStringLiteral("Brilliant!"));
 
@@ -161,9 +162,9 @@ TEST_F(SettingsFile, OptionChangesSaveAtOnce) {
     EXPECT_TRUE(savedFile().contains(QLatin1String("Textsize=14")));
     chat.table().Fast1->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Botspeed=500")));
-    chat.PlaySounds1->trigger();
+    chat.options().PlaySounds1->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Playsounds=false")));
-    chat.New1->trigger();
+    chat.options().New1->trigger();
     EXPECT_TRUE(savedFile().contains(QLatin1String("Turnsound=1")));
     EXPECT_TRUE(savedFile().contains(QLatin1String("[lobby]\nkeep=me\n")));
 }
@@ -198,10 +199,10 @@ TEST_F(SettingsFile, TheClientAreaNeverShrinksBelowTheBoard) {
 }
 
 TEST_F(SettingsFile, ScrollChatOffTwinsShowOneCheckMark) {
-    chat.ScrollChatOff2->trigger();
+    chat.options().ScrollChatOff2->trigger();
     EXPECT_TRUE(chat.chat().ScrollChatOff1->isChecked());
     EXPECT_TRUE(chat.chat().mainchat->scrollOff());
     chat.chat().ScrollChatOff1->trigger();
-    EXPECT_FALSE(chat.ScrollChatOff2->isChecked());
+    EXPECT_FALSE(chat.options().ScrollChatOff2->isChecked());
     EXPECT_FALSE(chat.chat().mainchat->scrollOff());
 }

@@ -4,6 +4,7 @@
 #include "board.h"
 #include "handcard.h"
 #include "lasttrickwindow.h"
+#include "mainmenus.h"
 #include "scoresheetwindow.h"
 #include "tablearea.h"
 #include "tchat.h"
@@ -103,9 +104,9 @@ TEST_F(Window, MenusHaveTheirKeys) {
     }
     EXPECT_EQ(titles, (QStringList{"&File", "&Options", "&View", "&Help"}));
     EXPECT_EQ(chat.startGameAction()->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(chat.LastTrick1->shortcut(), QKeySequence(Qt::Key_L));
-    EXPECT_EQ(chat.ScoreSheet1->shortcut(), QKeySequence(Qt::Key_S));
-    EXPECT_EQ(chat.Content1->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(chat.menus().LastTrick1->shortcut(), QKeySequence(Qt::Key_L));
+    EXPECT_EQ(chat.menus().ScoreSheet1->shortcut(), QKeySequence(Qt::Key_S));
+    EXPECT_EQ(chat.menus().Content1->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(Window, TheLastTrickAndTheScoreSheetShowTheGame) {

@@ -85,21 +85,21 @@ TEST_F(Chat, SendingLines) {
 
 TEST_F(Chat, ReceivedLinesAndTheirColours) {
     struct Case {
-        std::string payload;
+        std::string body;
         colortext::ColorValue colour;
         QString text;
     };
     const Case cases[] = {
-        {"2+Ann chats: hi|clBlue", colortext::kBlue, "Ann chats:  hi "},
-        {"2+Ann chats: a|b|clBlue", colortext::kRed, "Ann chats:  a "},
-        {"2+Ann chats: no colour", colortext::kRed, "Ann chats:  no colour "},
-        {"2+Ann chats: bad|clPlaid", colortext::kRed, "Ann chats:  bad "},
+        {"Ann chats: hi|clBlue", colortext::kBlue, "Ann chats:  hi "},
+        {"Ann chats: a|b|clBlue", colortext::kRed, "Ann chats:  a "},
+        {"Ann chats: no colour", colortext::kRed, "Ann chats:  no colour "},
+        {"Ann chats: bad|clPlaid", colortext::kRed, "Ann chats:  bad "},
     };
     for (const Case& c : cases) {
         panel.mainchat->clearMainChat();
-        panel.chatrecieved(c.payload);
-        EXPECT_EQ(panel.mainchat->document()->lastBlock().text(), c.text) << c.payload;
-        EXPECT_EQ(panel.mainchat->styleColour(7), colortext::toColor(c.colour)) << c.payload;
+        panel.chatrecieved(2, c.body);
+        EXPECT_EQ(panel.mainchat->document()->lastBlock().text(), c.text) << c.body;
+        EXPECT_EQ(panel.mainchat->styleColour(7), colortext::toColor(c.colour)) << c.body;
     }
 }
 
@@ -155,12 +155,13 @@ TEST_F(Chat, AWatcherSendsNoChatterSound) {
 TEST_F(Chat, ReceivedChatterSoundsPlayOrBecomeLines) {
     sounds.playSounds = false;
     sounds.chatterSounds = true;
-    panel.playasound("2+wave13+");
+    panel.playasound(2, "wave13");
     EXPECT_EQ(sink.played, QStringList{"WAVE13"});
     sounds.chatterSounds = false;
-    panel.playasound("2+wave13+");
-    panel.playasound("7+wave1+");
-    panel.playasound("2+wave99+");
+    panel.playasound(2, "wave13");
+    panel.playasound(7, "wave1");
+    panel.playasound(2, "wave99");
+    panel.playasound(2, "queen");
     EXPECT_EQ(statusLines, QStringList{"0+Seat2: <Chatter Sound> Applause"});
     EXPECT_EQ(sink.played.size(), 1);
 }

@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include "recordedevents.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,8 +26,8 @@ class BoardView : public ::testing::Test {
 protected:
     void SetUp() override {
         state.setPlayerName("Me");
-        state.send = [this](const std::string& line) { sent.push_back(line); };
-        state.changed = [this] { board->refresh(); };
+        events.onChange = [this] { board->refresh(); };
+        state.setEvents(&events);
         board = new Board(state, &window);
         window.resize(1600, 1000);
         window.show();
@@ -62,10 +64,11 @@ protected:
         }
     }
 
+    RecordedEvents events;
     TableState state;
     QWidget window;
     Board* board = nullptr;
-    std::vector<std::string> sent;
+    std::vector<std::string>& sent = events.sent;
 };
 
 } // namespace

@@ -15,11 +15,12 @@ TEST_F(Progress, RefusalsShowTheirTextsAndGiveTheTurnBack) {
         {"CMD_error+2+3+", "You cannot lead a heart until hearts are broken.", true},
         {"CMD_error+2+4+27+", "You must follow suit.", true},
         {"CMD_error+2+5+", "The First Trick is Safe from point cards.", true},
-        {"CMD_error+2+9+", "Choose 3 Cards to Pass.", true},
+        // A code the protocol does not have is no message at all.
+        {"CMD_error+2+9+", "Choose 3 Cards to Pass.", false},
         {"CMD_error+3+1+", "Choose 3 Cards to Pass.", false},
     };
     for (const Case& c : cases) {
-        host({"CMD_passcards+2+1+", "CMD_passedcards+2+0+0+0+"});
+        host({"CMD_passcards+2+1+", "CMD_passedcards+2+1+2+3+"});
         cues.clear();
         ASSERT_EQ(state.turnSeat(), 0);
         host(c.message);
@@ -102,17 +103,17 @@ TEST_F(Progress, TheWinnerAndTheTally) {
         int winnerSeat;
     };
     const Case cases[] = {
-        {1, "CMD_winner+1+Me+", "0+You have Won the Game!", {"addtomine"}, 1},
+        {1, "CMD_winner+1+Me+", "0+You have Won the Game!", {"mine"}, 1},
         {1, "CMD_winner+3+A+B+", "0+A+B has Won the Game!", {"A+B"}, 3},
         {6, "CMD_winner+3+Kling+", "0+Kling has Won the Game!", {}, 3},
     };
     for (const Case& c : cases) {
         TableState fresh;
-        std::vector<std::string> lines;
-        std::vector<std::string> tally;
+        RecordedEvents heard;
+        const std::vector<std::string>& lines = heard.statusLines;
+        const std::vector<std::string>& tally = heard.recorded;
         fresh.setPlayerName("Me");
-        fresh.statusLine = [&](const std::string& line) { lines.push_back(line); };
-        fresh.gameRecorded = [&](const std::string& winner) { tally.push_back(winner); };
+        fresh.setEvents(&heard);
         fresh.setHostFlag(true);
         fresh.apply("CMD_sendlogininfo+" + std::to_string(c.mySeat));
         fresh.apply("CMD_newplayerinfo+" + std::to_string(c.mySeat) + "+Me");
@@ -162,8 +163,7 @@ TEST_F(Progress, ANewTableForgetsTheOldButNotThePlayer) {
     state.setBotSpeed(500);
     host({"CMD_startgame+Ann+100+1+", "CMD_startround+1+", "CMD_mycards+2+1+5",
           "CMD_newplayerinfo+6+Eve"});
-    int watcherChanges = 0;
-    state.watchersChanged = [&] { ++watcherChanges; };
+    const int watcherChangesBefore = events.watcherChanges;
     state.hostClosed();
     EXPECT_FALSE(state.connected());
     EXPECT_EQ(state.statusText(), "The host has closed the table.");
@@ -176,7 +176,7 @@ TEST_F(Progress, ANewTableForgetsTheOldButNotThePlayer) {
     EXPECT_EQ(state.mySeat(), 0);
     EXPECT_TRUE(shownCards().empty());
     EXPECT_TRUE(state.watchers().empty());
-    EXPECT_EQ(watcherChanges, 1);
+    EXPECT_EQ(events.watcherChanges, watcherChangesBefore + 1);
     EXPECT_EQ(state.seatName(2), "<Waiting>");
     EXPECT_EQ(state.botSpeed(), 500);
     // The new table's messages reach the same model.
@@ -186,8 +186,7 @@ TEST_F(Progress, ANewTableForgetsTheOldButNotThePlayer) {
 }
 
 TEST_F(Progress, StartButtonAndBotSpeed) {
-    int requests = 0;
-    state.startDialogRequested = [&] { ++requests; };
+    const int& requests = events.startRequests;
     state.startButton();
     EXPECT_EQ(boxes, std::vector<std::string>{"You are not connected"});
     state.chooseBotSpeed(500);

@@ -96,16 +96,15 @@ TEST_F(Seats, TheHostsRequestsForASeat) {
     EXPECT_TRUE(sent.empty()) << "not the host";
     state.setHostFlag(true);
     state.kickConnection(2);
-    state.setSeatWatching(2, 1);
-    state.setSeatWatching(2, 2);
-    state.setSeatWatching(6, 1);
+    state.setSeatWatching(2, protocol::WatchMode::Watch);
+    state.setSeatWatching(2, protocol::WatchMode::Play);
+    state.setSeatWatching(6, protocol::WatchMode::Watch);
     EXPECT_EQ(takeSent(), (std::vector<std::string>{"CMD_kickhim+1+2+", "CMD_justwatch+2+1",
                                                     "CMD_justwatch+2+2"}));
 }
 
 TEST_F(Seats, VersionLinesAndAFullTable) {
-    int full = 0;
-    state.tableFull = [&] { ++full; };
+    const int& full = events.fullTables;
     host({"CMD_wrongversion+", "CMD_havewrongversion+Bob", "CMD_wrongversion", "cmd_full+",
           "CMD_full+"});
     EXPECT_EQ(statusLines,

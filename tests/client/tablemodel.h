@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recordedevents.h"
 #include "tablestate.h"
 
 #include "cardtext.h"
@@ -16,11 +17,7 @@ class TableModel : public ::testing::Test {
 protected:
     void SetUp() override {
         state.setPlayerName("Me");
-        state.send = [this](const std::string& line) { sent.push_back(line); };
-        state.statusLine = [this](const std::string& line) { statusLines.push_back(line); };
-        state.sound = [this](const std::string& cue) { cues.push_back(cue); };
-        state.messageBox = [this](const std::string& text) { boxes.push_back(text); };
-        state.gameRecorded = [this](const std::string& winner) { recorded.push_back(winner); };
+        state.setEvents(&events);
     }
 
     void host(std::initializer_list<std::string> lines) {
@@ -86,10 +83,11 @@ protected:
         return lines;
     }
 
+    RecordedEvents events;
     TableState state;
-    std::vector<std::string> sent;
-    std::vector<std::string> statusLines;
-    std::vector<std::string> cues;
-    std::vector<std::string> boxes;
-    std::vector<std::string> recorded;
+    std::vector<std::string>& sent = events.sent;
+    std::vector<std::string>& statusLines = events.statusLines;
+    std::vector<std::string>& cues = events.cues;
+    std::vector<std::string>& boxes = events.boxes;
+    std::vector<std::string>& recorded = events.recorded;
 };

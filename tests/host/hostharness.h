@@ -3,6 +3,8 @@
 #include "hostgame.h"
 #include "random.h"
 
+#include "cardtext.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -69,6 +71,40 @@ public:
         for (const char* name : names) {
             join(name);
         }
+    }
+
+    // The slot of a card ("QS") in a seat's hand, 0 when the seat lacks it.
+    int slotOf(int seat, const std::string& cardText) const {
+        return game.round().hands[static_cast<std::size_t>(seat)].slotOf(::card(cardText));
+    }
+    // A seat's player plays a card by its name, as the client sends it;
+    // answers what that connection was sent in reply.
+    std::vector<std::string> play(int seat, const std::string& cardText) {
+        return playSlot(seat, slotOf(seat, cardText));
+    }
+    std::vector<std::string> playSlot(int seat, int slot) {
+        const std::size_t before = sent.size();
+        game.receive(seat, protocol::build(protocol::Command::Playcard, seat, slot));
+        return sentSince(before, seat);
+    }
+    // A seat's player passes three cards by name ("AS KS QS").
+    std::vector<std::string> pass(int seat, const std::string& cardsText) {
+        const std::vector<int> cards = ::hand(cardsText);
+        const auto& hand = game.round().hands[static_cast<std::size_t>(seat)];
+        const std::size_t before = sent.size();
+        game.receive(seat,
+                     protocol::build(protocol::Command::Passcards, seat, hand.slotOf(cards.at(0)),
+                                     hand.slotOf(cards.at(1)), hand.slotOf(cards.at(2))));
+        return sentSince(before, seat);
+    }
+    std::vector<std::string> sentSince(std::size_t index, int connection) const {
+        std::vector<std::string> result;
+        for (std::size_t i = index; i < sent.size(); ++i) {
+            if (sent[i].first == connection) {
+                result.push_back(sent[i].second);
+            }
+        }
+        return result;
     }
 
     // Messages sent to one connection, optionally only those with a prefix.

@@ -3,22 +3,46 @@
 #include "hostharness.h"
 #include "random.h"
 
+#include "cardtext.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 
 namespace {
 
-// Ann at seat 1 with three computer seats; the game runs until her move.
+// The first seed from which seat 1 is dealt the two of clubs.
+std::uint32_t seedDealingSeatOneTheTwo() {
+    for (std::uint32_t seed = 1;; ++seed) {
+        hearts::Round round;
+        hearts::Random random{seed};
+        hearts::startRound(round, 1, false);
+        hearts::deal(round, random);
+        if (round.hands[1].holds(hearts::kTwoOfClubs)) {
+            return seed;
+        }
+    }
+}
+
+// Ann at seat 1 with three computer seats, holding the two of clubs: she
+// passes three other cards and the game runs until her lead.
 class PlayCard : public ::testing::Test {
 protected:
     void SetUp() override {
         host.join("Ann");
-        processrandom::setSeed(21);
+        processrandom::setSeed(seedDealingSeatOneTheTwo());
         host.game.receive(1, "CMD_startgame+Ann+100+0+");
-        host.game.receive(1, "CMD_passcards+1+1+2+3+");
+        std::string others;
+        for (int slot = 1; slot <= 13 && others.size() < 9; ++slot) {
+            const int card = host.game.round().hands[1].at(slot);
+            if (card != hearts::kTwoOfClubs) {
+                others += cardText(card) + " ";
+            }
+        }
+        host.pass(1, others);
         host.runUntilPersonMoves();
         ASSERT_EQ(host.game.turn(), 1);
+        ASSERT_TRUE(host.game.round().hands[1].holds(hearts::kTwoOfClubs));
         host.clearSent();
     }
     std::vector<std::string> play(int sender, int seat, int slot) {
@@ -27,35 +51,41 @@ protected:
                                       std::to_string(slot) + "+");
         return host.to(sender);
     }
+    // A card Ann holds that is not the two of clubs.
+    int anotherSlot() const {
+        const hearts::Hand& hand = host.game.round().hands[1];
+        for (int slot = 1; slot <= 13; ++slot) {
+            if (hand.at(slot) != 0 && hand.at(slot) != hearts::kTwoOfClubs) {
+                return slot;
+            }
+        }
+        return 0;
+    }
     HostHarness host;
 };
 
 } // namespace
 
 TEST_F(PlayCard, ARefusalNamesItsCodeAndTheTurnStays) {
-    const hearts::Round& round = host.game.round();
-    const hearts::SlotMask legal = hearts::legalSlots(round, 1);
-    const hearts::SlotMask held = round.hands[1].slotMask();
-    ASSERT_NE(legal, 0);
-    // An empty slot, and a card the rules refuse if there is one.
-    EXPECT_EQ(play(1, 1, 14), std::vector<std::string>{"CMD_error+1+2+"});
-    const hearts::SlotMask refused = static_cast<hearts::SlotMask>(held & ~legal);
-    if (refused != 0) {
-        const int slot = std::countr_zero(refused);
-        const auto code = static_cast<int>(hearts::refusalFor(round, 1, slot));
-        const auto answer = play(1, 1, slot);
-        ASSERT_EQ(answer.size(), 1u);
-        EXPECT_EQ(answer.front().rfind("CMD_error+1+" + std::to_string(code) + "+", 0), 0u);
-    }
+    using protocol::Command;
+    // Before the two of clubs, any other card.
+    EXPECT_EQ(play(1, 1, anotherSlot()),
+              std::vector<std::string>{protocol::build(Command::Error, 1, 1)});
+    // A slot that no hand has is not a request at all.
+    EXPECT_TRUE(play(1, 1, 14).empty());
     EXPECT_EQ(host.game.turn(), 1);
-    // A legal card goes to everyone and leaves Ann's hand.
-    const int slot = std::countr_zero(legal);
-    const int card = round.hands[1].at(slot);
-    const auto answer = play(1, 1, slot);
-    ASSERT_EQ(answer.size() >= 2, true);
-    EXPECT_EQ(answer[0].rfind("CMD_heplayed+1+" + std::to_string(card) + "+", 0), 0u);
-    EXPECT_EQ(answer[1], "CMD_heusecard+1+" + std::to_string(slot) + "+");
-    EXPECT_FALSE(host.game.round().hands[1].holds(card));
+    // The two goes to everyone and leaves Ann's hand.
+    const int two = host.slotOf(1, "2C");
+    const auto answer = host.play(1, "2C");
+    ASSERT_GE(answer.size(), 2u);
+    EXPECT_EQ(answer[0], protocol::build(Command::Heplayed, 1, hearts::kTwoOfClubs, 12));
+    EXPECT_EQ(answer[1], protocol::build(Command::Heusecard, 1, two));
+    EXPECT_FALSE(host.game.round().hands[1].holds(hearts::kTwoOfClubs));
+    // Later, the slot it left is empty: "Invalid Card." when it is her turn.
+    host.runUntilPersonMoves();
+    if (host.game.gamestarted() && host.game.turn() == 1) {
+        EXPECT_EQ(play(1, 1, two), std::vector<std::string>{protocol::build(Command::Error, 1, 2)});
+    }
 }
 
 TEST_F(PlayCard, OutOfTurnAndInAnotherSeatsNameIsIgnored) {

@@ -87,7 +87,7 @@ TEST(Rejoin, ADroppedPlayerGetsTheSeatAndHandBack) {
     auto eve = arrive(server.port, "127.0.0.4", "Eve", 4);
     bob = arrive(server.port, "127.0.0.2", "Bob", 2);
     EXPECT_EQ(cardsOf(bob->waitFor("CMD_mycards+2+")).size(), 13u);
-    const QString log = QString::fromLocal8Bit(server.process.readAllStandardError());
+    const QString log = server.log();
     EXPECT_TRUE(log.contains(QStringLiteral("seat 3 taken back by Dee"))) << log.toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken back by Bob"))) << log.toStdString();
 }
@@ -133,7 +133,7 @@ TEST(Rejoin, TwoPlayersBehindOneAddressGetTheirOwnSeatsAndStrangersNone) {
     }
     EXPECT_EQ(kept, 10) << "her deal less three passed";
     spin(100);
-    const QString log = QString::fromLocal8Bit(server.process.readAllStandardError());
+    const QString log = server.log();
     EXPECT_TRUE(log.contains(QStringLiteral("seat 3 taken back by Bob"))) << log.toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("seat 2 taken back by Cy"))) << log.toStdString();
     EXPECT_FALSE(log.contains(QStringLiteral("taken over"))) << log.toStdString();

@@ -21,7 +21,7 @@ TEST(HeartsServer, TheSameSeedPlaysTheSameGame) {
     ASSERT_TRUE(again.process.waitForFinished(5000));
     EXPECT_EQ(again.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(again.process.exitCode(), 0);
-    const QString log = QString::fromLocal8Bit(again.process.readAllStandardError());
+    const QString log = again.log();
     for (const char* line :
          {"connection 1 accepted", "game started by Watcher", "round 1 ended", "won", "stopping"}) {
         EXPECT_TRUE(log.contains(QLatin1String(line))) << line;
@@ -52,9 +52,8 @@ TEST(HeartsServer, PlaysAWholeGameWithAStrongSeat) {
     EXPECT_GT(rounds, 0);
     server.process.kill();
     server.process.waitForFinished(5000);
-    EXPECT_TRUE(
-        QString::fromLocal8Bit(server.process.readAllStandardError())
-            .contains(QLatin1String("computer players: strong, classic, classic, classic")));
+    EXPECT_TRUE(server.log().contains(
+        QLatin1String("computer players: strong, classic, classic, classic")));
 }
 
 TEST(HeartsServer, RefusesBadOptions) {

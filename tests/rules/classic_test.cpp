@@ -154,4 +154,3 @@ TEST(ComputerPlay, SafeFirstTrickThrowsNoPointCardWhileItHasAnother) {
     EXPECT_EQ(at.played("AH QS", {"2C", "", "", ""}), card("AH"));
     EXPECT_EQ(hearts::refusalFor(at.round, 2, 1), hearts::Refusal::None);
 }
-

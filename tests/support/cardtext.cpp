@@ -40,3 +40,12 @@ std::vector<int> hand(const std::string& text) {
     }
     return result;
 }
+
+std::string cardText(int card) {
+    static const char* const kRanks[] = {"2", "3",  "4", "5", "6", "7", "8",
+                                         "9", "10", "J", "Q", "K", "A"};
+    if (card < 1 || card > 52) {
+        throw std::invalid_argument("no card: " + std::to_string(card));
+    }
+    return std::string(kRanks[(card - 1) % 13]) + "CDSH"[(card - 1) / 13];
+}

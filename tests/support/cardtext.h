@@ -7,3 +7,5 @@
 // suits C, D, S, H. The result holds card numbers 1..52.
 std::vector<int> hand(const std::string& text);
 int card(const std::string& text);
+// A card number's name: 37 is "QS".
+std::string cardText(int card);

@@ -29,6 +29,10 @@ public:
                           QStringLiteral("/../src/host/hearts-server"),
                       args);
         EXPECT_TRUE(process.waitForStarted(5000));
+        // Nobody connects before the table is there.
+        EXPECT_TRUE(
+            waitUntil([this] { return log().contains(QLatin1String("listening on port")); }, 10000))
+            << log().toStdString();
     }
     ~ServerProcess() {
         if (process.state() != QProcess::NotRunning) {
@@ -39,8 +43,17 @@ public:
     ServerProcess(const ServerProcess&) = delete;
     ServerProcess& operator=(const ServerProcess&) = delete;
 
+    // Everything the server has written to its log so far.
+    QString log() {
+        m_log += QString::fromLocal8Bit(process.readAllStandardError());
+        return m_log;
+    }
+
     QProcess process;
     quint16 port = 0;
+
+private:
+    QString m_log;
 };
 
 // Starts a game as connection 1, hands seat 1 to the computer and collects

@@ -1,0 +1,82 @@
+#include "mainmenus.h"
+
+#include "chatpanel.h"
+#include "lasttrickwindow.h"
+#include "scoresheetwindow.h"
+#include "tablechoices.h"
+#include "tabout.h"
+#include "tchat.h"
+#include "thelp.h"
+#include "tphrases.h"
+#include "tspylist.h"
+#include "ttallylist.h"
+
+#include <QMenuBar>
+
+MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
+    : QObject(&window), m_window(window) {
+    QMenuBar* bar = window.menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    StartGame1 = file->addAction(QStringLiteral("&Start Game"));
+    StartGame1->setShortcut(QKeySequence(Qt::Key_F2));
+    StartGame1->setEnabled(false);
+    connect(StartGame1, &QAction::triggered, this, [this] { m_window.state().startButton(); });
+    file->addSeparator();
+    HostATable1 = file->addAction(QStringLiteral("&Host a Table…"));
+    HostATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(HostATable1, &QAction::triggered, &choices, &TableChoices::HostATable1Click);
+    JoinATable1 = file->addAction(QStringLiteral("&Join a Table…"));
+    JoinATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    connect(JoinATable1, &QAction::triggered, &choices, &TableChoices::JoinATable1Click);
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("E&xit"));
+    connect(Exit1, &QAction::triggered, &window, &QWidget::close);
+
+    m_options = new OptionsMenu(bar->addMenu(QStringLiteral("&Options")),
+                                OptionsMenu::Parts{window.sounds(), window.chat(), window.table(),
+                                                   host, window.tableArea()},
+                                &window);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    LastTrick1 = view->addAction(QStringLiteral("&Last Trick"));
+    LastTrick1->setShortcut(QKeySequence(Qt::Key_L));
+    connect(LastTrick1, &QAction::triggered, this,
+            [this] { m_window.showCentred(m_window.table().lastTrickWindow()); });
+    ScoreSheet1 = view->addAction(QStringLiteral("Score &Sheet"));
+    ScoreSheet1->setShortcut(QKeySequence(Qt::Key_S));
+    connect(ScoreSheet1, &QAction::triggered, this,
+            [this] { m_window.showCentred(m_window.table().scoreSheetWindow()); });
+    view->addSeparator();
+    ViewTally1 = view->addAction(QStringLiteral("View &Tally"));
+    connect(ViewTally1, &QAction::triggered, this, [this] {
+        m_window.loadchecklist();
+        m_window.showCentred(m_window.windows().tallylist);
+    });
+    SpyList1 = view->addAction(QStringLiteral("Sp&y List"));
+    connect(SpyList1, &QAction::triggered, this,
+            [this] { m_window.showCentred(m_window.windows().spylist); });
+    PrhaseList1 = view->addAction(QStringLiteral("&Phrase List"));
+    connect(PrhaseList1, &QAction::triggered, this, &MainMenus::PrhaseList1Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    Content1 = help->addAction(QStringLiteral("&Content"));
+    Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(Content1, &QAction::triggered, this,
+            [this] { m_window.showCentred(m_window.windows().help); });
+    About1 = help->addAction(QStringLiteral("&About"));
+    connect(About1, &QAction::triggered, this,
+            [this] { m_window.showCentred(m_window.windows().about); });
+}
+
+void MainMenus::PrhaseList1Click() {
+    Tphrases* phrases = m_window.windows().phrases;
+    if (phrases == nullptr) {
+        return;
+    }
+    QStringList list;
+    for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
+        list.append(m_window.chat().phrase(n));
+    }
+    phrases->setPhrases(list);
+    m_window.showCentred(phrases);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "optionsmenu.h"
+
+#include <QAction>
+#include <QObject>
+
+class HostControls;
+class TableChoices;
+class Tchat;
+
+// The main window's menus: File (start, host, join, exit), Options (its own
+// class), View (last trick, score sheet, tally, watchers, phrases) and Help.
+class MainMenus : public QObject {
+    Q_OBJECT
+public:
+    MainMenus(Tchat& window, TableChoices& choices, HostControls& host);
+
+    OptionsMenu& options() { return *m_options; }
+
+    QAction* StartGame1 = nullptr;
+    QAction* HostATable1 = nullptr;
+    QAction* JoinATable1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* LastTrick1 = nullptr;
+    QAction* ScoreSheet1 = nullptr;
+    QAction* ViewTally1 = nullptr;
+    QAction* SpyList1 = nullptr;
+    QAction* PrhaseList1 = nullptr;
+    QAction* Content1 = nullptr;
+    QAction* About1 = nullptr;
+
+private:
+    void PrhaseList1Click();
+
+    Tchat& m_window;
+    OptionsMenu* m_options = nullptr;
+};

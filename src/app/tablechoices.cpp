@@ -1,0 +1,90 @@
+#include "tablechoices.h"
+
+#include "launcher.h"
+#include "settingsstore.h"
+#include "tablewindows.h"
+#include "tchat.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+TableChoices::TableChoices(Tchat& window, Launcher& launcher, SettingsStore& store)
+    : QObject(&window), m_window(window), m_launcher(launcher), m_store(store) {}
+
+void TableChoices::HostATable1Click() {
+    if (m_hostWindow == nullptr) {
+        m_hostWindow = new HostWindow(&m_window);
+        connect(m_hostWindow, &HostWindow::hostRequested, this,
+                [this](const QString& name, const QString& table, bool announce) {
+                    m_launcher.setAnnounce(announce);
+                    storeChoices(name, true, announce);
+                    m_launcher.host(name, table);
+                });
+    }
+    const Settings settings = m_store.load();
+    m_hostWindow->setPlayerName(savedPlayerName(settings));
+    m_hostWindow->setAnnounce(settings.announce);
+    m_window.showCentred(m_hostWindow);
+}
+
+void TableChoices::JoinATable1Click() {
+    if (m_joinWindow == nullptr) {
+        TableFinder::Options finding;
+        finding.port = m_launcher.ports().announce;
+        m_joinWindow = new JoinWindow(finding, m_launcher.ports().table, &m_window);
+        connect(m_joinWindow, &JoinWindow::joinRequested, this,
+                [this](const QString& name, const QString& address, quint16 port) {
+                    storeChoices(name, false, false);
+                    m_launcher.join(name, address, port);
+                });
+    }
+    m_joinWindow->setPlayerName(savedPlayerName(m_store.load()));
+    m_window.showCentred(m_joinWindow);
+}
+
+QString TableChoices::savedPlayerName(const Settings& settings) const {
+    if (!settings.playerName.isEmpty()) {
+        return settings.playerName;
+    }
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? QStringLiteral("Player") : user;
+}
+
+void TableChoices::storeChoices(const QString& name, bool withAnnounce, bool announce) {
+    Settings settings = m_store.load();
+    settings.playerName = name;
+    settings.announce = announce;
+    m_store.savePlayer(settings, withAnnounce);
+}
+
+void TableChoices::connectFailed(const QString& host) {
+    // Not a dead window: try again, or another table.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hearts"),
+                                QStringLiteral("Could not connect to %1.").arg(host),
+                                QMessageBox::NoButton, &m_window);
+    box->setObjectName(QStringLiteral("connectfailed"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton* retry = box->addButton(QStringLiteral("&Retry"), QMessageBox::AcceptRole);
+    QPushButton* other =
+        box->addButton(QStringLiteral("&Join Another Table…"), QMessageBox::ActionRole);
+    box->addButton(QMessageBox::Close);
+    box->setDefaultButton(retry);
+    connect(box, &QMessageBox::buttonClicked, this, [this, retry, other](QAbstractButton* button) {
+        if (button == retry) {
+            m_launcher.retry();
+        } else if (button == other) {
+            JoinATable1Click();
+        }
+    });
+    box->open();
+}
+
+void TableChoices::showGameFull() {
+    m_showingFull = true;
+    // Not a nested event loop: the box closes the window when dismissed.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hearts"),
+                                QStringLiteral("Game is full"), QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, &m_window, &QWidget::close);
+    box->open();
+}

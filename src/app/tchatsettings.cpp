@@ -1,0 +1,92 @@
+// The main window and the settings file: its placement, and the options
+// of the window and its dialogs, loaded at the own arrival and saved when
+// one changes or the window was moved when it closes.
+#include "hostcontrols.h"
+#include "mainmenus.h"
+#include "tchat.h"
+#include "tgamestart.h"
+
+#include <QScreen>
+
+QRect Tchat::bounds() const {
+    return frameGeometry();
+}
+
+void Tchat::setBounds(const QRect& outer) {
+    // Outer bounds: the frame around the window counts.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(outer.topLeft());
+    resize(outer.size() - frame);
+}
+
+void Tchat::ResetScreenLocation1Click() {
+    setBounds(QRect(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight));
+}
+
+void Tchat::loadinifile() {
+    const Settings settings = m_store.load();
+    m_placement = settings.bounds;
+    setBounds(m_placement);
+    // A window closed maximised opens maximised, its normal bounds kept.
+    m_placementMaximized = settings.maximized;
+    if (m_placementMaximized) {
+        showMaximized();
+    }
+    if (Tgamestart* dialog = m_windows.gamestart) {
+        if (settings.playTo) {
+            dialog->setPlayto(*settings.playTo);
+        }
+        if (settings.safe) {
+            dialog->changebox(*settings.safe);
+        }
+        dialog->setStrongComputers(settings.strongComputers);
+    }
+    m_hostControls->applyComputerLevel(settings.strongComputers);
+    options().apply(settings);
+}
+
+void Tchat::saveinifile(const QRect& outer) {
+    Settings settings;
+    settings.bounds = outer;
+    settings.maximized = isMaximized();
+    if (Tgamestart* dialog = m_windows.gamestart) {
+        settings.playTo = dialog->playtoText().toInt();
+        settings.safe = dialog->safeState();
+        settings.strongComputers = dialog->strongComputers();
+    } else {
+        settings.playTo.reset();
+        settings.safe.reset();
+    }
+    options().fill(settings);
+    m_store.saveWindow(settings);
+}
+
+void Tchat::FormClose() {
+    QRect outer = bounds();
+    if (isMaximized()) {
+        // The bounds to come back to when the window is restored.
+        const QRect frame = frameGeometry();
+        const QRect inner = geometry();
+        const QRect normal = normalGeometry();
+        outer = QRect(normal.topLeft() - (inner.topLeft() - frame.topLeft()),
+                      normal.size() + (frame.size() - inner.size()));
+    }
+    if (outer == m_placement && isMaximized() == m_placementMaximized) {
+        return;
+    }
+    // A window larger than the work area is kept 15 pixels smaller.
+    if (const QScreen* where = screen()) {
+        const QRect work = where->availableGeometry();
+        if (outer.width() > work.width()) {
+            outer.setWidth(outer.width() - 15);
+        }
+        if (outer.height() > work.height()) {
+            outer.setHeight(outer.height() - 15);
+        }
+    }
+    m_placement = outer;
+    m_placementMaximized = isMaximized();
+    m_closing = true;
+    saveinifile(outer);
+    m_closing = false;
+}

@@ -1,0 +1,262 @@
+// The table's model through a game: its start, rounds, turns, cards played,
+// tricks, scores, the winner, and the table told to someone who comes in.
+#include "tablestate.h"
+
+#include "cards.h"
+#include "legality.h"
+
+#include <algorithm>
+
+void TableState::clearall() {
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Seat& s = seatAt(seat);
+        s.tricks = 0;
+        s.score = 0;
+        s.winner = false;
+        s.backsShown = false;
+        s.trickWinner = false;
+        s.watching = false;
+        s.moon = false;
+        s.taken = 0;
+        s.takenShown = false;
+    }
+    m_turnMark = 0;
+    m_trick = Trick{};
+    // The pictures of the hand go; its places stay taken until a round starts.
+    m_hand.cards.clear();
+    closePassing();
+}
+
+void TableState::startthegame(const Message& message) {
+    const std::string& starter = message.text(0);
+    const std::string& playto = message.text(1);
+    const std::string& safe = message.text(2);
+    m_startButtonShown = false;
+    m_justWatching = false;
+    clearall();
+    m_safe = safe == "1";
+    m_playToText = playto;
+    events().statusLine(protocol::statusLine(starter + " has started a game."));
+    for (int seat = 2; seat <= kSeats; ++seat) {
+        if (seatAt(seat).occupant == Occupant::Waiting) {
+            seatAt(seat).occupant = Occupant::Computer;
+        }
+    }
+    m_gameRunning = true;
+    m_rounds.clear();
+    m_lastTrick = Trick{};
+}
+
+void TableState::startround(const Message& message) {
+    m_roundText = std::to_string(message.number(0));
+    m_hand = HandView{};
+    m_expectingReceived = false;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Seat& s = seatAt(seat);
+        s.backsShown = seat != m_mySeat;
+        s.cardsHeld = kSlots;
+        s.tricks = 0;
+        s.taken = 0;
+        s.takenShown = false;
+        s.trickWinner = false;
+        s.moon = false;
+    }
+    m_trick = Trick{};
+    m_tricksDone = 0;
+    m_heartsBroken = false;
+    m_queenTaker = 0;
+}
+
+void TableState::clearTrickMarks() {
+    m_trick = Trick{};
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Seat& s = seatAt(seat);
+        s.trickWinner = false;
+        s.takenShown = false;
+    }
+}
+
+void TableState::getnextplayer(const Message& message) {
+    const auto [seat, led] = message.numbers<2>();
+    m_turnSeat = seat;
+    // Play has begun: the passing's arrow, which a watcher still shows, goes.
+    m_passArrow = 0;
+    if (led == 0) {
+        clearTrickMarks();
+    }
+    m_turnMark = 0;
+    if (!isSeat(seat)) {
+        return;
+    }
+    m_turnMark = seat;
+    if (seat == m_mySeat) {
+        setStatus("Your Turn.");
+        events().sound(m_turnSoundNew ? Cue::TurnNew : Cue::Turn);
+    } else {
+        setStatus(seatName(seat) + "'s turn.");
+    }
+}
+
+void TableState::heplayed(const Message& message) {
+    const auto [seat, card, left] = message.numbers<3>();
+    Seat& s = seatAt(seat);
+    s.cardsHeld = std::clamp(left, 0, kSlots);
+    if (left == 0) {
+        s.backsShown = false;
+    }
+    const auto index = static_cast<std::size_t>(seat);
+    if (m_trick.cards[index] == 0 && m_trick.count < kSeats) {
+        if (m_trick.count == 0) {
+            m_trick.leader = seat;
+        }
+        m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
+    }
+    m_trick.cards[index] = card;
+    m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
+    if (seat == m_mySeat) {
+        // The received cards are marked until my first play.
+        m_hand.received.fill(false);
+    }
+    events().sound(card == hearts::kQueenOfSpades ? Cue::Queen : Cue::PlaceCard);
+}
+
+void TableState::tooktrick(const Message& message) {
+    const auto [seat, count] = message.numbers<2>();
+    Seat& s = seatAt(seat);
+    s.trickWinner = true;
+    s.tricks = std::clamp(count, 0, kSlots);
+    m_trick.taker = seat;
+    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), hearts::kQueenOfSpades) !=
+        m_trick.cards.end()) {
+        m_queenTaker = seat;
+    }
+    m_lastTrick = m_trick;
+    ++m_tricksDone;
+    setStatus(seatName(seat) + " took the trick.");
+    m_turnMark = 0;
+    events().sound(seat == m_mySeat ? Cue::TurnOverGood : Cue::TurnOverBad);
+}
+
+void TableState::endround(const Message& message) {
+    const int moon = message.number(0);
+    setStatus("Posting Scores.. Please Wait.");
+    RoundRecord record;
+    record.round = m_roundText;
+    record.moon = isSeat(moon) ? moon : 0;
+    record.queenTaker = m_queenTaker;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        seatAt(seat).trickWinner = false;
+    }
+    if (isSeat(moon)) {
+        seatAt(moon).moon = true;
+    }
+    const std::vector<int>& groups = message.list();
+    for (std::size_t i = 0; i + 2 < groups.size(); i += 3) {
+        const int seat = groups[i];
+        const int points = groups[i + 1];
+        const int score = groups[i + 2];
+        Seat& s = seatAt(seat);
+        s.score = score;
+        record.points[static_cast<std::size_t>(seat)] = points;
+        record.totals[static_cast<std::size_t>(seat)] = score;
+        if (points > 0) {
+            s.taken = points;
+            s.takenShown = true;
+        }
+    }
+    m_rounds.push_back(record);
+    events().sound(Cue::RoundOver);
+}
+
+void TableState::gamestats(const Message& message) {
+    m_playToText = message.text(0);
+    const std::string& safe = message.text(1);
+    m_roundText = message.text(2);
+    m_turnSeat = message.number(0);
+    const std::string& phase = message.text(3);
+    m_safe = safe == "1";
+    m_gameRunning = true;
+    m_trick = Trick{};
+    int tricksDone = 0;
+    const std::vector<int>& groups = message.list();
+    for (std::size_t i = 0; i + 3 < groups.size(); i += 4) {
+        const int seat = groups[i];
+        const int score = groups[i + 1];
+        const int tricks = groups[i + 2];
+        const int card = groups[i + 3];
+        Seat& s = seatAt(seat);
+        s.score = score;
+        s.tricks = std::clamp(tricks, 0, kSlots);
+        tricksDone += s.tricks;
+        if (card > 0 && card <= 52) {
+            m_trick.cards[static_cast<std::size_t>(seat)] = card;
+            m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
+            m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
+        }
+    }
+    m_tricksDone = std::min(tricksDone, kSlots);
+    // Who led is not told; with one card on the table it is that seat.
+    m_trick.leader = m_trick.count == 1 ? m_trick.order[0] : 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Seat& s = seatAt(seat);
+        const bool onTable = m_trick.cards[static_cast<std::size_t>(seat)] != 0;
+        s.cardsHeld = std::max(0, kSlots - m_tricksDone - (onTable ? 1 : 0));
+        s.backsShown = seat != m_mySeat && s.cardsHeld > 0;
+        // A game runs: the computer plays every seat nobody has taken.
+        if (s.occupant == Occupant::Waiting) {
+            s.occupant = Occupant::Computer;
+        }
+    }
+    // The table as the others see it now: whose turn, and the status.
+    m_turnMark = phase == "play" && isSeat(m_turnSeat) ? m_turnSeat : 0;
+    if (phase == "pass") {
+        setStatus("Passing Cards..");
+    } else if (m_turnMark == m_mySeat && seated()) {
+        setStatus("Your Turn.");
+    } else if (m_turnMark != 0) {
+        setStatus(seatName(m_turnMark) + "'s turn.");
+    }
+}
+
+void TableState::winner(const Message& message) {
+    const int seat = message.number(0);
+    // The name is the rest less its trailing "+", so a "+" in it stays.
+    std::string name = message.text(0);
+    if (!name.empty() && name.back() == '+') {
+        name.pop_back();
+    }
+    for (int s = 1; s <= kSeats; ++s) {
+        Seat& at = seatAt(s);
+        at.moon = false;
+        at.takenShown = false;
+        at.trickWinner = false;
+    }
+    events().sound(Cue::Winner);
+    events().statusLine(protocol::statusLine(seat == m_mySeat ? "You have Won the Game!"
+                                                     : name + " has Won the Game!"));
+    setStatus("Game Over!");
+    if (isSeat(seat)) {
+        seatAt(seat).winner = true;
+    }
+    if (m_hostFlag) {
+        m_startButtonShown = true;
+    }
+    m_gameRunning = false;
+    if (seated()) {
+        events().gameRecorded(GameResult{seatName(m_mySeat) == name, name});
+    }
+}
+
+void TableState::error(const Message& message) {
+    const auto [seat, code] = message.numbers<2>();
+    if (seat != m_mySeat) {
+        return;
+    }
+    const std::string text = hearts::refusalText(code);
+    if (!text.empty()) {
+        setStatus(text);
+    }
+    events().sound(Cue::Error);
+    m_turnSeat = m_mySeat;
+}
+
