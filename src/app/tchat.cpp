@@ -221,26 +221,6 @@ void Tchat::showGameFull() {
     m_choices->showGameFull();
 }
 
-void Tchat::sendStartGame(const QString& playto, int safe) {
-    if (m_windows.gamestart != nullptr) {
-        m_hostControls->applyComputerLevel(m_windows.gamestart->strongComputers());
-    }
-    state().sendStartGame(playto.toStdString(), safe);
-    saveinifile();
-    // The keyboard comes back to the table for the game.
-    activateWindow();
-    m_table->board().focusHand();
-}
-
-void Tchat::storePhrases(const QStringList& phrases) {
-    Settings settings = m_store.load();
-    for (int n = 1; n <= ChatPanel::kPhrases && n <= phrases.size(); ++n) {
-        m_chat->setPhrase(n, phrases.at(n - 1));
-        settings.phrases[static_cast<std::size_t>(n)] = phrases.at(n - 1);
-    }
-    m_store.savePhrases(settings);
-}
-
 void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
     m_chat->mainchat->addlinetochat(line, colour);
 }

@@ -1,7 +1,9 @@
 // The main window and the settings file: its placement, and the options
 // of the window and its dialogs, loaded at the own arrival and saved when
-// one changes or the window was moved when it closes.
+// one changes, a game is started, the phrases are edited, or the window was
+// moved when it closes.
 #include "hostcontrols.h"
+#include "board.h"
 #include "mainmenus.h"
 #include "tchat.h"
 #include "tgamestart.h"
@@ -89,4 +91,24 @@ void Tchat::FormClose() {
     m_closing = true;
     saveinifile(outer);
     m_closing = false;
+}
+
+void Tchat::sendStartGame(const QString& playto, int safe) {
+    if (m_windows.gamestart != nullptr) {
+        m_hostControls->applyComputerLevel(m_windows.gamestart->strongComputers());
+    }
+    state().sendStartGame(playto.toStdString(), safe);
+    saveinifile();
+    // The keyboard comes back to the table for the game.
+    activateWindow();
+    m_table->board().focusHand();
+}
+
+void Tchat::storePhrases(const QStringList& phrases) {
+    Settings settings = m_store.load();
+    for (int n = 1; n <= ChatPanel::kPhrases && n <= phrases.size(); ++n) {
+        m_chat->setPhrase(n, phrases.at(n - 1));
+        settings.phrases[static_cast<std::size_t>(n)] = phrases.at(n - 1);
+    }
+    m_store.savePhrases(settings);
 }

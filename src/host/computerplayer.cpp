@@ -9,7 +9,7 @@ using hearts::Phase;
 
 void HostGame::computertimerTimer() {
     stopComputerTimer();
-    if (isComputerSeat(m_round.turn) && m_computertimer.tag == 2) {
+    if (isComputerSeat(m_round.turn) && m_computertimer.tag == ComputerTimerTag::Move) {
         computerplay(m_round.turn);
     }
 }

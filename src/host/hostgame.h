@@ -61,11 +61,17 @@ public:
 // next trick's lead after three, the next turn one tick after the queen.
 enum class Pause : int { None = 0, NextRound = 2, NextTrick = 3, AfterQueen = 4 };
 
+// What the computer's timer is armed for: nothing yet (its first expiry
+// after the host starts only switches it off), or a computer move.
+enum class ComputerTimerTag : int { Idle = 0, Move = 2 };
+// The turn timer runs out a person's time to move.
+enum class TurnTimerTag : int { Idle = 0, Deadline = 1 };
+
 // A timer as the rules see it: on or off, its interval and its tag.
-struct GameTimer {
+template <typename Tag> struct GameTimer {
     bool enabled = false;
     int intervalMs = 1000;
-    int tag = 0;
+    Tag tag{};
 };
 
 // The table host's rules: sessions and seats, the game and its rounds, trick
@@ -131,9 +137,9 @@ public:
     void timer1Timer();
     void computertimerTimer();
     void turntimerTimer();
-    const GameTimer& timer1() const { return m_timer1; }
-    const GameTimer& computertimer() const { return m_computertimer; }
-    const GameTimer& turntimer() const { return m_turntimer; }
+    const GameTimer<Pause>& timer1() const { return m_timer1; }
+    const GameTimer<ComputerTimerTag>& computertimer() const { return m_computertimer; }
+    const GameTimer<TurnTimerTag>& turntimer() const { return m_turntimer; }
     // Whether a connection has sent its login. Until it has, it holds its
     // number and nothing else: it is sent nothing, its requests count for
     // nothing, and the computer plays its seat.
@@ -324,8 +330,8 @@ private:
     // before either is not for this table.
     std::uint64_t m_searchSerial = 0;
 
-    GameTimer m_timer1{false, 1000, 0};
+    GameTimer<Pause> m_timer1{false, 1000, Pause::None};
     // On at creation with tag 0: its first expiry only switches it off.
-    GameTimer m_computertimer{true, 1000, 0};
-    GameTimer m_turntimer{false, 60000, 0};
+    GameTimer<ComputerTimerTag> m_computertimer{true, 1000, ComputerTimerTag::Idle};
+    GameTimer<TurnTimerTag> m_turntimer{false, 60000, TurnTimerTag::Idle};
 };

@@ -23,7 +23,7 @@ const char* HostGame::phase() const {
 
 void HostGame::startTimer1(Pause reason, int countdown) {
     m_countdown = countdown;
-    m_timer1 = {true, m_timer1.intervalMs, static_cast<int>(reason)};
+    m_timer1 = {true, m_timer1.intervalMs, reason};
     m_events.timerChanged(HostEvents::Timer::Pause);
 }
 
@@ -33,7 +33,7 @@ void HostGame::stopTimer1() {
 }
 
 void HostGame::startComputerTimer() {
-    m_computertimer = {true, m_events.botSpeedMs(), 2};
+    m_computertimer = {true, m_events.botSpeedMs(), ComputerTimerTag::Move};
     m_events.timerChanged(HostEvents::Timer::Computer);
 }
 
@@ -48,7 +48,7 @@ void HostGame::timer1Timer() {
         return;
     }
     stopTimer1();
-    switch (static_cast<Pause>(m_timer1.tag)) {
+    switch (m_timer1.tag) {
     case Pause::NextRound:
         startround();
         break;
@@ -243,7 +243,7 @@ void HostGame::armTurnDeadline() {
         someoneToMove = !isComputerSeat(m_round.turn);
     }
     if (someoneToMove) {
-        m_turntimer = {true, m_turnTimeoutMs, 1};
+        m_turntimer = {true, m_turnTimeoutMs, TurnTimerTag::Deadline};
         m_events.timerChanged(HostEvents::Timer::Turn);
     }
 }

@@ -12,9 +12,9 @@ using hearts::Phase;
 
 std::string HostGame::gamestatsFor() const {
     const bool pause = m_timer1.enabled;
-    const bool afterTrick = pause && (static_cast<Pause>(m_timer1.tag) == Pause::NextTrick ||
-                                      static_cast<Pause>(m_timer1.tag) == Pause::NextRound);
-    const bool afterRound = pause && static_cast<Pause>(m_timer1.tag) == Pause::NextRound;
+    const bool afterTrick = pause && (m_timer1.tag == Pause::NextTrick ||
+                                      m_timer1.tag == Pause::NextRound);
+    const bool afterRound = pause && m_timer1.tag == Pause::NextRound;
     // After a trick nobody is to play; after the queen the turn still shows
     // on the seat that played her, as for everyone else.
     std::string stats =
@@ -71,7 +71,7 @@ void HostGame::sendTableTo(int number) {
                                    m_round.hands[static_cast<std::size_t>(player)].count()));
         }
         const bool pause = m_timer1.enabled;
-        const auto reason = static_cast<Pause>(m_timer1.tag);
+        const auto reason = m_timer1.tag;
         if (pause && (reason == Pause::NextTrick || reason == Pause::NextRound) &&
             m_trickSeen.taker != 0) {
             sendTo(number,

@@ -41,25 +41,17 @@ void HostGame::play(int seat, int slot) {
     }
     const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(seat)];
     const int card = slot >= 1 && slot <= kHandSlots ? hand.at(slot) : 0;
-    const Refusal refusal = hearts::refusalFor(m_round, seat, slot);
-    if (refusal == Refusal::LeadTwoOfClubs) {
+    // Every check first; only an accepted card changes anything. (The round's
+    // first card must be the two of clubs, which no later check refuses, so
+    // the round's opening is over exactly when a card is accepted; a lead
+    // names its leader as it is played.)
+    if (const Refusal refusal = hearts::refusalFor(m_round, seat, slot);
+        refusal != Refusal::None) {
         refuse(seat, refusal, card);
         return;
     }
     m_round.leadTwoOfClubs = false;
-    if (refusal == Refusal::NoCard) {
-        refuse(seat, refusal, card);
-        return;
-    }
     const bool leading = m_round.ledCard == 0;
-    if (leading) {
-        // A refused lead still names its seat as the leader.
-        m_round.leader = seat;
-    }
-    if (refusal != Refusal::None) {
-        refuse(seat, refusal, card);
-        return;
-    }
     const int cardsLeft = hand.count() - 1;
     stopTurnDeadline();
     sendAll([&] { return protocol::build(protocol::Command::Heplayed, seat, card, cardsLeft); });

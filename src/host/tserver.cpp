@@ -351,15 +351,24 @@ void TServer::closeConnection(int connection) {
 }
 
 void TServer::timerChanged(Timer timer) {
-    const bool pause = timer == Timer::Pause;
-    const GameTimer& state = pause                      ? m_game->timer1()
-                             : timer == Timer::Computer ? m_game->computertimer()
-                                                        : m_game->turntimer();
-    QTimer& real = pause ? timer1 : timer == Timer::Computer ? computertimer : turntimer;
-    if (state.enabled) {
-        real.start(pause ? m_options.pauseMs : state.intervalMs);
-    } else {
-        real.stop();
+    auto follow = [](QTimer& real, bool enabled, int intervalMs) {
+        if (enabled) {
+            real.start(intervalMs);
+        } else {
+            real.stop();
+        }
+    };
+    switch (timer) {
+    case Timer::Pause:
+        follow(timer1, m_game->timer1().enabled, m_options.pauseMs);
+        break;
+    case Timer::Computer:
+        follow(computertimer, m_game->computertimer().enabled,
+               m_game->computertimer().intervalMs);
+        break;
+    case Timer::Turn:
+        follow(turntimer, m_game->turntimer().enabled, m_game->turntimer().intervalMs);
+        break;
     }
 }
 

@@ -6,21 +6,23 @@
 
 #include <gtest/gtest.h>
 
+using protocol::Command;
+
 TEST(ComputerTimer, PlaysOnlyForTheSeatInTurnWhenDue) {
     HostHarness host;
     host.join("Ann");
     host.botSpeed = 500;
-    host.game.receive(1, "CMD_startgame+Ann+100+0+");
-    host.game.receive(1, "CMD_justwatch+1+1");
+    host.request(1, Command::Startgame, "Ann", "100", "0");
+    host.request(1, Command::Justwatch, 1, "1");
     // Ann's seat passed by the computer at once, and the round is in play.
     EXPECT_TRUE(host.game.round().passed[1]);
     EXPECT_EQ(std::string(host.game.phase()), "play");
     EXPECT_TRUE(host.game.computertimer().enabled);
     EXPECT_EQ(host.game.computertimer().intervalMs, 500);
-    EXPECT_EQ(host.game.computertimer().tag, 2);
+    EXPECT_EQ(host.game.computertimer().tag, ComputerTimerTag::Move);
     host.clearSent();
     host.game.computertimerTimer();
-    EXPECT_EQ(host.to(1, "CMD_heplayed").size(), 1u);
+    EXPECT_EQ(host.to(1, Command::Heplayed).size(), 1u);
 }
 
 TEST(ComputerTimer, ARoundAtTheTablePlaysAsTheRulesAlonePlayIt) {
@@ -30,8 +32,8 @@ TEST(ComputerTimer, ARoundAtTheTablePlaysAsTheRulesAlonePlayIt) {
         HostHarness host;
         host.join("Watcher");
         processrandom::setSeed(seed);
-        host.game.receive(1, "CMD_startgame+Watcher+500+0+");
-        host.game.receive(1, "CMD_justwatch+1+1");
+        host.request(1, Command::Startgame, "Watcher", "500", "0");
+        host.request(1, Command::Justwatch, 1, "1");
         while (host.game.roundnum() < 2 && host.runTimers(1) == 1) {
         }
         hearts::Round round;
@@ -65,8 +67,8 @@ TEST(ComputerTimer, OnlyTheLatestSearchPlaysAndOnlyAtItsPosition) {
     levels.fill(hearts::Level::Strong);
     host.game.setLevels(levels);
     processrandom::setSeed(21);
-    host.game.receive(1, "CMD_startgame+Watcher+100+0+");
-    host.game.receive(1, "CMD_justwatch+1+1");
+    host.request(1, Command::Startgame, "Watcher", "100", "0");
+    host.request(1, Command::Justwatch, 1, "1");
     // The computer timer asks for a search and the table waits for it.
     host.runTimers();
     ASSERT_EQ(host.requests.size(), 1u);
@@ -82,12 +84,12 @@ TEST(ComputerTimer, OnlyTheLatestSearchPlaysAndOnlyAtItsPosition) {
     const int firstSlot = hearts::strongPlay(first.round, first.seat, first.seed);
     host.clearSent();
     host.game.searchDone(first, firstSlot);
-    EXPECT_TRUE(host.to(1, "CMD_heplayed").empty());
+    EXPECT_TRUE(host.to(1, Command::Heplayed).empty());
     host.game.searchDone(second, hearts::strongPlay(second.round, second.seat, second.seed));
-    EXPECT_EQ(host.to(1, "CMD_heplayed").size(), 1u);
+    EXPECT_EQ(host.to(1, Command::Heplayed).size(), 1u);
     // Once played, the position is gone: the same answer again plays nothing.
     host.clearSent();
     host.game.searchDone(second, firstSlot);
-    EXPECT_TRUE(host.to(1, "CMD_heplayed").empty());
+    EXPECT_TRUE(host.to(1, Command::Heplayed).empty());
     EXPECT_TRUE(host.errors.empty());
 }

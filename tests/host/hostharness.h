@@ -107,6 +107,23 @@ public:
         return result;
     }
 
+    // A request from a connection, as its client would send it.
+    template <typename... Fields>
+    void request(int sender, protocol::Command command, const Fields&... fields) {
+        game.receive(sender, protocol::build(command, fields...));
+    }
+    // The messages of one command sent to one connection.
+    std::vector<std::string> to(int connection, protocol::Command command) const {
+        std::vector<std::string> result;
+        for (const auto& [c, text] : sent) {
+            const auto message = protocol::read(text, protocol::Side::Host);
+            if (c == connection && message && message->command() == command) {
+                result.push_back(text);
+            }
+        }
+        return result;
+    }
+
     // Messages sent to one connection, optionally only those with a prefix.
     std::vector<std::string> to(int connection, const std::string& prefix = "") const {
         std::vector<std::string> result;

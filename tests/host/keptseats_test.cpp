@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using protocol::Command;
+
 namespace {
 
 constexpr const char* kHome = "192.0.2.1";
@@ -19,8 +21,8 @@ struct TwoDroppedBehindOneAddress : HostHarness {
         EXPECT_EQ(joinFrom(kHome, "Cy"), 2);
         EXPECT_EQ(joinFrom(kHome, "Bob"), 3);
         processrandom::setSeed(11);
-        game.receive(1, "CMD_startgame+Host+100+0+");
-        game.receive(1, "CMD_justwatch+1+1");
+        game.receive(1, protocol::build(Command::Startgame, "Host", "100", "0"));
+        request(1, Command::Justwatch, 1, protocol::modeText(protocol::WatchMode::Watch));
         game.departure(2);
         game.departure(3);
         clearSent();
@@ -28,7 +30,7 @@ struct TwoDroppedBehindOneAddress : HostHarness {
     // The cards a connection was told it holds, as a set.
     hearts::CardMask cardsTold(int number) const {
         hearts::CardMask told = 0;
-        for (const std::string& message : to(number, "CMD_mycards+")) {
+        for (const std::string& message : to(number, Command::Mycards)) {
             wire::Fields fields(wire::splitCommand(message).payload);
             fields.number();
             while (!fields.empty()) {
@@ -82,8 +84,9 @@ TEST(KeptSeats, WhenOnlyAKeptSeatIsFreeAStrangerIsToldTheTableIsFull) {
     // Seat 2 is the number given; the login shows a stranger.
     EXPECT_EQ(table.game.chooseConnectionNumber(kAway), 2);
     table.game.connectionAccepted(2, kAway);
-    table.game.receive(2, "CMD_logininfo+2+1.0.9+Mallory");
-    EXPECT_EQ(table.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2", "CMD_full+"}));
+    table.request(2, Command::Logininfo, 2, HostGame::kVersion, "Mallory");
+    EXPECT_EQ(table.to(2), (std::vector<std::string>{protocol::build(Command::Sendlogininfo, 2),
+                                                     protocol::build(Command::Full)}));
     EXPECT_EQ(table.closed, std::vector<int>{2});
     EXPECT_EQ(table.game.droppedName(2), "Cy");
     // Bob given Cy's number moves to his own seat; Cy then gets hers.
@@ -103,17 +106,17 @@ TEST(KeptSeats, AConnectionWaitingOnTheSeatTradesNumbersWithItsOwner) {
     ASSERT_EQ(table.game.chooseConnectionNumber(kHome), 3);
     table.game.connectionAccepted(3, kHome);
     table.clearSent();
-    table.game.receive(3, "CMD_logininfo+3+1.0.9+Cy");
+    table.request(3, Command::Logininfo, 3, HostGame::kVersion, "Cy");
     // They trade: Cy to her seat 2, the other to 3, each told its number.
     EXPECT_EQ(table.swaps, (std::vector<std::pair<int, int>>{{3, 2}}));
-    EXPECT_EQ(table.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2"}));
-    EXPECT_EQ(table.to(3), (std::vector<std::string>{"CMD_sendlogininfo+3"}));
+    EXPECT_EQ(table.to(2), (std::vector<std::string>{protocol::build(Command::Sendlogininfo, 2)}));
+    EXPECT_EQ(table.to(3), (std::vector<std::string>{protocol::build(Command::Sendlogininfo, 3)}));
     EXPECT_EQ(table.game.players()[2].address, kHome);
     EXPECT_FALSE(table.game.loggedIn(2));
     // Seat 3 is Bob's: the other, a stranger, is turned away there.
-    table.game.receive(3, "CMD_logininfo+3+1.0.9+Mallory");
+    table.request(3, Command::Logininfo, 3, HostGame::kVersion, "Mallory");
     EXPECT_EQ(table.closed, std::vector<int>{3});
-    table.game.receive(2, "CMD_logininfo+2+1.0.9+Cy");
+    table.request(2, Command::Logininfo, 2, HostGame::kVersion, "Cy");
     EXPECT_EQ(table.game.players()[2].name, "Cy");
     EXPECT_EQ(table.cardsTold(2), table.game.round().hands[2].held());
     EXPECT_EQ(table.game.droppedName(3), "Bob");
@@ -127,11 +130,11 @@ TEST(KeptSeats, TheClaimLapsesWithTimeAndWithTheGame) {
     // Now seat 2 is anyone's, with its cards and the table.
     EXPECT_EQ(table.joinFrom(kAway, "Fay"), 2);
     EXPECT_EQ(table.cardsTold(2), table.game.round().hands[2].held());
-    EXPECT_EQ(table.to(2, "CMD_gamestats+").size(), 1u);
+    EXPECT_EQ(table.to(2, Command::Gamestats).size(), 1u);
     EXPECT_TRUE(table.game.droppedName(3).empty());
 
     TwoDroppedBehindOneAddress ended;
-    ended.game.receive(1, "CMD_startgame+Host+100+0+");
+    ended.game.receive(1, protocol::build(Command::Startgame, "Host", "100", "0"));
     EXPECT_EQ(ended.joinFrom(kAway, "Eve"), 2);
 }
 
@@ -161,18 +164,19 @@ TEST(KeptSeats, BeforeItsLoginAConnectionHoldsNoSeat) {
     // number, its requests count for nothing, and the game goes on.
     ASSERT_EQ(host.game.chooseConnectionNumber(), 2);
     host.game.connectionAccepted(2);
-    host.game.receive(2, "CMD_justwatch+2+1");
-    host.game.receive(2, "CMD_chat+2+hi|clBlack");
-    host.game.receive(2, "CMD_playcard+2+1+");
+    host.request(2, Command::Justwatch, 2, "1");
+    host.request(2, Command::Chat, 2, "hi|clBlack");
+    host.request(2, Command::Playcard, 2, 1);
     EXPECT_TRUE(host.game.isComputerSeat(2));
     host.runTimers();
     EXPECT_FALSE(host.game.gamestarted()) << "the computer played the game to its end";
-    EXPECT_EQ(host.to(2), (std::vector<std::string>{"CMD_sendlogininfo+2"}));
-    EXPECT_TRUE(host.to(1, "CMD_chat").empty());
+    EXPECT_EQ(host.to(2), (std::vector<std::string>{protocol::build(Command::Sendlogininfo, 2)}));
+    EXPECT_TRUE(host.to(1, Command::Chat).empty());
     // Its going is the going of a connection that never logged in.
     host.clearSent();
     host.game.departure(2);
-    EXPECT_EQ(host.to(1), (std::vector<std::string>{"CMD_playerdisconnected+2+"}));
+    EXPECT_EQ(host.to(1),
+              (std::vector<std::string>{protocol::build(Command::Playerdisconnected, 2, "")}));
 }
 
 TEST(KeptSeats, AComingAndGoingConnectionNeverHoldsTheComputerBack) {

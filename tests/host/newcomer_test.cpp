@@ -14,6 +14,8 @@
 #include <map>
 #include <sstream>
 
+using protocol::Command;
+
 namespace {
 
 constexpr int kWatcher = 5;
@@ -46,8 +48,8 @@ struct GameAtMoment : HostHarness {
     explicit GameAtMoment(int steps) {
         joinAll({"Host", "Ann", "Cy", "Dee", "Wat"});
         processrandom::setSeed(21);
-        game.receive(1, "CMD_startgame+Host+50+0+");
-        game.receive(1, "CMD_justwatch+1+1");
+        game.receive(1, protocol::build(Command::Startgame, "Host", "50", "0"));
+        request(1, Command::Justwatch, 1, protocol::modeText(protocol::WatchMode::Watch));
         game.departure(3);
         game.departure(4);
         for (int i = 0; i < steps && step(*this); ++i) {
@@ -109,7 +111,7 @@ std::string momentOf(const HostGame& game) {
         return "passing";
     }
     if (game.timer1().enabled) {
-        switch (static_cast<Pause>(game.timer1().tag)) {
+        switch (game.timer1().tag) {
         case Pause::NextTrick:
             return "after a trick";
         case Pause::NextRound:
@@ -169,10 +171,10 @@ TEST(Newcomer, APlayerBackInASeatAfterTheRoundHoldsNoCards) {
     }
     table.clearSent();
     ASSERT_EQ(table.join("Cy"), 3);
-    EXPECT_TRUE(table.to(3, "CMD_mycards").empty());
-    EXPECT_EQ(table.to(3, "CMD_heplayed").size(), 4u);
-    EXPECT_EQ(table.to(3, "CMD_tooktrick").size(), 1u);
-    EXPECT_EQ(table.to(3, "CMD_endround").size(), 1u);
+    EXPECT_TRUE(table.to(3, Command::Mycards).empty());
+    EXPECT_EQ(table.to(3, Command::Heplayed).size(), 4u);
+    EXPECT_EQ(table.to(3, Command::Tooktrick).size(), 1u);
+    EXPECT_EQ(table.to(3, Command::Endround).size(), 1u);
     const TableState cy = table.modelOf(3);
     EXPECT_EQ(cy.hand().count(), 0);
     EXPECT_EQ(cy.statusText(), "Posting Scores.. Please Wait.");

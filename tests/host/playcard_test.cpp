@@ -9,6 +9,8 @@
 
 #include <bit>
 
+using protocol::Command;
+
 namespace {
 
 // The first seed from which seat 1 is dealt the two of clubs.
@@ -31,7 +33,7 @@ protected:
     void SetUp() override {
         host.join("Ann");
         processrandom::setSeed(seedDealingSeatOneTheTwo());
-        host.game.receive(1, "CMD_startgame+Ann+100+0+");
+        host.request(1, Command::Startgame, "Ann", "100", "0");
         std::string others;
         for (int slot = 1; slot <= 13 && others.size() < 9; ++slot) {
             const int card = host.game.round().hands[1].at(slot);
@@ -47,8 +49,7 @@ protected:
     }
     std::vector<std::string> play(int sender, int seat, int slot) {
         host.clearSent();
-        host.game.receive(sender, "CMD_playcard+" + std::to_string(seat) + "+" +
-                                      std::to_string(slot) + "+");
+        host.request(sender, Command::Playcard, seat, slot);
         return host.to(sender);
     }
     // A card Ann holds that is not the two of clubs.
@@ -67,7 +68,6 @@ protected:
 } // namespace
 
 TEST_F(PlayCard, ARefusalNamesItsCodeAndTheTurnStays) {
-    using protocol::Command;
     // Before the two of clubs, any other card.
     EXPECT_EQ(play(1, 1, anotherSlot()),
               std::vector<std::string>{protocol::build(Command::Error, 1, 1)});
@@ -92,9 +92,9 @@ TEST_F(PlayCard, OutOfTurnAndInAnotherSeatsNameIsIgnored) {
     host.join("Bob"); // connection 2 takes seat 2 mid-game
     host.clearSent();
     const int before = host.game.round().hands[1].count();
-    host.game.receive(2, "CMD_playcard+1+1+");
-    host.game.receive(2, "CMD_playcard+2+1+");
-    EXPECT_TRUE(host.to(1, "CMD_heplayed").empty());
+    host.request(2, Command::Playcard, 1, 1);
+    host.request(2, Command::Playcard, 2, 1);
+    EXPECT_TRUE(host.to(1, Command::Heplayed).empty());
     EXPECT_EQ(host.game.round().hands[1].count(), before);
 }
 
@@ -102,8 +102,8 @@ TEST(PlayCardPause, AfterTheQueenTheNextTurnWaitsOneTick) {
     HostHarness host;
     host.join("Ann");
     processrandom::setSeed(4);
-    host.game.receive(1, "CMD_startgame+Ann+100+0+");
-    host.game.receive(1, "CMD_justwatch+1+1");
+    host.request(1, Command::Startgame, "Ann", "100", "0");
+    host.request(1, Command::Justwatch, 1, "1");
     int queens = 0;
     for (int step = 0; step < 100000 && host.game.gamestarted(); ++step) {
         host.clearSent();
@@ -114,10 +114,10 @@ TEST(PlayCardPause, AfterTheQueenTheNextTurnWaitsOneTick) {
             // The queen opened or continued a trick: one tick before the turn.
             ++queens;
             EXPECT_TRUE(host.game.timer1().enabled);
-            EXPECT_EQ(host.game.timer1().tag, static_cast<int>(Pause::AfterQueen));
+            EXPECT_EQ(host.game.timer1().tag, Pause::AfterQueen);
             host.clearSent();
             host.game.play(host.game.turn(), 1);
-            EXPECT_TRUE(host.to(1, "CMD_heplayed").empty()) << "no card during the pause";
+            EXPECT_TRUE(host.to(1, Command::Heplayed).empty()) << "no card during the pause";
         }
     }
     EXPECT_GT(queens, 0);
