@@ -131,17 +131,24 @@ void Board::refresh() {
 }
 
 void Board::refreshHand() {
-    const TableState::HandView& hand = m_state.hand();
-    QWidget* focused = QApplication::focusWidget();
     HandCard* focusedCard = nullptr;
     for (HandCard* card : m_handCards) {
-        if (card != nullptr && card == focused) {
+        if (card != nullptr && card == QApplication::focusWidget()) {
             focusedCard = card;
         }
     }
-    const bool passing = m_state.passingOpen();
-    const auto& chosen = m_state.passSelection();
-    HandCard* nearest = nullptr;
+    layoutHand();
+    const std::vector<HandCard*> cards = shownCards();
+    for (HandCard* card : cards) {
+        card->raise();
+    }
+    HandCard* nearest = recoverFocus(focusedCard, cards);
+    HandCard* stop = setTabStop(cards, nearest);
+    focusOnTurn(stop, cards);
+}
+
+void Board::layoutHand() {
+    const TableState::HandView& hand = m_state.hand();
     for (int slot = 1; slot <= 13; ++slot) {
         HandCard* card = cardInSlot(slot);
         const auto index = static_cast<std::size_t>(slot);
@@ -160,38 +167,48 @@ void Board::refreshHand() {
         card->setGeometry(
             toPixels(QRectF(kHandLeft + kHandStep * place, y, cardpictures::kCardWidth,
                             cardpictures::kCardHeight + kFocusMarkHeight)));
-        QString spoken = cardnames::cardName(number);
-        if (passing) {
-            spoken += std::find(chosen.begin(), chosen.end(), slot) != chosen.end()
-                          ? QStringLiteral(", chosen to pass")
-                          : QString();
-        } else if (m_state.playing()) {
-            spoken += look.dimmed ? QStringLiteral(", not playable") : QStringLiteral(", playable");
-        }
-        if (look.received) {
-            spoken += QStringLiteral(", received");
-        }
-        card->setAccessibleName(spoken);
+        card->setAccessibleName(spokenName(slot, look));
         card->show();
     }
-    const std::vector<HandCard*> cards = shownCards();
-    for (HandCard* card : cards) {
-        card->raise();
+}
+
+QString Board::spokenName(int slot, const HandCard::Look& look) const {
+    QString spoken = cardnames::cardName(look.card);
+    if (m_state.passingOpen()) {
+        const auto& chosen = m_state.passSelection();
+        spoken += std::find(chosen.begin(), chosen.end(), slot) != chosen.end()
+                      ? QStringLiteral(", chosen to pass")
+                      : QString();
+    } else if (m_state.playing()) {
+        spoken += look.dimmed ? QStringLiteral(", not playable") : QStringLiteral(", playable");
     }
+    if (look.received) {
+        spoken += QStringLiteral(", received");
+    }
+    return spoken;
+}
+
+HandCard* Board::recoverFocus(HandCard* focusedCard, const std::vector<HandCard*>& cards) {
     // A card that left the hand hands its focus to its neighbour; the last
     // one to the table, so keys never stray into the chat line.
-    if (focusedCard != nullptr && focusedCard->isHidden() && cards.empty()) {
+    if (focusedCard == nullptr || !focusedCard->isHidden()) {
+        return nullptr;
+    }
+    if (cards.empty()) {
         setFocus(Qt::OtherFocusReason);
+        return nullptr;
     }
-    if (focusedCard != nullptr && focusedCard->isHidden() && !cards.empty()) {
-        nearest = cards.front();
-        for (HandCard* card : cards) {
-            if (card->x() <= focusedCard->x()) {
-                nearest = card;
-            }
+    HandCard* nearest = cards.front();
+    for (HandCard* card : cards) {
+        if (card->x() <= focusedCard->x()) {
+            nearest = card;
         }
-        nearest->setFocus(Qt::OtherFocusReason);
     }
+    nearest->setFocus(Qt::OtherFocusReason);
+    return nearest;
+}
+
+HandCard* Board::setTabStop(const std::vector<HandCard*>& cards, HandCard* nearest) {
     // One card of the hand is a tab stop; the arrows move between them.
     HandCard* stop = nullptr;
     for (HandCard* card : cards) {
@@ -207,18 +224,20 @@ void Board::refreshHand() {
             card->setFocusPolicy(card == stop ? Qt::StrongFocus : Qt::ClickFocus);
         }
     }
+    return stop;
+}
+
+void Board::focusOnTurn(HandCard* stop, const std::vector<HandCard*>& cards) {
     // My turn brings the focus to the hand unless the player is typing.
-    if (m_state.myTurn() && stop != nullptr) {
-        QWidget* now = QApplication::focusWidget();
-        const auto* line = qobject_cast<QLineEdit*>(now);
-        const bool typing = line != nullptr && line->isModified() && !line->text().isEmpty();
-        bool inHand = false;
-        for (HandCard* card : cards) {
-            inHand = inHand || card == now;
-        }
-        if (!typing && !inHand && window()->isActiveWindow()) {
-            stop->setFocus(Qt::OtherFocusReason);
-        }
+    if (!m_state.myTurn() || stop == nullptr) {
+        return;
+    }
+    QWidget* now = QApplication::focusWidget();
+    const auto* line = qobject_cast<QLineEdit*>(now);
+    const bool typing = line != nullptr && line->isModified() && !line->text().isEmpty();
+    const bool inHand = std::find(cards.begin(), cards.end(), now) != cards.end();
+    if (!typing && !inHand && window()->isActiveWindow()) {
+        stop->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boardlayout.h"
+#include "handcard.h"
 
 #include <QWidget>
 
@@ -54,7 +55,15 @@ protected:
 private:
     int seatAtPosition(int position) const;
     void layoutChildren();
+    // The hand after a change: where each card stands and how it looks and
+    // is spoken, where the focus goes when its card left, the hand's one tab
+    // stop, and the focus on the player's turn.
     void refreshHand();
+    void layoutHand();
+    QString spokenName(int slot, const HandCard::Look& look) const;
+    HandCard* recoverFocus(HandCard* focusedCard, const std::vector<HandCard*>& cards);
+    HandCard* setTabStop(const std::vector<HandCard*>& cards, HandCard* nearest);
+    void focusOnTurn(HandCard* stop, const std::vector<HandCard*>& cards);
     void cardPressed(int slot, Qt::MouseButton button);
     void cardKey(int slot, int key);
     void paintLabels(QPainter& p);

@@ -1,6 +1,7 @@
 // The real `hearts` program in each launch mode, on the offscreen platform:
 // what it listens on, what it connects to and what it sends.
 #include "singleinstance.h"
+#include "tchat.h"
 
 #include "rawclient.h"
 #include "serverprocess.h"
@@ -41,7 +42,9 @@ public:
         env.insert(QStringLiteral("HEARTS_INSTANCE"),
                    instance.isEmpty() ? QUuid::createUuid().toString(QUuid::Id128) : instance);
         process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setProcessChannelMode(qEnvironmentVariableIsSet("HEARTS_STARTUP_STAMP")
+                                          ? QProcess::SeparateChannels
+                                          : QProcess::ForwardedErrorChannel);
         process.start(heartsBinary(), params);
         EXPECT_TRUE(process.waitForStarted(5000));
     }
@@ -137,8 +140,19 @@ TEST(Launch, AnyOtherThirdParameterJoinsAndTheWindowOutlivesTheHost) {
 TEST(Launch, TwoParametersConnectNothing) {
     const Ports ports;
     FakeHost host(ports.table);
+    qputenv("HEARTS_STARTUP_STAMP", "1");
     Program hearts({"Guest", "127.0.0.1"}, ports);
-    spin(1500);
+    qunsetenv("HEARTS_STARTUP_STAMP");
+    // The launch follows the table's first paint: once that is there, a
+    // connection would come at once.
+    QByteArray said;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            said += hearts.process.readAllStandardError();
+            return said.contains("table painted");
+        },
+        20000));
+    spin(Tchat::kLaunchAtTheLatestMs + 200);
     EXPECT_FALSE(host.server.hasPendingConnections());
     EXPECT_EQ(hearts.process.state(), QProcess::Running);
 }

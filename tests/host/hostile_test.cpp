@@ -81,7 +81,14 @@ TEST_F(Hostile, EightThatLogInAndLeaveAtOnceLeaveNoPhantoms) {
             resetConnection(*phantom);
         }
     }
-    spin(100);
+    ASSERT_TRUE(waitUntil([&] {
+        for (int number = 1; number <= kMaxConnections; ++number) {
+            if (server->game().players()[number].connected) {
+                return false;
+            }
+        }
+        return true;
+    }));
     // Every number is free again: the next player is the first, seated.
     auto player = join("Real", 1);
     spin(50);
