@@ -82,8 +82,8 @@ void BM_TServerIntake(benchmark::State& state) {
         state.SkipWithError("no login request");
         return;
     }
-    client.write(QByteArray::fromStdString(
-        wire::frame(protocol::build("CMD_logininfo", 1, protocol::kVersion, "Bench"))));
+    client.write(QByteArray::fromStdString(wire::frame(
+        protocol::build(protocol::Command::Logininfo, 1, protocol::kVersion, "Bench"))));
     if (!waitFor({"CMD_newplayerinfo+1+Bench"})) {
         state.SkipWithError("no login");
         return;
@@ -95,10 +95,13 @@ void BM_TServerIntake(benchmark::State& state) {
     // time: the answer means the whole batch was taken.
     QByteArray quiet;
     for (int i = 0; i < batch - 1; ++i) {
-        quiet += QByteArray::fromStdString(wire::frame(protocol::build("CMD_botspeed", 1, 1000)));
+        quiet += QByteArray::fromStdString(
+            wire::frame(protocol::build(protocol::Command::Botspeed, 1, 1000)));
     }
-    const std::string marker = protocol::build("CMD_justwatch", 1, 2);
-    const QByteArray answer = QByteArray::fromStdString(protocol::build("CMD_justwatching", 1, 2));
+    const std::string marker = protocol::build(protocol::Command::Justwatch, 1,
+                                               protocol::modeText(protocol::WatchMode::Play));
+    const QByteArray answer = QByteArray::fromStdString(protocol::build(
+        protocol::Command::Justwatching, 1, protocol::modeText(protocol::WatchMode::Play)));
     for (auto _ : state) {
         received.clear();
         client.write(quiet + QByteArray::fromStdString(wire::frame(marker)));

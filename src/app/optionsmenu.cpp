@@ -1,7 +1,7 @@
 #include "optionsmenu.h"
 
-#include "cardpictures.h"
 #include "carddeck.h"
+#include "cardpictures.h"
 #include "chatpanel.h"
 #include "clienttable.h"
 #include "hostcontrols.h"
@@ -92,8 +92,7 @@ OptionsMenu::OptionsMenu(QMenu* options, Parts parts, QWidget* window)
     ClearMainChat2 = options->addAction(QStringLiteral("C&lear Main Chat"));
     connect(ClearMainChat2, &QAction::triggered, chat.ClearMainChat1, &QAction::trigger);
     ResetScreenLocation1 = options->addAction(QStringLiteral("&Reset Screen Location"));
-    connect(ResetScreenLocation1, &QAction::triggered, this,
-            &OptionsMenu::resetPlacementRequested);
+    connect(ResetScreenLocation1, &QAction::triggered, this, &OptionsMenu::resetPlacementRequested);
     options->addSeparator();
     JustWatch1 = table.JustWatch1;
     options->addAction(JustWatch1);
@@ -183,8 +182,7 @@ void OptionsMenu::setTurnSound(int tag) {
 }
 
 void OptionsMenu::TextColor1Click() {
-    auto* dialog =
-        new QColorDialog(colortext::toColor(m_parts.chat.chatColour()), m_window);
+    auto* dialog = new QColorDialog(colortext::toColor(m_parts.chat.chatColour()), m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Only a confirmed choice changes the colour.
     connect(dialog, &QColorDialog::colorSelected, this, [this](const QColor& colour) {

@@ -2,8 +2,8 @@
 // of the window and its dialogs, loaded at the own arrival and saved when
 // one changes, a game is started, the phrases are edited, or the window was
 // moved when it closes.
-#include "hostcontrols.h"
 #include "board.h"
+#include "hostcontrols.h"
 #include "mainmenus.h"
 #include "tchat.h"
 #include "tgamestart.h"

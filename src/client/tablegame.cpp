@@ -233,7 +233,7 @@ void TableState::winner(const Message& message) {
     }
     events().sound(Cue::Winner);
     events().statusLine(protocol::statusLine(seat == m_mySeat ? "You have Won the Game!"
-                                                     : name + " has Won the Game!"));
+                                                              : name + " has Won the Game!"));
     setStatus("Game Over!");
     if (isSeat(seat)) {
         seatAt(seat).winner = true;
@@ -259,4 +259,3 @@ void TableState::error(const Message& message) {
     events().sound(Cue::Error);
     m_turnSeat = m_mySeat;
 }
-

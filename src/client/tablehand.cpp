@@ -179,8 +179,8 @@ void TableState::chooseCard(int slot) {
 
 void TableState::passButton() {
     if (m_passingOpen && myTurn() && m_connected) {
-        events().send(protocol::build(protocol::Command::Passcards, m_mySeat, m_passSelection[0], m_passSelection[1],
-                             m_passSelection[2]));
+        events().send(protocol::build(protocol::Command::Passcards, m_mySeat, m_passSelection[0],
+                                      m_passSelection[1], m_passSelection[2]));
     }
     m_turnSeat = 0;
     closePassing();
@@ -201,7 +201,8 @@ void TableState::justWatchClicked() {
     }
     const protocol::WatchMode mode =
         m_justWatching ? protocol::WatchMode::Play : protocol::WatchMode::Watch;
-    events().send(protocol::build(protocol::Command::Justwatch, m_mySeat, protocol::modeText(mode)));
+    events().send(
+        protocol::build(protocol::Command::Justwatch, m_mySeat, protocol::modeText(mode)));
 }
 
 void TableState::kickConnection(int number) {
@@ -212,7 +213,8 @@ void TableState::kickConnection(int number) {
 
 void TableState::setSeatWatching(int seat, protocol::WatchMode mode) {
     if (m_connected && isSeat(seat)) {
-        events().send(protocol::build(protocol::Command::Justwatch, seat, protocol::modeText(mode)));
+        events().send(
+            protocol::build(protocol::Command::Justwatch, seat, protocol::modeText(mode)));
     }
 }
 

@@ -12,8 +12,8 @@ using hearts::Phase;
 
 std::string HostGame::gamestatsFor() const {
     const bool pause = m_timer1.enabled;
-    const bool afterTrick = pause && (m_timer1.tag == Pause::NextTrick ||
-                                      m_timer1.tag == Pause::NextRound);
+    const bool afterTrick =
+        pause && (m_timer1.tag == Pause::NextTrick || m_timer1.tag == Pause::NextRound);
     const bool afterRound = pause && m_timer1.tag == Pause::NextRound;
     // After a trick nobody is to play; after the queen the turn still shows
     // on the seat that played her, as for everyone else.

@@ -45,8 +45,7 @@ void HostGame::play(int seat, int slot) {
     // first card must be the two of clubs, which no later check refuses, so
     // the round's opening is over exactly when a card is accepted; a lead
     // names its leader as it is played.)
-    if (const Refusal refusal = hearts::refusalFor(m_round, seat, slot);
-        refusal != Refusal::None) {
+    if (const Refusal refusal = hearts::refusalFor(m_round, seat, slot); refusal != Refusal::None) {
         refuse(seat, refusal, card);
         return;
     }

@@ -363,8 +363,7 @@ void TServer::timerChanged(Timer timer) {
         follow(timer1, m_game->timer1().enabled, m_options.pauseMs);
         break;
     case Timer::Computer:
-        follow(computertimer, m_game->computertimer().enabled,
-               m_game->computertimer().intervalMs);
+        follow(computertimer, m_game->computertimer().enabled, m_game->computertimer().intervalMs);
         break;
     case Timer::Turn:
         follow(turntimer, m_game->turntimer().enabled, m_game->turntimer().intervalMs);

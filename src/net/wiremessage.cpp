@@ -109,23 +109,4 @@ bool parseInt(std::string_view text, int& value) {
     return true;
 }
 
-bool dispatch(const std::vector<Route>& routes, int connection, std::string_view line) {
-    const CommandLine command = splitCommand(line);
-    if (command.word.empty()) {
-        return false;
-    }
-    for (const Route& route : routes) {
-        if (route.word == command.word) {
-            try {
-                route.handler(connection, command.payload);
-            } catch (const FieldError&) {
-                // The message is lost from here on; what the handler did
-                // before the bad field stays done.
-            }
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace wire

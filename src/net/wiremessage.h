@@ -13,7 +13,6 @@
 // build and read messages, stay free of Qt.
 
 #include <cstddef>
-#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -90,17 +89,5 @@ std::string cutText(std::string_view text, std::size_t maxChars);
 // A decimal integer with an optional minus sign and nothing else, within 32
 // bits; nullopt-like failure through the bool.
 bool parseInt(std::string_view text, int& value);
-
-// One row of a dispatch table: an exact, case-sensitive command word and its
-// handler, which gets the sender's connection number and the payload.
-struct Route {
-    std::string word;
-    std::function<void(int connection, const std::string& payload)> handler;
-};
-
-// Hands one received line to the handler of its command word. An empty
-// command word or an unknown one does nothing; a FieldError stops the
-// handler and goes no further. Answers whether a handler ran.
-bool dispatch(const std::vector<Route>& routes, int connection, std::string_view line);
 
 } // namespace wire

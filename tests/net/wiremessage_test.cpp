@@ -75,35 +75,3 @@ TEST(WireFields, NumbersAreStrictDecimal) {
     Fields bad("x+1+");
     EXPECT_THROW(bad.number(), FieldError);
 }
-
-TEST(WireDispatch, ExactWordsOnlyAndFieldErrorsStopOneHandler) {
-    std::vector<std::string> seen;
-    std::vector<Route> routes = {
-        {"CMD_full", [&](int, const std::string& p) { seen.push_back("full:" + p); }},
-        {"CMD_two",
-         [&](int connection, const std::string& p) {
-             Fields fields(p);
-             const int first = fields.number();
-             seen.push_back("first:" + std::to_string(first) + "@" + std::to_string(connection));
-             fields.number();
-             seen.push_back("second");
-         }},
-    };
-    struct Case {
-        const char* line;
-        bool handled;
-    };
-    const Case cases[] = {
-        {"CMD_full+", true},     // no fields
-        {"CMD_full", false},     // no "+": empty command word
-        {"cmd_full+", false},    // other letter case
-        {"+CMD_full+", false},   // empty command word
-        {"receivedlist", false}, // the list's first line
-        {"CMD_two+5+x+", true},  // stops at the bad second field
-        {"CMD_unknown+1", false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(dispatch(routes, 3, c.line), c.handled) << c.line;
-    }
-    EXPECT_EQ(seen, (std::vector<std::string>{"full:", "first:5@3"}));
-}
