@@ -43,9 +43,9 @@ Launcher::~Launcher() {
 
 void Launcher::processparams(const QStringList& params) {
     if (params.isEmpty()) {
-        emit statusLine(status("Loading Solo Game..Please wait."));
-        emit soloStarted();
+        emit statusLine(status("Loading solo game\u2026"));
         startSolo();
+        emit soloStarted();
         return;
     }
     emit statusLine(status("Loading Multi-player Game.. Please Wait."));
@@ -86,7 +86,15 @@ bool Launcher::startSolo() {
         return false;
     }
     connectOwnClient(QStringLiteral("You"));
+    setMode(Mode::Solo);
     return true;
+}
+
+void Launcher::setMode(Mode mode) {
+    if (mode != m_mode) {
+        m_mode = mode;
+        emit modeChanged(mode);
+    }
 }
 
 bool Launcher::host(const QString& playerName, const QString& tableName) {
@@ -107,6 +115,7 @@ bool Launcher::host(const QString& playerName, const QString& tableName) {
         m_server->startAnnouncing(tableName, options);
     }
     connectOwnClient(playerName);
+    setMode(Mode::Hosting);
     emit statusLine(status(QStringLiteral("Hosting on %1 port %2")
                                .arg(addressForFriends())
                                .arg(m_server->listeningPort())));
@@ -125,12 +134,37 @@ void Launcher::connectOwnClient(const QString& playerName) {
 }
 
 void Launcher::join(const QString& playerName, const QString& address, quint16 port) {
-    leave();
+    const bool fromSolo = (m_mode == Mode::Solo || m_soloWaiting) && m_server != nullptr &&
+                          m_server->listening();
+    if (fromSolo) {
+        // The solo game waits, its seat kept for "You", until the other
+        // table has seated the player.
+        m_client.disconnectFromHost();
+        m_table.reset();
+        m_soloWaiting = true;
+        if (m_hosting) {
+            m_hosting = false;
+            m_table.setHostFlag(false);
+            emit hostingChanged(false);
+        }
+    } else {
+        leave();
+    }
+    setMode(Mode::Joined);
     m_playerName = playerName;
     m_address = address;
     m_port = port;
     m_table.setPlayerName(playerName.toStdString());
     m_client.connectTo(address, QString::number(port));
+}
+
+void Launcher::joined() {
+    if (m_soloWaiting && m_mode == Mode::Joined) {
+        m_soloWaiting = false;
+        if (m_server != nullptr && m_server->listening()) {
+            m_server->shutdown();
+        }
+    }
 }
 
 void Launcher::retry() {
@@ -139,8 +173,22 @@ void Launcher::retry() {
     }
 }
 
+void Launcher::backToSolo() {
+    if (m_soloWaiting && m_server != nullptr && m_server->listening()) {
+        // The seat kept for "You" is taken back with its cards.
+        m_soloWaiting = false;
+        m_client.disconnectFromHost();
+        m_table.reset();
+        connectOwnClient(QStringLiteral("You"));
+        setMode(Mode::Solo);
+        return;
+    }
+    startSolo();
+}
+
 void Launcher::leave() {
     m_client.disconnectFromHost();
+    m_soloWaiting = false;
     if (m_server != nullptr && m_server->listening()) {
         m_server->shutdown();
     }
@@ -150,6 +198,7 @@ void Launcher::leave() {
         m_table.setHostFlag(false);
         emit hostingChanged(false);
     }
+    setMode(Mode::None);
 }
 
 void Launcher::connectLobbyLink() {

@@ -30,6 +30,10 @@ public:
         static Ports fromEnvironment();
     };
 
+    // Where this copy is: at no table yet, in its own solo game, hosting a
+    // table for others, or at another copy's table.
+    enum class Mode { None, Solo, Hosting, Joined };
+
     Launcher(ClientConnection& client, TableState& table, QObject* parent = nullptr);
     ~Launcher() override;
 
@@ -46,13 +50,24 @@ public:
     // Hosts a table for others; answers false (with a message) when the
     // port cannot be had.
     bool host(const QString& playerName, const QString& tableName);
+    // Goes to another copy's table. A solo game in play waits meanwhile,
+    // its seat kept, until the player is seated there (joined()), so that a
+    // table that cannot be reached leaves the solo game as it was.
     void join(const QString& playerName, const QString& address, quint16 port);
+    // The table joined has seated the player: a solo game left waiting ends.
+    void joined();
     // Connects again to the table last joined.
     void retry();
+    // Back to the solo game left for a table that could not be reached, or
+    // a new one.
+    void backToSolo();
     // Leaves the table (closing it when hosting) without a word to the player.
     void leave();
 
     bool hosting() const { return m_hosting; }
+    Mode mode() const { return m_mode; }
+    // A solo game waits while another table is tried.
+    bool soloWaiting() const { return m_soloWaiting; }
     const QString& address() const { return m_address; }
     quint16 port() const { return m_port; }
     // The address that friends on the network should use to join.
@@ -65,9 +80,11 @@ signals:
     void hostingChanged(bool hosting);
     // A solo game started: the lobby download window may show.
     void soloStarted();
+    void modeChanged(Launcher::Mode mode);
 
 private:
     bool listen(const QString& bindAddress, quint16 port);
+    void setMode(Mode mode);
     void connectOwnClient(const QString& playerName);
     void connectLobbyLink();
 
@@ -77,6 +94,8 @@ private:
     Ports m_ports;
     bool m_announce = true;
     bool m_hosting = false;
+    Mode m_mode = Mode::None;
+    bool m_soloWaiting = false;
     QString m_playerName;
     QString m_address;
     quint16 m_port = 0;

@@ -79,6 +79,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &SingleInstance::activationRequested, &chat, &Tchat::bringForward);
 
     StartupStamp::watch(chat.centralWidget());
+    chat.placeWindow();
     chat.show();
     const int result = QApplication::exec();
     QString tallyError;

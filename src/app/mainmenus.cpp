@@ -18,9 +18,8 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     StartGame1 = file->addAction(QStringLiteral("&Start Game"));
-    StartGame1->setShortcut(QKeySequence(Qt::Key_F2));
     StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, this, [this] { m_window.state().startButton(); });
+    connect(StartGame1, &QAction::triggered, &window, &Tchat::newGame);
     file->addSeparator();
     HostATable1 = file->addAction(QStringLiteral("&Host a Table…"));
     HostATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -29,8 +28,17 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     JoinATable1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     connect(JoinATable1, &QAction::triggered, &choices, &TableChoices::JoinATable1Click);
     file->addSeparator();
+    Lobby1 = file->addAction(QStringLiteral("Get the Orvane &Lobby…"));
+    connect(Lobby1, &QAction::triggered, &window, &Tchat::showDownloadWindow);
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
     connect(Exit1, &QAction::triggered, &window, &QWidget::close);
+
+    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    NewGame1 = game->addAction(QStringLiteral("&New Game…"));
+    NewGame1->setShortcut(QKeySequence(Qt::Key_F2));
+    NewGame1->setEnabled(false);
+    connect(NewGame1, &QAction::triggered, &window, &Tchat::newGame);
 
     m_options = new OptionsMenu(bar->addMenu(QStringLiteral("&Options")),
                                 OptionsMenu::Parts{window.sounds(), window.chat(), window.table(),
@@ -38,6 +46,12 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
                                 &window);
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    Chat1 = view->addAction(QStringLiteral("&Chat"));
+    Chat1->setCheckable(true);
+    Chat1->setChecked(true);
+    Chat1->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(Chat1, &QAction::triggered, &window, &Tchat::setChatShown);
+    view->addSeparator();
     LastTrick1 = view->addAction(QStringLiteral("&Last Trick"));
     LastTrick1->setShortcut(QKeySequence(Qt::Key_L));
     connect(LastTrick1, &QAction::triggered, this,

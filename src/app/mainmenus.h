@@ -9,8 +9,9 @@ class HostControls;
 class TableChoices;
 class Tchat;
 
-// The main window's menus: File (start, host, join, exit), Options (its own
-// class), View (last trick, score sheet, tally, watchers, phrases) and Help.
+// The main window's menus: File (start, host, join, the lobby, exit), Game
+// (a new game), Options (its own class), View (the chat, last trick, score
+// sheet, tally, watchers, phrases) and Help.
 class MainMenus : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ public:
     OptionsMenu& options() { return *m_options; }
 
     QAction* StartGame1 = nullptr;
+    QAction* NewGame1 = nullptr;
+    QAction* Lobby1 = nullptr;
+    QAction* Chat1 = nullptr;
     QAction* HostATable1 = nullptr;
     QAction* JoinATable1 = nullptr;
     QAction* Exit1 = nullptr;

@@ -28,10 +28,11 @@ Settings Settings::load(const IniFile& ini) {
         QRect(ini.readInteger(s, key("Left"), 3), ini.readInteger(s, key("Top"), 3),
               ini.readInteger(s, key("Width"), 775), ini.readInteger(s, key("Height"), 524));
     settings.maximized = ini.readString(s, key("Maximized"), QString()) == QLatin1String("1");
+    settings.placementStored = !ini.readString(s, key("Width"), QString()).isEmpty();
     settings.textSize = ini.readInteger(s, key("Textsize"), 8);
     settings.textColour = ini.readString(s, key("Textcolor"), QStringLiteral("clblack"));
     bool ok = false;
-    const int playTo = ini.readString(s, key("Playtoscore"), QStringLiteral("30")).toInt(&ok);
+    const int playTo = ini.readString(s, key("Playtoscore"), QString()).toInt(&ok);
     settings.playTo = ok ? std::optional<int>(playTo) : std::nullopt;
     const int safe = ini.readString(s, key("Safe"), QStringLiteral("0")).toInt(&ok);
     settings.safe = ok ? std::optional<int>(safe == 1 ? 1 : 0) : std::nullopt;
@@ -56,6 +57,11 @@ Settings Settings::load(const IniFile& ini) {
         ini.readString(s, key("Announce"), QStringLiteral("true")) != QLatin1String("false");
     settings.turnTimeoutSeconds = bounded(ini, "Turntimeout", 60, 0, 86400);
     settings.loginTimeoutSeconds = bounded(ini, "Logintimeout", 20, 0, 86400);
+    settings.chatSolo = ini.readString(s, key("Chatsolo"), QString()) == QLatin1String("true");
+    settings.chatShared =
+        ini.readString(s, key("Chatshared"), QString()) != QLatin1String("false");
+    settings.offerLobby =
+        ini.readString(s, key("Offerlobby"), QString()) != QLatin1String("false");
     settings.lobbyUrl = ini.readString(s, key("Lobbyurl"), QString());
     settings.lobbySha256 = ini.readString(s, key("Lobbysha256"), QString());
     return settings;
@@ -73,6 +79,15 @@ void Settings::savePlayer(IniFile& ini, bool withAnnounce) const {
     if (withAnnounce) {
         ini.writeString(key(kSection), key("Announce"), flag(announce));
     }
+}
+
+void Settings::saveChat(IniFile& ini) const {
+    ini.writeString(key(kSection), key("Chatsolo"), flag(chatSolo));
+    ini.writeString(key(kSection), key("Chatshared"), flag(chatShared));
+}
+
+void Settings::saveOfferLobby(IniFile& ini) const {
+    ini.writeString(key(kSection), key("Offerlobby"), flag(offerLobby));
 }
 
 void Settings::saveTimeLimits(IniFile& ini) const {

@@ -17,11 +17,14 @@ struct Settings {
 
     QRect bounds{3, 3, 775, 524}; // outer bounds: left, top, width, height
     bool maximized = false;
+    // Whether the file holds a placement at all (a first start has none).
+    bool placementStored = false;
     int textSize = 8;
     QString textColour = QStringLiteral("clblack");
     // The game start dialog's selector and switch; empty when the file's
     // text does not parse (the dialog keeps its own).
-    std::optional<int> playTo = 30;
+    // A file without the key leaves the dialog at its own start value.
+    std::optional<int> playTo;
     std::optional<int> safe = 0;
     bool strongComputers = false; // the host's computer players: Strong, else Classic
     int botSpeed = 1000;
@@ -34,6 +37,11 @@ struct Settings {
     bool announce = true;
     int turnTimeoutSeconds = 60;
     int loginTimeoutSeconds = 20;
+    // The chat column shown in a solo game, and at a shared table.
+    bool chatSolo = false;
+    bool chatShared = true;
+    // The lobby download window still offered at a solo start.
+    bool offerLobby = true;
     // Where the lobby installer comes from, and the digest it must have.
     QString lobbyUrl;
     QString lobbySha256;
@@ -47,4 +55,6 @@ struct Settings {
     // The player's name and, when told, whether a hosted table is announced.
     void savePlayer(IniFile& ini, bool withAnnounce) const;
     void saveTimeLimits(IniFile& ini) const;
+    void saveChat(IniFile& ini) const;
+    void saveOfferLobby(IniFile& ini) const;
 };

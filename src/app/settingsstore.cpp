@@ -41,3 +41,11 @@ bool SettingsStore::savePlayer(const Settings& settings, bool withAnnounce) {
 bool SettingsStore::saveTimeLimits(const Settings& settings) {
     return save([&](IniFile& ini) { settings.saveTimeLimits(ini); });
 }
+
+bool SettingsStore::saveChat(const Settings& settings) {
+    return save([&](IniFile& ini) { settings.saveChat(ini); });
+}
+
+bool SettingsStore::saveOfferLobby(const Settings& settings) {
+    return save([&](IniFile& ini) { settings.saveOfferLobby(ini); });
+}

@@ -26,6 +26,8 @@ public:
     bool savePhrases(const Settings& settings);
     bool savePlayer(const Settings& settings, bool withAnnounce);
     bool saveTimeLimits(const Settings& settings);
+    bool saveChat(const Settings& settings);
+    bool saveOfferLobby(const Settings& settings);
 
 signals:
     // Words for the player: what could not be saved, and why.

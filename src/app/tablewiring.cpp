@@ -34,7 +34,7 @@ void TableWiring::messageBox(const std::string& text) {
 }
 
 void TableWiring::ownArrival() {
-    m_window.loadinifile();
+    m_window.ownArrival();
 }
 
 void TableWiring::watchersChanged() {

@@ -20,6 +20,8 @@
 #include "ttallylist.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMessageBox>
@@ -80,7 +82,9 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(m_launcher, &Launcher::statusLine, this, &Tchat::statusLine);
     connect(m_launcher, &Launcher::message, this, &Tchat::showMessage);
     connect(m_launcher, &Launcher::hostingChanged, this, &Tchat::hostingChanged);
-    connect(m_launcher, &Launcher::soloStarted, this, &Tchat::showDownloadWindow);
+    connect(m_launcher, &Launcher::soloStarted, this, &Tchat::offerDownloadWindow);
+    connect(m_launcher, &Launcher::modeChanged, this, &Tchat::modeChanged);
+    connect(m_area, &TableArea::chatTabClicked, this, [this] { setChatShown(true); });
     connect(&m_table->board(), &Board::logoClicked, this, [this] {
         // The logo on the table opens the maker's site.
         if (m_windows.about != nullptr) {
@@ -111,7 +115,7 @@ QAbstractButton* Tchat::startButton() const {
 }
 
 QAction* Tchat::startGameAction() const {
-    return m_menus->StartGame1;
+    return m_menus->NewGame1;
 }
 
 void Tchat::buildBoard() {
@@ -164,6 +168,11 @@ void Tchat::attach(const Windows& windows) {
                                              : settings.lobbyUrl);
         download->trustedSha256 = settings.lobbySha256.toLatin1();
         connect(download, &Tdownload::exitRequested, this, &QWidget::close);
+        connect(download, &QDialog::finished, this, [this, download] {
+            Settings kept = m_store.load();
+            kept.offerLobby = !download->dontShowAgain->isChecked();
+            m_store.saveOfferLobby(kept);
+        });
     }
 }
 
@@ -223,6 +232,57 @@ void Tchat::showGameFull() {
 
 void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
     m_chat->mainchat->addlinetochat(line, colour);
+    m_area->chatLineArrived();
+}
+
+void Tchat::modeChanged() {
+    const Settings settings = m_store.load();
+    const bool solo = m_launcher->mode() == Launcher::Mode::Solo;
+    m_area->setChatShown(solo ? settings.chatSolo : settings.chatShared);
+    m_menus->Chat1->setChecked(m_area->chatShown());
+}
+
+void Tchat::setChatShown(bool shown) {
+    m_area->setChatShown(shown);
+    m_menus->Chat1->setChecked(shown);
+    Settings settings = m_store.load();
+    (m_launcher->mode() == Launcher::Mode::Solo ? settings.chatSolo : settings.chatShared) =
+        shown;
+    m_store.saveChat(settings);
+    if (shown) {
+        m_chat->mychat->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Tchat::ownArrival() {
+    loadinifile();
+    if (m_launcher->mode() == Launcher::Mode::Joined) {
+        m_launcher->joined();
+    }
+    if (m_launcher->mode() == Launcher::Mode::Solo && !state().gameRunning()) {
+        startSoloGame();
+    }
+}
+
+void Tchat::startSoloGame() {
+    // The options kept from the last game: no step between the start and
+    // a dealt hand.
+    if (Tgamestart* dialog = m_windows.gamestart) {
+        sendStartGame(dialog->playtoText(), dialog->safeState());
+    } else {
+        sendStartGame(QStringLiteral("100"), 0);
+    }
+}
+
+void Tchat::newGame() {
+    if (state().gameRunning() && state().seated() &&
+        QMessageBox::question(this, QStringLiteral("Hearts"),
+                              QStringLiteral("A game is in progress. Start a new one? The game "
+                                             "in progress ends."),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    state().startButton();
 }
 
 QString Tchat::chatText() const {
@@ -260,17 +320,32 @@ void Tchat::processparams() {
     m_launcher->processparams(m_params);
 }
 
-void Tchat::showDownloadWindow() {
-    if (m_windows.download != nullptr) {
-        m_windows.download->move(screen()->availableGeometry().center() -
-                                 m_windows.download->rect().center());
-        m_windows.download->show();
+void Tchat::offerDownloadWindow() {
+    if (m_store.load().offerLobby) {
+        showDownloadWindow();
     }
+}
+
+void Tchat::showDownloadWindow() {
+    Tdownload* download = m_windows.download;
+    if (download == nullptr) {
+        return;
+    }
+    // At the top right, clear of the trick in the table's middle.
+    download->adjustSize();
+    const QRect work = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int right = std::min(frame.right(), work.right());
+    download->move(std::max(work.left(), right - download->width() - 24),
+                   std::max(work.top(), frame.top() + 60));
+    download->show();
+    download->raise();
 }
 
 void Tchat::hostingChanged(bool hosting) {
     m_hostFlag = hosting;
     m_menus->StartGame1->setEnabled(hosting);
+    m_menus->NewGame1->setEnabled(hosting);
     if (m_windows.spylist != nullptr) {
         m_windows.spylist->popup_kickhim->setEnabled(hosting);
     }

@@ -79,6 +79,19 @@ public:
 
     // Brings the window forward, restored if it was minimised.
     void bringForward();
+    // The window's place before it is first shown: where it was last time,
+    // or, at a first start, most of the screen, in its middle.
+    void placeWindow();
+    // The own arrival at a table: the settings applied; a solo game dealt
+    // at once with the options kept; a table joined from a solo game keeps
+    // the player.
+    void ownArrival();
+    // View > Chat: the chat column shown or folded away, kept per kind of table.
+    void setChatShown(bool shown);
+    // File > Get the Orvane Lobby…, and the offer at a solo start.
+    void showDownloadWindow();
+    // Game > New Game…: the game start window, once a game in progress may end.
+    void newGame();
 
     // The settings file (tchatsettings.cpp): placement and options.
     QString settingsPath() const { return m_store.path(); }
@@ -116,7 +129,9 @@ protected:
 private:
     void FormCreate();
     void processparams();
-    void showDownloadWindow();
+    void offerDownloadWindow();
+    void startSoloGame();
+    void modeChanged();
     void hostingChanged(bool hosting);
     void buildBoard();
     void sendStartGame(const QString& playto, int safe);

@@ -25,10 +25,28 @@ void Tchat::ResetScreenLocation1Click() {
     setBounds(QRect(kDefaultLeft, kDefaultTop, kDefaultWidth, kDefaultHeight));
 }
 
+void Tchat::placeWindow() {
+    const Settings settings = m_store.load();
+    if (settings.placementStored) {
+        setBounds(settings.bounds);
+        return;
+    }
+    const QRect work = screen()->availableGeometry();
+    const QSize size = (work.size() * 0.8).expandedTo(minimumSizeHint());
+    resize(size);
+    move(work.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
 void Tchat::loadinifile() {
     const Settings settings = m_store.load();
-    m_placement = settings.bounds;
-    setBounds(m_placement);
+    // A first start keeps the place it was given (placeWindow), as if the
+    // file had said so: the close rule writes it once it is moved.
+    if (settings.placementStored) {
+        m_placement = settings.bounds;
+        setBounds(m_placement);
+    } else {
+        m_placement = bounds();
+    }
     // A window closed maximised opens maximised, its normal bounds kept.
     m_placementMaximized = settings.maximized;
     if (m_placementMaximized) {

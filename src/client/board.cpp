@@ -42,7 +42,7 @@ Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(stat
     setAccessibleName(QStringLiteral("Card table"));
     setFocusPolicy(Qt::ClickFocus);
     for (int position = 1; position <= 4; ++position) {
-        auto* item = new SeatItem(position, this);
+        auto* item = new SeatItem(position, m_layout, this);
         connect(item, &SeatItem::popupRequested, this, &Board::seatPopupRequested);
         m_seatItems[static_cast<std::size_t>(position)] = item;
     }
@@ -72,19 +72,22 @@ QRect Board::toPixels(const QRectF& logical) const {
     return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
-void Board::setScale(qreal scale) {
+void Board::setScale(qreal scale, int width) {
     m_scale = scale;
-    resize(toPixels(QRectF(0, 0, kWidth, kHeight)).size());
+    m_layout = boardlayout::layoutFor(width);
+    resize(toPixels(QRectF(0, 0, m_layout.width, kHeight)).size());
     layoutChildren();
     refresh();
 }
 
 void Board::layoutChildren() {
     for (int position = 1; position <= 4; ++position) {
-        seatAt(position)->setGeometry(toPixels(seatArea(position)));
+        seatAt(position)->setGeometry(toPixels(m_layout.seatArea(position)));
+        seatAt(position)->update();
     }
-    button_start->setGeometry(toPixels(QRect(kStartButton, button_start->logicalSize())));
-    button_pass->setGeometry(toPixels(QRect(kPassButton, button_pass->logicalSize())));
+    button_start->setGeometry(
+        toPixels(QRect(m_layout.startButton, button_start->logicalSize())));
+    button_pass->setGeometry(toPixels(QRect(m_layout.passButton, button_pass->logicalSize())));
 }
 
 int Board::seatAtPosition(int position) const {
@@ -149,6 +152,10 @@ void Board::refreshHand() {
 
 void Board::layoutHand() {
     const TableState::HandView& hand = m_state.hand();
+    const int count = hand.count();
+    const qreal strip = count > 1 ? m_layout.handCard(1, count, false).left() -
+                                        m_layout.handCard(0, count, false).left()
+                                  : cardpictures::kCardWidth * m_layout.handScale;
     for (int slot = 1; slot <= 13; ++slot) {
         HandCard* card = cardInSlot(slot);
         const auto index = static_cast<std::size_t>(slot);
@@ -162,11 +169,10 @@ void Board::layoutHand() {
         look.card = number;
         look.dimmed = !m_state.mayPlay(slot);
         look.received = hand.received[index];
-        card->setLook(look, m_scale);
-        const int y = hand.raised[index] ? kHandRaised : kHandLowered;
-        card->setGeometry(
-            toPixels(QRectF(kHandLeft + kHandStep * place, y, cardpictures::kCardWidth,
-                            cardpictures::kCardHeight + kFocusMarkHeight)));
+        look.strip = strip / m_layout.handScale;
+        look.markHeight = kFocusMarkHeight / m_layout.handScale;
+        card->setLook(look, m_scale * m_layout.handScale);
+        card->setGeometry(toPixels(m_layout.handCard(place, count, hand.raised[index])));
         card->setAccessibleName(spokenName(slot, look));
         card->show();
     }
@@ -325,7 +331,7 @@ void Board::paintEvent(QPaintEvent*) {
                                                        Picture::ArrowRight, Picture::ArrowUp};
     if (const int arrow = m_state.passArrow(); arrow >= 1 && arrow <= 3) {
         const auto index = static_cast<std::size_t>(arrow);
-        p.drawPixmap(kPassArrows[index], cardpictures::board(kArrows[index], ratio));
+        p.drawPixmap(m_layout.passArrows[index], cardpictures::board(kArrows[index], ratio));
     }
 }
 
@@ -333,19 +339,22 @@ void Board::paintLabels(QPainter& p) {
     p.setPen(tableTextColour());
     p.setFont(boardfonts::bold(16));
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
-    p.drawText(QRectF(kRoundNumber, QSizeF(80, 20)), flags,
+    p.drawText(QRectF(m_layout.roundNumber, QSizeF(80, 20)), flags,
                QStringLiteral("Round: ") + text(m_state.roundText()));
-    p.drawText(QRectF(kPlayToScore, QSizeF(200, 20)), flags,
+    p.setFont(boardfonts::bold(m_layout.smallLabels ? 13 : 16));
+    p.drawText(QRectF(m_layout.playToScore, QSizeF(200, 20)), flags,
                QStringLiteral("Play To Score: ") + text(m_state.playToText()));
     if (m_state.safeShown()) {
         p.setFont(boardfonts::bold(13));
-        p.drawText(QRectF(kSafe, QSizeF(120, 18)), flags, QStringLiteral("Safe 1st Trick"));
+        p.drawText(QRectF(m_layout.safe, QSizeF(120, 18)), flags,
+                   QStringLiteral("Safe 1st Trick"));
     }
     p.setPen(nameColour());
     p.setFont(boardfonts::bold(16));
-    p.drawText(kStatus, Qt::AlignCenter | Qt::TextDontClip, text(m_state.statusText()));
+    p.drawText(m_layout.status, m_layout.statusAlignment | Qt::TextDontClip,
+               text(m_state.statusText()));
     if (m_state.gameRunning() && m_state.heartsBroken()) {
-        p.drawPixmap(kHeartsBroken.topLeft(),
+        p.drawPixmap(m_layout.heartsBroken.topLeft(),
                      cardpictures::board(Picture::HeartsBroken, m_scale * devicePixelRatioF()));
     }
 }
@@ -360,7 +369,7 @@ void Board::paintOpponentHands(QPainter& p, qreal ratio) {
         const auto index = static_cast<std::size_t>(position);
         const int step = kFanStep[index];
         const int spread = (s.cardsHeld - 1) * std::abs(step);
-        const QPoint first = kCards[index] - QPoint(step < 0 ? spread : 0, 0);
+        const QPoint first = m_layout.cards[index] - QPoint(step < 0 ? spread : 0, 0);
         for (int i = 0; i < s.cardsHeld; ++i) {
             p.drawPixmap(first + QPoint(i * std::abs(step), 0), back);
         }
@@ -372,20 +381,21 @@ void Board::paintMarks(QPainter& p, qreal ratio) {
         const TableState::Seat& s = m_state.seat(seatAtPosition(position));
         const auto index = static_cast<std::size_t>(position);
         if (s.takenShown) {
-            p.drawPixmap(kPoints[index], cardpictures::board(Picture::Bubble, ratio));
+            p.drawPixmap(m_layout.points[index], cardpictures::board(Picture::Bubble, ratio));
             p.setPen(takenColour());
             p.setFont(boardfonts::bold(29));
-            p.drawText(QRectF(kTaken[index], kTakenSize), Qt::AlignCenter | Qt::TextDontClip,
+            p.drawText(QRectF(m_layout.taken[index], kTakenSize), Qt::AlignCenter | Qt::TextDontClip,
                        QStringLiteral("+%1").arg(s.taken));
         }
         if (s.winner) {
-            p.drawPixmap(kWinner[index], cardpictures::board(Picture::Winner, ratio));
+            p.drawPixmap(m_layout.winner[index], cardpictures::board(Picture::Winner, ratio));
         }
         if (s.moon) {
-            p.drawPixmap(kMoon[index], cardpictures::board(Picture::Moon, ratio));
+            p.drawPixmap(m_layout.moon[index], cardpictures::board(Picture::Moon, ratio));
         }
         if (s.trickWinner) {
-            p.drawPixmap(kTrickWinner[index], cardpictures::board(Picture::TrickStack, ratio));
+            p.drawPixmap(m_layout.trickWinner[index],
+                         cardpictures::board(Picture::TrickStack, ratio));
         }
     }
 }
@@ -398,7 +408,7 @@ void Board::paintTrick(QPainter& p, qreal ratio) {
         if (card == 0) {
             continue;
         }
-        const QPoint at = kPlayed[static_cast<std::size_t>(position)];
+        const QPoint at = m_layout.played[static_cast<std::size_t>(position)];
         p.drawPixmap(at, cardpictures::card(card, ratio));
         if (trick.taker == seat) {
             p.setPen(QPen(QColor(0xE0, 0xA8, 0x00), 3));

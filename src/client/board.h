@@ -13,8 +13,9 @@ class SeatItem;
 class TableState;
 
 // The card table, drawn from the table's model at any size: everything
-// keeps its place in logical units (763 by 474) and is drawn at the pixel
-// size it takes on screen, so the table stays crisp when it grows. Seats,
+// keeps its place in logical units (boardlayout: 474 high, as wide as the
+// room it is given) and is drawn at the pixel size it takes on screen, so
+// the table stays crisp when it grows. Seats,
 // the cards of the hand and the buttons are child widgets that take the
 // mouse, the keyboard focus and a screen reader's questions; the rest (the
 // trick, the opponents' hands, the marks of the round, the labels) is
@@ -22,13 +23,14 @@ class TableState;
 class Board : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = boardlayout::kWidth;
     static constexpr int kHeight = boardlayout::kHeight;
 
     explicit Board(TableState& state, QWidget* parent = nullptr);
 
-    // Logical units to pixels: the table is kWidth * scale wide.
-    void setScale(qreal scale);
+    // The table at a scale (pixels a logical unit), `width` logical units
+    // wide (at least boardlayout::kTableWidth).
+    void setScale(qreal scale, int width = boardlayout::kTableWidth);
+    const boardlayout::Layout& layout() const { return m_layout; }
     qreal scale() const { return m_scale; }
     QRect toPixels(const QRectF& logical) const;
     QPointF toLogical(const QPointF& pixels) const { return pixels / m_scale; }
@@ -75,6 +77,7 @@ private:
 
     TableState& m_state;
     qreal m_scale = 1.0;
+    boardlayout::Layout m_layout;
     std::array<SeatItem*, 5> m_seatItems{};  // [1..4] by display position
     std::array<HandCard*, 14> m_handCards{}; // [1..13] by slot
 };

@@ -7,16 +7,23 @@
 
 #include <array>
 
-// Where everything stands on the table, in logical units: the table is 763
-// by 474 of them whatever its size on screen. Per-seat places are indexed by
-// display position 1 (bottom), 2 (left), 3 (top), 4 (right).
+// Where everything stands on the table, in logical units: the table is
+// kHeight of them high and at least kTableWidth wide; its seats, trick and
+// opponents' hands keep the places below, centred in a wider table. Per-seat
+// places are indexed by display position 1 (bottom), 2 (left), 3 (top), 4
+// (right).
+//
+// A table as wide as it is high or narrower keeps the classic layout: the
+// hand of cards the size of the trick's under the trick, the bottom seat's
+// name beside it. A wider one (any window wider than high by a quarter, so
+// every usual screen) gives the hand the width: larger cards spread from
+// edge to edge, the bottom seat's name and the status in a row beneath.
 namespace boardlayout {
 
-constexpr int kWidth = 763;
+constexpr int kTableWidth = 484;
 constexpr int kHeight = 474;
-// The chat panel's part of the window, beside the table.
-constexpr int kChatLeft = 484;
-constexpr int kChatTop = 42;
+// From this width on, the wide layout.
+constexpr int kWideFrom = 600;
 
 using SeatPoints = std::array<QPoint, 5>;
 
@@ -44,31 +51,43 @@ constexpr QSize kNameSize{90, 22};
 constexpr QSize kCountLabelSize{41, 16};
 constexpr QSize kTakenSize{57, 34};
 
-// A seat's name, tricks and score, with its eyes and turn arrow: the part of
-// the table that names the seat.
-inline QRect seatArea(int position) {
-    const auto p = static_cast<std::size_t>(position);
-    return QRect(kEyes[p], kScore[p] + QPoint(30, 16)).united(QRect(kPlayerName[p], kNameSize));
-}
-
-// The hand: places 0..12 from x 170 in steps of 18; a raised card stands 18
-// higher.
-constexpr int kHandLeft = 170;
-constexpr int kHandStep = 18;
-constexpr int kHandLowered = 333;
-constexpr int kHandRaised = 315;
-// Below a card: room for the mark of the card with the keyboard focus.
+// Below a card of the hand: room for the mark of the card with the focus.
 constexpr int kFocusMarkHeight = 8;
 
-constexpr QRect kStatus{33, 449, 440, 18};
-constexpr QPoint kRoundNumber{360, 28};
-constexpr QPoint kPlayToScore{480, 12};
-constexpr QPoint kSafe{645, 12};
-constexpr QRect kHeartsBroken{440, 30, 20, 18};
-constexpr QPoint kStartButton{344, 272};
-constexpr QPoint kPassButton{192, 248};
-constexpr std::array<QPoint, 4> kPassArrows{{{}, {144, 191}, {256, 191}, {216, 135}}};
 constexpr QRect kLogo{24, 24, 100, 100};
+
+// The places of a table of one width.
+struct Layout {
+    int width = kTableWidth;
+    bool wide = false;
+    // Per seat.
+    SeatPoints playerName, trickLabel, tricks, scoreLabel, score, points, taken, cards, winner,
+        moon, trickWinner, eyes, played;
+    // The table's labels and buttons.
+    QRect status;
+    Qt::Alignment statusAlignment = Qt::AlignCenter;
+    QPoint roundNumber, playToScore, safe;
+    // The play-to score in the smaller type, where room is short.
+    bool smallLabels = false;
+    QRect heartsBroken;
+    QPoint startButton, passButton;
+    std::array<QPoint, 4> passArrows{};
+    // The hand: its cards' size (a trick card's times handScale), the left
+    // edge of place 0, the step from place to place, its rows.
+    qreal handScale = 1;
+    qreal handLeft = 170;
+    qreal handStep = 18;
+    int handLowered = 333;
+    int handRaised = 315;
+
+    // A seat's name, tricks and score, with its eyes and turn arrow.
+    QRect seatArea(int position) const;
+    // Where a card of the hand stands, at a place, for a hand of `count`.
+    QRectF handCard(int place, int count, bool raised) const;
+    QSizeF handCardSize() const;
+};
+
+Layout layoutFor(int width);
 
 // Text colours: the table's hues darkened until they read at 4.5:1 or more
 // on the light yellow background.

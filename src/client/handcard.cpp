@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 HandCard::HandCard(int slot, QWidget* parent) : QWidget(parent), m_slot(slot) {
     setObjectName(QStringLiteral("card") + QString::number(slot));
     setCursor(Qt::PointingHandCursor);
@@ -16,8 +18,7 @@ HandCard::HandCard(int slot, QWidget* parent) : QWidget(parent), m_slot(slot) {
 }
 
 void HandCard::setLook(const Look& look, qreal scale) {
-    if (look.card == m_look.card && look.dimmed == m_look.dimmed &&
-        look.received == m_look.received && scale == m_scale) {
+    if (look == m_look && scale == m_scale) {
         return;
     }
     m_look = look;
@@ -40,7 +41,7 @@ void HandCard::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(face, 5, 5);
     }
     // Marks stand in the strip at the left that shows when cards overlap.
-    const qreal strip = boardlayout::kHandStep;
+    const qreal strip = std::min<qreal>(m_look.strip, cardpictures::kCardWidth);
     if (m_look.received) {
         p.setPen(QPen(Qt::white, 1.5));
         p.setBrush(QColor(0x0B, 0x5E, 0xD7));
@@ -53,8 +54,8 @@ void HandCard::paintEvent(QPaintEvent*) {
         QPainterPath caret;
         const qreal top = cardpictures::kCardHeight + 1;
         caret.moveTo(strip / 2, top);
-        caret.lineTo(strip / 2 + 6, top + boardlayout::kFocusMarkHeight - 1);
-        caret.lineTo(strip / 2 - 6, top + boardlayout::kFocusMarkHeight - 1);
+        caret.lineTo(strip / 2 + 6, top + m_look.markHeight - 1);
+        caret.lineTo(strip / 2 - 6, top + m_look.markHeight - 1);
         caret.closeSubpath();
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x0B, 0x3D, 0x91));

@@ -12,6 +12,12 @@ public:
         int card = 0;
         bool dimmed = false;
         bool received = false;
+        // The width of the card that shows beside the next one, in the
+        // card's own units: where its marks go.
+        qreal strip = 18;
+        // The room below the card for the focus mark, in the same units.
+        qreal markHeight = 8;
+        bool operator==(const Look&) const = default;
     };
 
     HandCard(int slot, QWidget* parent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "boardlayout.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -18,7 +20,8 @@ public:
         bool operator==(const Look&) const = default;
     };
 
-    SeatItem(int position, QWidget* parent);
+    // The layout is the board's: it outlives the item.
+    SeatItem(int position, const boardlayout::Layout& layout, QWidget* parent);
     int position() const { return m_position; }
     const Look& look() const { return m_look; }
     void setLook(const Look& look, qreal scale);
@@ -32,6 +35,7 @@ protected:
 
 private:
     int m_position;
+    const boardlayout::Layout& m_layout;
     Look m_look;
     qreal m_scale = 1.0;
 };

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QNetworkReply>
@@ -39,14 +40,17 @@ void Tdownload::firstShow() {
 
 Tdownload::Tdownload(QWidget* parent)
     : SideWindow(QStringLiteral("Download The Orvane Lobby"), parent) {
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    resize(724, 500);
+    // Beside the table, never in its way: no modality, no staying on top of
+    // everything, a size that fits what it says.
+    setWindowFlags(Qt::Tool);
+    setModal(false);
     folder = QCoreApplication::applicationDirPath();
 
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     m_picture = new QLabel(this);
-    m_picture->setMinimumSize(300, 200);
+    m_picture->setFixedSize(228, 152);
+    m_picture->setScaledContents(true);
     left->addWidget(m_picture, 0, Qt::AlignHCenter);
     left->addWidget(wrapped(
         QStringLiteral(
@@ -84,6 +88,9 @@ Tdownload::Tdownload(QWidget* parent)
     Button2 = new QPushButton(QStringLiteral("Play with Others"), this);
     right->addWidget(Button2);
     right->addStretch();
+    dontShowAgain = new QCheckBox(QStringLiteral("Don't show this again"), this);
+    dontShowAgain->setChecked(true);
+    right->addWidget(dontShowAgain);
     layout->addLayout(right, 2);
 
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);

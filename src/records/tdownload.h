@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QCheckBox>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -64,6 +65,9 @@ public:
     QLabel* infolabel = nullptr;
     QLabel* infolabel2 = nullptr;
     QLabel* infolabel3 = nullptr;
+    // Ticked (as it starts): the window is not offered at the next solo
+    // start; File > Get the Orvane Lobby still shows it.
+    QCheckBox* dontShowAgain = nullptr;
 
 signals:
     // The game should close (an installer or the lobby was started).

@@ -109,7 +109,8 @@ TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     chat.ResetScreenLocation1Click();
     chat.setBounds(QRect(40, 50, 900, 600));
     chat.loadinifile();
-    EXPECT_EQ(chat.bounds(), QRect(3, 3, 775, 524));
+    // No placement in the file: the window stays where it was put.
+    EXPECT_EQ(chat.bounds(), QRect(40, 50, 900, 600));
     EXPECT_EQ(chat.chat().mainchat->textSize(), 8);
     EXPECT_TRUE(textSizeItem(8)->isChecked());
     EXPECT_TRUE(chat.options().PlaySounds1->isChecked());
@@ -117,8 +118,8 @@ TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     EXPECT_TRUE(chat.options().Classic1->isChecked());
     EXPECT_TRUE(chat.table().Normal1->isChecked());
     EXPECT_EQ(chat.chat().chatColour(), colortext::kBlack);
-    // "30" keeps the selector inside its range.
-    EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("50"));
+    // No play-to score in the file: the dialog says what the table says.
+    EXPECT_EQ(windows.gamestart->playtoText(), QStringLiteral("100"));
     EXPECT_FALSE(windows.gamestart->strongComputers());
 }
 

@@ -56,10 +56,13 @@ TEST(TchatStart, SoloShowsTheLoadingLineAndLogsInAsYou) {
     chat.launcher().setPorts(freePorts());
     chat.show();
     ASSERT_TRUE(waitUntil([&] { return chat.state().connected(); }));
-    EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading Solo Game..Please wait.")));
+    EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading solo game\u2026")))
+        << chat.chatText().toStdString();
     EXPECT_EQ(chat.state().mySeat(), 1);
     EXPECT_TRUE(chat.hostFlag());
-    EXPECT_TRUE(chat.startButton()->isVisible());
+    // Dealt at once: no step between the start and a hand.
+    ASSERT_TRUE(waitUntil([&] { return chat.state().hand().count() == 13; }));
+    EXPECT_FALSE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.startGameAction()->isEnabled());
     EXPECT_EQ(chat.windowTitle(), QStringLiteral("Hearts"));
     EXPECT_EQ(chat.launcher().port(), chat.launcher().ports().table);

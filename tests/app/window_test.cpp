@@ -7,11 +7,14 @@
 #include "mainmenus.h"
 #include "scoresheetwindow.h"
 #include "tablearea.h"
+#include "boardlayout.h"
 #include "tchat.h"
 
 #include "wait.h"
 
 #include <QApplication>
+
+#include <cmath>
 #include <QFile>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -50,21 +53,28 @@ protected:
 
 } // namespace
 
-TEST_F(Window, TheTableGrowsWithTheWindowAndKeepsItsShape) {
-    // The own arrival applies the settings file, window size included.
+TEST_F(Window, TheTableGrowsWithTheWindowAndTakesTheWidthTheChatLeaves) {
     dealAndPlay();
-    chat.resize(767, 478 + chat.menuBar()->height());
-    ASSERT_TRUE(waitUntil([&] { return chat.tableArea().scale() == 1.0; }));
-    EXPECT_EQ(chat.board().size(), QSize(763, 474));
-    chat.resize(1534 + 100, 956 + chat.menuBar()->height());
-    ASSERT_TRUE(waitUntil([&] { return chat.tableArea().scale() == 2.0; }));
-    EXPECT_EQ(chat.board().size(), QSize(2 * 763, 2 * 474));
-    EXPECT_EQ(chat.board().pos(), QPoint(4, 4));
-    // The chat takes the width the table leaves.
-    EXPECT_EQ(chat.chat().x(), 2 * 484);
-    EXPECT_EQ(chat.chat().geometry().right(), chat.tableArea().width() - 11);
-    HandCard* first = chat.board().cardInSlot(1);
-    EXPECT_EQ(first->geometry().topLeft(), QPoint(2 * 170, 2 * 333));
+    // At its smallest, the table at its own size beside the chat.
+    chat.resize(TableArea::kClientWidth, TableArea::kClientHeight + chat.menuBar()->height());
+    chat.setChatShown(true);
+    ASSERT_TRUE(waitUntil([&] { return chat.tableArea().width() == TableArea::kClientWidth; }));
+    EXPECT_EQ(chat.chat().x(), TableArea::kClientWidth - TableArea::kChatMinWidth);
+    EXPECT_FALSE(chat.board().layout().wide);
+    // Larger: the table fills the height, the chat keeps its share, and the
+    // table takes the width left, its hand spread across it.
+    chat.resize(1920, 1030 + chat.menuBar()->height());
+    ASSERT_TRUE(waitUntil([&] { return chat.tableArea().width() == 1920; }));
+    const qreal scale = chat.tableArea().scale();
+    EXPECT_NEAR(scale, (1030.0 - 4) / boardlayout::kHeight, 0.01);
+    EXPECT_EQ(chat.chat().width() + 8, std::lround(1920 * TableArea::kChatShare));
+    EXPECT_TRUE(chat.board().layout().wide);
+    EXPECT_GE(chat.board().width(), 1920 - TableArea::kChatMaxWidth - 4);
+    // Folded away, the chat leaves all the width to the table.
+    chat.setChatShown(false);
+    EXPECT_FALSE(chat.chat().isVisible());
+    EXPECT_GE(chat.board().width(), 1920 - 4);
+    EXPECT_TRUE(chat.tableArea().chatTab()->isVisible());
 }
 
 TEST(TableAreaPaint, TheFirstPaintIsToldOnce) {
@@ -102,7 +112,7 @@ TEST_F(Window, MenusHaveTheirKeys) {
     for (QAction* menu : chat.menuBar()->actions()) {
         titles.append(menu->text());
     }
-    EXPECT_EQ(titles, (QStringList{"&File", "&Options", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Game", "&Options", "&View", "&Help"}));
     EXPECT_EQ(chat.startGameAction()->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(chat.menus().LastTrick1->shortcut(), QKeySequence(Qt::Key_L));
     EXPECT_EQ(chat.menus().ScoreSheet1->shortcut(), QKeySequence(Qt::Key_S));

@@ -76,7 +76,7 @@ protected:
 TEST_F(BoardView, AClickAtAScaledCardPlaysThatCard) {
     board->setScale(2.0);
     deal("KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
-    EXPECT_EQ(board->size(), QSize(2 * 763, 2 * 474));
+    EXPECT_EQ(board->size(), QSize(2 * boardlayout::kTableWidth, 2 * 474));
     HandCard* last = cardAtPlace(12);
     EXPECT_EQ(last->geometry().topLeft(), QPoint(2 * (170 + 18 * 12), 2 * 333));
     EXPECT_EQ(last->width(), 2 * cardpictures::kCardWidth);
