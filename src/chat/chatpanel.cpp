@@ -219,7 +219,12 @@ void ChatPanel::sendit() {
 }
 
 void ChatPanel::chatrecieved(int code, const std::string& body) {
-    const QString text = QString::number(code) + QLatin1Char('+') + QString::fromStdString(body);
+    QString said = QString::fromStdString(body);
+    // The solo player is "You": his own phrase reads as he would say it.
+    if (code == mySeat() && said.startsWith(QLatin1String("You says: "))) {
+        said.replace(0, 10, QStringLiteral("You say: "));
+    }
+    const QString text = QString::number(code) + QLatin1Char('+') + said;
     const qsizetype bar = text.indexOf(QLatin1Char('|'));
     colortext::ColorValue colour = colortext::kRed;
     if (bar >= 0 && !colortext::fromText(text.mid(bar + 1), colour)) {

@@ -103,6 +103,12 @@ void ChatView::addlinetochat(const QString& line, colortext::ColorValue colour) 
     const qsizetype colon = body.indexOf(QLatin1Char(':'));
     const QString prefix = colon < 0 ? QString() : body.left(colon + 1);
     body.remove(0, prefix.size());
+    // One blank after the speaker, however the line was written.
+    if (!prefix.isEmpty()) {
+        while (body.startsWith(QLatin1Char(' '))) {
+            body.remove(0, 1);
+        }
+    }
 
     Style& s = m_styles[static_cast<std::size_t>(style)];
     const QColor newColour = colortext::toColor(colour);

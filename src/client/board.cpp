@@ -234,15 +234,29 @@ HandCard* Board::setTabStop(const std::vector<HandCard*>& cards, HandCard* neare
 }
 
 void Board::focusOnTurn(HandCard* stop, const std::vector<HandCard*>& cards) {
-    // My turn brings the focus to the hand unless the player is typing.
+    // My turn (once, when it comes) brings the focus to my first card I may
+    // play, unless the player is typing.
+    const bool turnCame = m_state.playing() && !m_wasPlaying;
+    m_wasPlaying = m_state.playing();
     if (!m_state.myTurn() || stop == nullptr) {
         return;
     }
     QWidget* now = QApplication::focusWidget();
     const auto* line = qobject_cast<QLineEdit*>(now);
     const bool typing = line != nullptr && line->isModified() && !line->text().isEmpty();
-    const bool inHand = std::find(cards.begin(), cards.end(), now) != cards.end();
-    if (!typing && !inHand && window()->isActiveWindow()) {
+    if (typing || !window()->isActiveWindow()) {
+        return;
+    }
+    if (turnCame) {
+        for (HandCard* card : cards) {
+            if (m_state.mayPlay(card->slot())) {
+                card->setFocus(Qt::OtherFocusReason);
+                setTabStop(cards, card);
+                return;
+            }
+        }
+    }
+    if (std::find(cards.begin(), cards.end(), now) == cards.end()) {
         stop->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -78,6 +78,8 @@ private:
     TableState& m_state;
     qreal m_scale = 1.0;
     boardlayout::Layout m_layout;
+    // My turn to play, as last drawn: its coming moves the focus.
+    bool m_wasPlaying = false;
     std::array<SeatItem*, 5> m_seatItems{};  // [1..4] by display position
     std::array<HandCard*, 14> m_handCards{}; // [1..13] by slot
 };

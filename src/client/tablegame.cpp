@@ -36,7 +36,10 @@ void TableState::startthegame(const Message& message) {
     clearall();
     m_safe = safe == "1";
     m_playToText = playto;
-    events().statusLine(protocol::statusLine(starter + " has started a game."));
+    // My own start reads as I would say it; the host's text is the name.
+    events().statusLine(protocol::statusLine(starter == m_playerName
+                                                 ? std::string("You have started a game.")
+                                                 : starter + " has started a game."));
     for (int seat = 2; seat <= kSeats; ++seat) {
         if (seatAt(seat).occupant == Occupant::Waiting) {
             seatAt(seat).occupant = Occupant::Computer;
@@ -113,10 +116,6 @@ void TableState::heplayed(const Message& message) {
     }
     m_trick.cards[index] = card;
     m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
-    if (seat == m_mySeat) {
-        // The received cards are marked until my first play.
-        m_hand.received.fill(false);
-    }
     events().sound(card == hearts::kQueenOfSpades ? Cue::Queen : Cue::PlaceCard);
 }
 
@@ -139,7 +138,7 @@ void TableState::tooktrick(const Message& message) {
 
 void TableState::endround(const Message& message) {
     const int moon = message.number(0);
-    setStatus("Posting Scores.. Please Wait.");
+    setStatus("Posting scores\u2026");
     RoundRecord record;
     record.round = m_roundText;
     record.moon = isSeat(moon) ? moon : 0;
@@ -225,6 +224,11 @@ void TableState::winner(const Message& message) {
     if (!name.empty() && name.back() == '+') {
         name.pop_back();
     }
+    // A computer seat is named as the table shows it, whatever name the
+    // host gives its computer player.
+    if (this->seat(seat).occupant != Occupant::Person) {
+        name = seatName(seat);
+    }
     for (int s = 1; s <= kSeats; ++s) {
         Seat& at = seatAt(s);
         at.moon = false;
@@ -243,7 +247,7 @@ void TableState::winner(const Message& message) {
     }
     m_gameRunning = false;
     if (seated()) {
-        events().gameRecorded(GameResult{seatName(m_mySeat) == name, name});
+        events().gameRecorded(GameResult{seat == m_mySeat, name});
     }
 }
 

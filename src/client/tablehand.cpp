@@ -116,8 +116,12 @@ void TableState::passedcards(const Message& message) {
 }
 
 bool TableState::mayPlay(int slot) const {
+    return refusalOf(slot) == hearts::Refusal::None;
+}
+
+hearts::Refusal TableState::refusalOf(int slot) const {
     if (!playing() || slot < 1 || slot > kSlots) {
-        return true;
+        return hearts::Refusal::None;
     }
     hearts::PlayPosition at;
     at.ledCard = m_trick.ledCard();
@@ -125,7 +129,7 @@ bool TableState::mayPlay(int slot) const {
     at.safeFirstTrick = m_safe;
     at.heartsBroken = m_heartsBroken;
     at.leadTwoOfClubs = at.firstTrick && m_trick.empty() && m_hand.cards.holds(hearts::kTwoOfClubs);
-    return hearts::refusal(m_hand.cards.held(), m_hand.cards.at(slot), at) == hearts::Refusal::None;
+    return hearts::refusal(m_hand.cards.held(), m_hand.cards.at(slot), at);
 }
 
 // --- the player's input ---
@@ -171,6 +175,11 @@ void TableState::chooseCard(int slot) {
     }
     if (m_passingOpen) {
         togglePass(slot);
+    } else if (const hearts::Refusal refusal = refusalOf(slot); refusal != hearts::Refusal::None) {
+        // A card the rules refuse is not offered to the host: the player is
+        // told why at once and chooses again.
+        setStatus(hearts::refusalText(static_cast<int>(refusal)));
+        events().sound(Cue::Error);
     } else {
         sendPlay(slot);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hand.h"
+#include "legality.h"
 #include "protocol.h"
 #include "seatmap.h"
 
@@ -205,6 +206,9 @@ public:
     // client knows; the host stays the judge. True whenever it is not my
     // turn to play.
     bool mayPlay(int slot) const;
+    // Why the rules refuse the card in a slot now, as far as this client
+    // knows; None when they do not, or when it is not my turn to play.
+    hearts::Refusal refusalOf(int slot) const;
     bool playing() const { return myTurn() && !m_passingOpen; }
 
 private:

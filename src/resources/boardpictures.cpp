@@ -23,8 +23,9 @@ void drawArrow(QPainter& p, QSize size, qreal angle) {
     arrow.lineTo(-w / 2 + h / 2, h / 4);
     arrow.lineTo(-w / 2 + h / 2, h / 2 - 1);
     arrow.closeSubpath();
-    p.setPen(QPen(QColor(0x6C, 0x6C, 0x00), 1));
-    p.setBrush(QColor(0xE8, 0x9A, 0x1E));
+    // Dark enough for its white word to read at 5:1.
+    p.setPen(QPen(QColor(0x5A, 0x2C, 0x00), 1));
+    p.setBrush(QColor(0xA8, 0x53, 0x00));
     p.drawPath(arrow);
     // The word reads from the left whichever way the arrow points sideways.
     QRectF body(-w / 2 + h / 2 - 2, -h / 4, w - h / 2, h / 2);
@@ -39,9 +40,10 @@ void drawArrow(QPainter& p, QSize size, qreal angle) {
 
 void drawButton(QPainter& p, QSize size, const QString& text) {
     QLinearGradient shade(0, 0, 0, size.height());
-    shade.setColorAt(0, QColor(0x4C, 0xC4, 0xBF));
-    shade.setColorAt(1, QColor(0x1F, 0x7A, 0x76));
-    p.setPen(QPen(QColor(0x15, 0x55, 0x52), 1));
+    // From top to bottom dark enough for white text at 5:1 or more.
+    shade.setColorAt(0, QColor(0x1F, 0x7A, 0x76));
+    shade.setColorAt(1, QColor(0x12, 0x4A, 0x48));
+    p.setPen(QPen(QColor(0x0C, 0x33, 0x31), 1));
     p.setBrush(shade);
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 8, 8);
     p.setPen(Qt::white);

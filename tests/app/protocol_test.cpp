@@ -92,7 +92,7 @@ TEST(Protocol, WhatTheClientSendsIsAllStated) {
     state.chooseCard(3);
     state.passButton();
     state.apply("CMD_nextplayer+1+0+");
-    state.chooseCard(4);
+    state.chooseCard(1);
     state.justWatchClicked();
     state.kickConnection(2);
     state.setSeatWatching(2, protocol::WatchMode::Watch);

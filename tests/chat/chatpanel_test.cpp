@@ -90,10 +90,10 @@ TEST_F(Chat, ReceivedLinesAndTheirColours) {
         QString text;
     };
     const Case cases[] = {
-        {"Ann chats: hi|clBlue", colortext::kBlue, "Ann chats:  hi "},
-        {"Ann chats: a|b|clBlue", colortext::kRed, "Ann chats:  a "},
-        {"Ann chats: no colour", colortext::kRed, "Ann chats:  no colour "},
-        {"Ann chats: bad|clPlaid", colortext::kRed, "Ann chats:  bad "},
+        {"Ann chats: hi|clBlue", colortext::kBlue, "Ann chats: hi "},
+        {"Ann chats: a|b|clBlue", colortext::kRed, "Ann chats: a "},
+        {"Ann chats: no colour", colortext::kRed, "Ann chats: no colour "},
+        {"Ann chats: bad|clPlaid", colortext::kRed, "Ann chats: bad "},
     };
     for (const Case& c : cases) {
         panel.mainchat->clearMainChat();

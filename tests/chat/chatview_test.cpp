@@ -46,10 +46,10 @@ TEST(ChatView, LinesPrefixesStylesAndColours) {
         int style;
     };
     const Case cases[] = {
-        {"2+Ann chats: hello there", colortext::kBlack, "Ann chats:  hello there ", 7},
+        {"2+Ann chats: hello there", colortext::kBlack, "Ann chats: hello there ", 7},
         {"0+You are Connected.", colortext::kBlue, " You are Connected. ", 0},
         {"9+Zed waves", 0x008000, " Zed waves ", 14},
-        {"3+Cy chats: a: b", 0x0000FF, "Cy chats:  a: b ", 8},
+        {"3+Cy chats: a: b", 0x0000FF, "Cy chats: a: b ", 8},
         {"x+odd code", 0x0000FF, " odd code ", 0},
     };
     for (const Case& c : cases) {
@@ -67,7 +67,7 @@ TEST(ChatView, TheBoldPrefixStartsTheParagraph) {
     view.addlinetochat(QStringLiteral("2+Ann chats: hi"), colortext::kBlack);
     view.addlinetochat(QStringLiteral("0+Game Over!"), colortext::kBlue);
     EXPECT_EQ(view.document()->blockCount(), 2);
-    EXPECT_EQ(view.document()->firstBlock().text(), QStringLiteral("Ann chats:  hi "));
+    EXPECT_EQ(view.document()->firstBlock().text(), QStringLiteral("Ann chats: hi "));
     for (int position : {1, 12}) {
         QTextCursor cursor(view.document());
         cursor.setPosition(position);
@@ -176,13 +176,13 @@ TEST(ChatView, SmiliesWithGoodAndBadNumbers) {
         QString shown;
     };
     const Case cases[] = {
-        {"hi :)#27 there", " hi  [smiley:17] there "},
-        {":)#10", "  [smiley:0]"},
-        {"a:)#28b", " a [smiley:0]b "},
-        {"x :)#09", " x  [smiley:0]"},
-        {"x :)#ab!", " x  [smiley:0]! "},
-        {"end :)#", " end  [smiley:0]"},
-        {"two :)#12:)#13", " two  [smiley:2] [smiley:3]"},
+        {"hi :)#27 there", "hi  [smiley:17] there "},
+        {":)#10", " [smiley:0]"},
+        {"a:)#28b", "a [smiley:0]b "},
+        {"x :)#09", "x  [smiley:0]"},
+        {"x :)#ab!", "x  [smiley:0]! "},
+        {"end :)#", "end  [smiley:0]"},
+        {"two :)#12:)#13", "two  [smiley:2] [smiley:3]"},
     };
     for (const Case& c : cases) {
         ChatView view;

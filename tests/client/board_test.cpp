@@ -87,11 +87,10 @@ TEST_F(BoardView, AClickAtAScaledCardPlaysThatCard) {
     QWidget* under = window.childAt(centre);
     ASSERT_EQ(under, last);
     QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(&window, centre));
-    EXPECT_EQ(sent,
-              std::vector<std::string>{"CMD_playcard+1+" + std::to_string(last->slot()) + "+"});
-    // The host refuses; a click in the visible strip of the first card plays it.
-    host({"CMD_error+1+1+"});
-    sent.clear();
+    // The ace of hearts may not lead the round: said, and not sent.
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(state.statusText(), "You must lead the 2 of clubs.");
+    // A click in the visible strip of the first card, the two, plays it.
     HandCard* first = cardAtPlace(0);
     const QPoint strip = board->mapTo(&window, first->geometry().topLeft() + QPoint(18, 100));
     ASSERT_EQ(window.childAt(strip), first);
@@ -138,12 +137,15 @@ TEST_F(BoardView, TheKeyboardPassesAndPlays) {
     sent.clear();
 
     host({"CMD_passedcards+1+2+10+5+", "CMD_mycards+1+2+15+10+29+5+42", "CMD_nextplayer+1+0+"});
-    // The hand got the focus back for my turn; End and Left reach the
-    // second card from the right.
-    ASSERT_NE(dynamic_cast<HandCard*>(QApplication::focusWidget()), nullptr);
+    // My turn brings the focus to my first card I may play: not the hearts,
+    // which may not lead yet. End and Left reach the second card from the
+    // right, a heart: refused at once; Home and Enter play the first.
+    ASSERT_EQ(QApplication::focusWidget(), cardAtPlace(0));
     keys({Qt::Key_End, Qt::Key_Left, Qt::Key_Return});
+    EXPECT_TRUE(sent.empty());
+    keys({Qt::Key_Home, Qt::Key_Return});
     EXPECT_EQ(sent, std::vector<std::string>{"CMD_playcard+1+" +
-                                             std::to_string(cardAtPlace(11)->slot()) + "+"});
+                                             std::to_string(cardAtPlace(0)->slot()) + "+"});
     // Only one card of the hand is a Tab stop.
     int stops = 0;
     for (int place = 0; place < 13; ++place) {

@@ -41,7 +41,7 @@ TEST_F(Hand, ChoosingThreeCardsToPassAndSendingThem) {
     EXPECT_TRUE(sent.empty()) << "passing is closed";
 
     // The host takes them out; the three received cards are sorted in and
-    // marked until my first play.
+    // marked until each is played.
     host("CMD_passedcards+1+1+5+13+");
     EXPECT_EQ(shownCards().size(), 10u);
     host("CMD_mycards+1+1+2+5+20+13+38");
@@ -54,12 +54,18 @@ TEST_F(Hand, ChoosingThreeCardsToPassAndSendingThem) {
     host({"CMD_nextplayer+2+0+", "CMD_heplayed+2+1+12+"});
     EXPECT_TRUE(state.hand().received[1]) << "another seat's card";
     host({"CMD_nextplayer+1+1+", "CMD_heplayed+1+2+12+", "CMD_heusecard+1+2+"});
-    EXPECT_EQ(std::count(state.hand().received.begin(), state.hand().received.end(), true), 0);
+    EXPECT_EQ(std::count(state.hand().received.begin(), state.hand().received.end(), true), 3)
+        << "a card of my own played";
+    host({"CMD_tooktrick+1+1+", "CMD_nextplayer+1+0+", "CMD_heplayed+1+20+11+",
+          "CMD_heusecard+1+5+"});
+    EXPECT_EQ(std::count(state.hand().received.begin(), state.hand().received.end(), true), 2)
+        << "a received card played";
+    EXPECT_FALSE(state.hand().received[5]);
 }
 
 TEST_F(Hand, PlayingSendsOneCardForTwoQuickChoices) {
-    deal(1, "KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
-    host("CMD_nextplayer+1+0+");
+    deal(1, "KH 3C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+    host({"CMD_tooktrick+1+1+", "CMD_nextplayer+1+0+"});
     state.chooseCard(2);
     state.chooseCard(5);
     EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+2+"});
@@ -79,11 +85,25 @@ TEST_F(Hand, PlayingSendsOneCardForTwoQuickChoices) {
 TEST_F(Hand, JustWatchingIgnoresTheHand) {
     deal(1, "KH 2C QS");
     host({"CMD_nextplayer+1+0+", "CMD_justwatching+1+1"});
-    state.chooseCard(1);
+    state.chooseCard(2);
     EXPECT_TRUE(sent.empty());
     host("CMD_justwatching+1+2");
+    state.chooseCard(2);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+2+"});
+}
+
+TEST_F(Hand, ACardTheRulesRefuseIsNotOfferedAndTheReasonIsShown) {
+    deal(1, "KH 2C QS 9D AC 3H 10S 5D 2S JC 7H 4D AH");
+    host("CMD_nextplayer+1+0+");
+    cues.clear();
     state.chooseCard(1);
-    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+1+"});
+    EXPECT_TRUE(sent.empty());
+    EXPECT_FALSE(state.hand().raised[1]);
+    EXPECT_EQ(state.statusText(), "You must lead the 2 of clubs.");
+    EXPECT_EQ(cues, std::vector<std::string>{"error"});
+    EXPECT_TRUE(state.myTurn()) << "still my turn";
+    state.chooseCard(2);
+    EXPECT_EQ(takeSent(), std::vector<std::string>{"CMD_playcard+1+2+"});
 }
 
 TEST_F(Hand, ACardWithoutAFreePlaceIsNotPlaced) {

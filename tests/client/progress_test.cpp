@@ -35,7 +35,7 @@ TEST_F(Progress, AGameStartsAndARoundIsPlayed) {
     host({"CMD_newplayerinfo+3+Cy", "CMD_startgame+Me+150+1+"});
     EXPECT_TRUE(state.safeShown());
     EXPECT_EQ(state.playToText(), "150");
-    EXPECT_EQ(statusLines.back(), "0+Me has started a game.");
+    EXPECT_EQ(statusLines.back(), "0+You have started a game.");
     EXPECT_EQ(state.seatName(2), "Klot");
     EXPECT_EQ(state.seatName(3), "Cy");
     EXPECT_EQ(state.seatName(4), "Kling");
@@ -73,7 +73,7 @@ TEST_F(Progress, AGameStartsAndARoundIsPlayed) {
     EXPECT_FALSE(state.seat(2).trickWinner);
 
     host("CMD_endround+2+1+26+26+2+0+0+3+26+26+4+26+26");
-    EXPECT_EQ(state.statusText(), "Posting Scores.. Please Wait.");
+    EXPECT_EQ(state.statusText(), "Posting scores\u2026");
     EXPECT_TRUE(state.seat(2).moon);
     EXPECT_FALSE(state.seat(1).moon);
     EXPECT_EQ(state.seat(1).score, 26);
@@ -97,15 +97,19 @@ TEST_F(Progress, MyTurnAndTheTurnSounds) {
 TEST_F(Progress, TheWinnerAndTheTally) {
     struct Case {
         int mySeat;
+        std::string seated; // who came to seat 3
         std::string message;
         std::string line;
         std::vector<std::string> recorded;
         int winnerSeat;
     };
     const Case cases[] = {
-        {1, "CMD_winner+1+Me+", "0+You have Won the Game!", {"mine"}, 1},
-        {1, "CMD_winner+3+A+B+", "0+A+B has Won the Game!", {"A+B"}, 3},
-        {6, "CMD_winner+3+Kling+", "0+Kling has Won the Game!", {}, 3},
+        {1, "", "CMD_winner+1+Me+", "0+You have Won the Game!", {"mine"}, 1},
+        {1, "CMD_newplayerinfo+3+A+B", "CMD_winner+3+A+B+", "0+A+B has Won the Game!", {"A+B"}, 3},
+        // A computer seat is named as the table shows it, not as the host's
+        // computer player calls itself.
+        {1, "", "CMD_winner+3+Klock+", "0+Klick has Won the Game!", {"Klick"}, 3},
+        {6, "", "CMD_winner+3+Kling+", "0+Klick has Won the Game!", {}, 3},
     };
     for (const Case& c : cases) {
         TableState fresh;
@@ -117,6 +121,9 @@ TEST_F(Progress, TheWinnerAndTheTally) {
         fresh.setHostFlag(true);
         fresh.apply("CMD_sendlogininfo+" + std::to_string(c.mySeat));
         fresh.apply("CMD_newplayerinfo+" + std::to_string(c.mySeat) + "+Me");
+        if (!c.seated.empty()) {
+            fresh.apply(c.seated);
+        }
         fresh.apply("CMD_startgame+Me+100+0+");
         EXPECT_FALSE(fresh.startButtonShown());
         fresh.apply(c.message);

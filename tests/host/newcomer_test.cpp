@@ -177,5 +177,5 @@ TEST(Newcomer, APlayerBackInASeatAfterTheRoundHoldsNoCards) {
     EXPECT_EQ(table.to(3, Command::Endround).size(), 1u);
     const TableState cy = table.modelOf(3);
     EXPECT_EQ(cy.hand().count(), 0);
-    EXPECT_EQ(cy.statusText(), "Posting Scores.. Please Wait.");
+    EXPECT_EQ(cy.statusText(), "Posting scores\u2026");
 }
