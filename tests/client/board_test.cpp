@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -207,5 +208,31 @@ TEST_F(BoardView, TextOnTheTableReadsAtFourAndAHalfToOne) {
         const double contrast = (darkest + 0.05) / (luminance(text) + 0.05);
         EXPECT_GE(contrast, 4.5) << text.name().toStdString();
         EXPECT_GE((lightest + 0.05) / (luminance(text) + 0.05), contrast);
+    }
+    // White words on the buttons and the passing arrows: the fill behind the
+    // words (the lightest of the colours most used there, the anti-aliased
+    // edges of the letters aside) is dark enough.
+    using cardpictures::Picture;
+    for (const Picture picture : {Picture::StartButton, Picture::PassButton, Picture::ArrowLeft,
+                                  Picture::ArrowRight, Picture::ArrowUp}) {
+        const QImage image = cardpictures::board(picture).toImage();
+        std::map<QRgb, int> uses;
+        int counted = 0;
+        for (int y = image.height() / 3; y < image.height() * 2 / 3; ++y) {
+            for (int x = image.width() / 3; x < image.width() * 2 / 3; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.alpha() == 255 && c != QColor(Qt::white)) {
+                    ++uses[c.rgb()];
+                    ++counted;
+                }
+            }
+        }
+        double lightestFill = 0;
+        for (const auto& [rgb, n] : uses) {
+            if (n * 20 >= counted) {
+                lightestFill = std::max(lightestFill, luminance(QColor(rgb)));
+            }
+        }
+        EXPECT_GE((1.0 + 0.05) / (lightestFill + 0.05), 4.5) << static_cast<int>(picture);
     }
 }
