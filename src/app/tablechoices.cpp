@@ -3,6 +3,7 @@
 #include "launcher.h"
 #include "settingsstore.h"
 #include "tablewindows.h"
+#include "tablestate.h"
 #include "tchat.h"
 
 #include <QMessageBox>
@@ -11,7 +12,20 @@
 TableChoices::TableChoices(Tchat& window, Launcher& launcher, SettingsStore& store)
     : QObject(&window), m_window(window), m_launcher(launcher), m_store(store) {}
 
+bool TableChoices::mayLeaveGame(const QString& question) {
+    const TableState& state = m_window.state();
+    if (!state.gameRunning() || !state.seated()) {
+        return true;
+    }
+    return QMessageBox::question(&m_window, QStringLiteral("Hearts"), question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TableChoices::HostATable1Click() {
+    if (!mayLeaveGame(QStringLiteral("A game is in progress. End it and host a table for "
+                                     "others?"))) {
+        return;
+    }
     if (m_hostWindow == nullptr) {
         m_hostWindow = new HostWindow(&m_window);
         connect(m_hostWindow, &HostWindow::hostRequested, this,
@@ -28,6 +42,14 @@ void TableChoices::HostATable1Click() {
 }
 
 void TableChoices::JoinATable1Click() {
+    const bool solo = m_launcher.mode() == Launcher::Mode::Solo;
+    if (!mayLeaveGame(solo ? QStringLiteral("A game is in progress. Leave it to join another "
+                                            "table? It waits for you until the other table "
+                                            "has seated you.")
+                           : QStringLiteral("A game is in progress. Leave it to join another "
+                                            "table?"))) {
+        return;
+    }
     if (m_joinWindow == nullptr) {
         TableFinder::Options finding;
         finding.port = m_launcher.ports().announce;
@@ -57,25 +79,31 @@ void TableChoices::storeChoices(const QString& name, bool withAnnounce, bool ann
     m_store.savePlayer(settings, withAnnounce);
 }
 
-void TableChoices::connectFailed(const QString& host) {
-    // Not a dead window: try again, or another table.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hearts"),
-                                QStringLiteral("Could not connect to %1.").arg(host),
-                                QMessageBox::NoButton, &m_window);
+void TableChoices::connectFailed(const QString& host, const QString& port, const QString& reason) {
+    // Not a dead window: try again, another table, or the solo game.
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Hearts"),
+        QStringLiteral("Could not connect to %1, port %2: %3.").arg(host, port, reason),
+        QMessageBox::NoButton, &m_window);
     box->setObjectName(QStringLiteral("connectfailed"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     QPushButton* retry = box->addButton(QStringLiteral("&Retry"), QMessageBox::AcceptRole);
     QPushButton* other =
         box->addButton(QStringLiteral("&Join Another Table…"), QMessageBox::ActionRole);
-    box->addButton(QMessageBox::Close);
+    QPushButton* solo =
+        box->addButton(QStringLiteral("&Back to a Solo Game"), QMessageBox::RejectRole);
     box->setDefaultButton(retry);
-    connect(box, &QMessageBox::buttonClicked, this, [this, retry, other](QAbstractButton* button) {
-        if (button == retry) {
-            m_launcher.retry();
-        } else if (button == other) {
-            JoinATable1Click();
-        }
-    });
+    box->setEscapeButton(solo);
+    connect(box, &QMessageBox::buttonClicked, this,
+            [this, retry, other, solo](QAbstractButton* button) {
+                if (button == retry) {
+                    m_launcher.retry();
+                } else if (button == other) {
+                    JoinATable1Click();
+                } else if (button == solo) {
+                    m_launcher.backToSolo();
+                }
+            });
     box->open();
 }
 

@@ -20,12 +20,14 @@ public:
 
     void HostATable1Click();
     void JoinATable1Click();
-    void connectFailed(const QString& host);
+    void connectFailed(const QString& host, const QString& port, const QString& reason);
     void showGameFull();
     // A "Game is full" box is showing: the window closes when it does.
     bool showingFull() const { return m_showingFull; }
 
 private:
+    // Asks before a game in progress is left for another table.
+    bool mayLeaveGame(const QString& question);
     QString savedPlayerName(const Settings& settings) const;
     // Keeps the name for the next table, and whether to announce when told.
     void storeChoices(const QString& name, bool withAnnounce, bool announce);

@@ -1,6 +1,7 @@
 #include "clientconnection.h"
 
 #include "protocol.h"
+#include "sockerrors.h"
 ClientConnection::ClientConnection(QObject* parent)
     : QObject(parent), receivedlist(
                            1, [this](int, const std::string& line) { processsocktimer(line); },
@@ -12,6 +13,15 @@ ClientConnection::ClientConnection(QObject* parent)
     };
     // The list starts with one line that is no message.
     receivedlist.append(0, "receivedlist");
+    m_connectTimer.setSingleShot(true);
+    m_connectTimer.setInterval(kConnectTimeoutMs);
+    connect(&m_connectTimer, &QTimer::timeout, this, [this] {
+        if (!sock.Connected() && !m_reportedUnreachable) {
+            disconnectFromHost();
+            reportUnreachable(QStringLiteral("no answer within %1 seconds")
+                                  .arg(kConnectTimeoutMs / 1000));
+        }
+    });
 }
 
 ClientConnection::~ClientConnection() {
@@ -22,13 +32,15 @@ ClientConnection::~ClientConnection() {
 void ClientConnection::connectTo(const QString& host, const QString& port) {
     disconnectFromHost();
     m_host = host;
+    m_port = port;
     m_reportedUnreachable = false;
     sock.setHostName(host);
     sock.setPortName(port);
+    m_connectTimer.start();
     try {
         sock.Connect();
     } catch (const ESockException&) {
-        reportUnreachable();
+        reportUnreachable(QStringLiteral("the address cannot be used"));
     }
 }
 
@@ -42,12 +54,41 @@ void ClientConnection::disconnectFromHost() {
     receivedlist.clear();
 }
 
-void ClientConnection::reportUnreachable() {
+void ClientConnection::reportUnreachable(const QString& reason) {
     m_reportedUnreachable = true;
-    emit statusLine(QString::fromStdString(
-        protocol::statusLine("Could not connect to " + m_host.toStdString() + ".")));
-    emit unreachable(m_host);
+    m_connectTimer.stop();
+    emit statusLine(QString::fromStdString(protocol::statusLine(
+        QStringLiteral("Could not connect to %1, port %2: %3.")
+            .arg(m_host, m_port, reason)
+            .toStdString())));
+    emit unreachable(m_host, m_port, reason);
 }
+
+namespace {
+
+// Why a connection failed, as a player would be told, from the socket's
+// error report ("Error #10061 (WSAECONNREFUSED)").
+QString reasonFor(const QString& report) {
+    const qsizetype hash = report.indexOf(QLatin1Char('#'));
+    const int code = hash < 0 ? 0 : report.mid(hash + 1, 5).toInt();
+    switch (code) {
+    case sockerrors::ConnectionRefused:
+        return QStringLiteral("nothing there takes the connection (refused)");
+    case sockerrors::HostNotFound:
+    case 11002:
+    case 11004:
+        return QStringLiteral("the name was not found");
+    case sockerrors::TimedOut:
+        return QStringLiteral("no answer in time");
+    case 10051:
+    case 10065:
+        return QStringLiteral("the network cannot reach it");
+    default:
+        return report;
+    }
+}
+
+} // namespace
 
 void ClientConnection::addRoute(protocol::Command command, Handler handler) {
     m_handlers[static_cast<std::size_t>(command)] = std::move(handler);
@@ -89,8 +130,11 @@ void ClientConnection::sockInfo(TSock* /*sender*/, TSocketInfo info, const QStri
     }
     // A host that cannot be reached would otherwise leave the player at the
     // loading line for ever.
+    if (info == TSocketInfo::Connect) {
+        m_connectTimer.stop();
+    }
     if (info == TSocketInfo::Error && !sock.Connected() && !m_reportedUnreachable) {
-        reportUnreachable();
+        reportUnreachable(reasonFor(msg));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "wiremessage.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QString>
 
 #include <array>
@@ -24,6 +25,8 @@ public:
     // A host never has this many messages waiting here; a flood beyond is
     // dropped rather than held.
     static constexpr std::size_t kMaxReceivedLines = 100000;
+    // A host that has not answered a connection this long is given up.
+    static constexpr int kConnectTimeoutMs = 10000;
 
     explicit ClientConnection(QObject* parent = nullptr);
     ~ClientConnection() override;
@@ -47,8 +50,8 @@ signals:
     void statusLine(const QString& line);
     // The connection is gone ("Socket Closed").
     void connectionLost();
-    // The host could not be reached.
-    void unreachable(const QString& host);
+    // The host could not be reached: where, and why in a player's words.
+    void unreachable(const QString& host, const QString& port, const QString& reason);
     // One received line has been handled (or dropped).
     void lineHandled(const QString& line);
 
@@ -56,13 +59,15 @@ private:
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, TSocketInfo info, const QString& msg);
     void processsocktimer(const std::string& line);
-    void reportUnreachable();
+    void reportUnreachable(const QString& reason);
 
     TSock sock;
     wire::Framer m_framer;
     ReceivedList receivedlist;
     std::array<Handler, protocol::kCommandCount> m_handlers{};
     QString m_host;
+    QString m_port;
+    QTimer m_connectTimer;
     bool m_reportedUnreachable = false;
     bool m_leaving = false;
 };

@@ -114,8 +114,12 @@ TEST(TchatStart, AnUnreachableHostOffersRetryAndAnotherTable) {
     const Launcher::Ports ports = freePorts();
     chat.launcher().setPorts(ports);
     chat.show();
-    const QString failed = QStringLiteral("Could not connect to 127.0.0.1.");
-    ASSERT_TRUE(waitUntil([&] { return chat.chatText().contains(failed); }));
+    const QString failed =
+        QStringLiteral("Could not connect to 127.0.0.1, port %1: nothing there takes the "
+                       "connection (refused).")
+            .arg(ports.table);
+    ASSERT_TRUE(waitUntil([&] { return chat.chatText().contains(failed); }))
+        << chat.chatText().toStdString();
     EXPECT_TRUE(
         chat.chatText().startsWith(QStringLiteral(" Loading Multi-player Game.. Please Wait.")));
     EXPECT_FALSE(chat.startButton()->isVisible());
@@ -125,6 +129,49 @@ TEST(TchatStart, AnUnreachableHostOffersRetryAndAnotherTable) {
     ASSERT_TRUE(host.listen(QHostAddress::AnyIPv4, ports.table));
     ASSERT_TRUE(answerBox(chat, failed, QStringLiteral("&Retry")));
     EXPECT_TRUE(waitUntil([&] { return host.hasPendingConnections(); }));
+}
+
+TEST(TchatStart, AFailedJoinKeepsTheSoloGameAndGoesBackToIt) {
+    Tchat chat({});
+    Tchat::Windows windows;
+    windows.server = new TServer(&chat);
+    chat.attach(windows);
+    const Launcher::Ports ports = freePorts();
+    chat.launcher().setPorts(ports);
+    chat.show();
+    ASSERT_TRUE(waitUntil([&] { return chat.state().hand().count() == 13; }));
+    const hearts::CardMask dealt = chat.state().hand().cards.held();
+    // To a port where nothing listens: the solo game waits meanwhile.
+    chat.launcher().join(QStringLiteral("Me"), QStringLiteral("127.0.0.1"), freePort());
+    EXPECT_TRUE(chat.launcher().soloWaiting());
+    EXPECT_TRUE(windows.server->listening());
+    QMessageBox* failed = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        for (auto* box : chat.findChildren<QMessageBox*>()) {
+            if (box->isVisible() && box->objectName() == QLatin1String("connectfailed")) {
+                failed = box;
+            }
+        }
+        return failed != nullptr;
+    }));
+    EXPECT_TRUE(failed->text().contains(QLatin1String("(refused)"))) << failed->text().toStdString();
+    QStringList buttons;
+    for (QAbstractButton* button : failed->buttons()) {
+        buttons.append(button->text());
+    }
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"&Back to a Solo Game", "&Join Another Table…", "&Retry"}));
+    // Back: the same game, the same hand, my seat again.
+    for (QAbstractButton* button : failed->buttons()) {
+        if (button->text() == QLatin1String("&Back to a Solo Game")) {
+            button->click();
+        }
+    }
+    ASSERT_TRUE(waitUntil([&] { return chat.state().hand().count() == 13; }));
+    EXPECT_EQ(chat.state().hand().cards.held(), dealt);
+    EXPECT_EQ(chat.state().mySeat(), 1);
+    EXPECT_EQ(chat.launcher().mode(), Launcher::Mode::Solo);
+    EXPECT_TRUE(chat.startGameAction()->isEnabled());
 }
 
 TEST(TchatStart, AFullTableSaysSoAndCloses) {
