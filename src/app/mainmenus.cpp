@@ -55,11 +55,11 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     LastTrick1 = view->addAction(QStringLiteral("&Last Trick"));
     LastTrick1->setShortcut(QKeySequence(Qt::Key_L));
     connect(LastTrick1, &QAction::triggered, this,
-            [this] { m_window.showCentred(m_window.table().lastTrickWindow()); });
+            [this] { m_window.showBeside(m_window.table().lastTrickWindow(), true); });
     ScoreSheet1 = view->addAction(QStringLiteral("Score &Sheet"));
     ScoreSheet1->setShortcut(QKeySequence(Qt::Key_S));
     connect(ScoreSheet1, &QAction::triggered, this,
-            [this] { m_window.showCentred(m_window.table().scoreSheetWindow()); });
+            [this] { m_window.showBeside(m_window.table().scoreSheetWindow(), false); });
     view->addSeparator();
     ViewTally1 = view->addAction(QStringLiteral("View &Tally"));
     connect(ViewTally1, &QAction::triggered, this, [this] {

@@ -71,3 +71,7 @@ void TableWiring::gameRecorded(const GameResult& result) {
 void TableWiring::tableFull() {
     m_window.showGameFull();
 }
+
+void TableWiring::gameOver() {
+    m_window.showGameSummary();
+}

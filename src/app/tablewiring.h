@@ -27,6 +27,7 @@ public:
     void startDialogRequested() override;
     void gameRecorded(const GameResult& result) override;
     void tableFull() override;
+    void gameOver() override;
 
 private:
     Tchat& m_window;

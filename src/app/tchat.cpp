@@ -1,6 +1,7 @@
 #include "tchat.h"
 
 #include "board.h"
+#include "gamesummarywindow.h"
 #include "hostcontrols.h"
 #include "launcher.h"
 #include "mainmenus.h"
@@ -190,6 +191,41 @@ void Tchat::showCentred(QWidget* window) {
     window->activateWindow();
 }
 
+void Tchat::showBeside(QWidget* window, bool left) {
+    if (window == nullptr) {
+        return;
+    }
+    if (!window->testAttribute(Qt::WA_Resized)) {
+        window->adjustSize();
+    }
+    const QRect work = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    QPoint at;
+    if (!left && frame.right() + size.width() + 4 <= work.right()) {
+        at = QPoint(frame.right() + 4, frame.top());
+    } else if (left && frame.left() - size.width() - 4 >= work.left()) {
+        at = QPoint(frame.left() - size.width() - 4, frame.top());
+    } else {
+        QRect area = board().freeArea(left);
+        if (area.isEmpty()) {
+            area = board().freeArea(!left);
+        }
+        if (area.isEmpty()) {
+            // No room anywhere: the corner of the table, over the labels.
+            area = QRect(board().width() - size.width(), 0, size.width(), size.height());
+        }
+        const QPoint centre = board().mapToGlobal(area.center());
+        at = centre - QPoint(size.width() / 2, size.height() / 2);
+        at.setX(std::clamp(at.x(), work.left(), work.right() - size.width()));
+        at.setY(std::clamp(at.y(), work.top(), work.bottom() - size.height()));
+    }
+    window->move(at);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void Tchat::loadchecklist() {
     if (m_windows.tallylist == nullptr) {
         return;
@@ -224,6 +260,20 @@ void Tchat::showGameStart() {
                                                              m_windows.server->listening());
     }
     showCentred(m_windows.gamestart);
+}
+
+void Tchat::showGameSummary() {
+    GameSummaryWindow* summary = m_table->gameSummaryWindow();
+    if (!m_summaryWired) {
+        m_summaryWired = true;
+        connect(summary, &GameSummaryWindow::playAgainRequested, this, [this] {
+            if (Tgamestart* dialog = m_windows.gamestart) {
+                sendStartGame(dialog->playtoText(), dialog->safeState());
+            }
+        });
+    }
+    summary->refresh();
+    showCentred(summary);
 }
 
 void Tchat::showGameFull() {

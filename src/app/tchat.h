@@ -72,8 +72,14 @@ public:
     void showMessage(const QString& text);
     // Shows a side window over the middle of this one.
     void showCentred(QWidget* window);
+    // Shows a window that shows the game beside the table, never over the
+    // trick or a hand: beside this window where the screen has room, else
+    // where the table has nothing of the game.
+    void showBeside(QWidget* window, bool left);
     void showGameStart();
     void showGameFull();
+    // The summary of a game just ended; Play Again starts the next.
+    void showGameSummary();
     // The other seated players now at the table, for the tally.
     void loadchecklist();
 
@@ -155,6 +161,7 @@ private:
     QRect m_placement;
     bool m_placementMaximized = false;
     bool m_closing = false;
+    bool m_summaryWired = false;
 
     TableArea* m_area = nullptr;
     ClientTable* m_table = nullptr;

@@ -99,6 +99,16 @@ int Board::seatAtPosition(int position) const {
     return position;
 }
 
+QRect Board::freeArea(bool left) const {
+    if (!m_layout.wide) {
+        return {};
+    }
+    const int dx = (m_layout.width - boardlayout::kTableWidth) / 2;
+    const QRect logical = left ? QRect(2, 130, dx + 20, 168)
+                               : QRect(dx + 490, 60, m_layout.width - dx - 492, 238);
+    return logical.width() > 0 ? toPixels(logical) : QRect();
+}
+
 HandCard* Board::cardInSlot(int slot) const {
     return slot >= 1 && slot <= 13 ? m_handCards[static_cast<std::size_t>(slot)] : nullptr;
 }
@@ -424,6 +434,16 @@ void Board::paintTrick(QPainter& p, qreal ratio) {
         }
         const QPoint at = m_layout.played[static_cast<std::size_t>(position)];
         p.drawPixmap(at, cardpictures::card(card, ratio));
+        if (trick.leader == seat) {
+            // Who led: a tag on the card's lower edge.
+            const QRectF tag(at.x() + 18, at.y() + cardpictures::kCardHeight - 13, 35, 12);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x1B, 0x62, 0x5F));
+            p.drawRoundedRect(tag, 5, 5);
+            p.setPen(Qt::white);
+            p.setFont(boardfonts::bold(9));
+            p.drawText(tag, Qt::AlignCenter, QStringLiteral("LED"));
+        }
         if (trick.taker == seat) {
             p.setPen(QPen(QColor(0xE0, 0xA8, 0x00), 3));
             p.setBrush(Qt::NoBrush);

@@ -1,6 +1,7 @@
 #include "clienttable.h"
 
 #include "clientconnection.h"
+#include "gamesummarywindow.h"
 #include "lasttrickwindow.h"
 #include "scoresheetwindow.h"
 
@@ -84,6 +85,13 @@ LastTrickWindow* ClientTable::lastTrickWindow() {
         m_lastTrick = new LastTrickWindow(m_state, m_board->window());
     }
     return m_lastTrick;
+}
+
+GameSummaryWindow* ClientTable::gameSummaryWindow() {
+    if (m_summary == nullptr) {
+        m_summary = new GameSummaryWindow(m_state, m_board->window());
+    }
+    return m_summary;
 }
 
 ScoreSheetWindow* ClientTable::scoreSheetWindow() {

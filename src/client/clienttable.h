@@ -11,6 +11,7 @@
 class ClientConnection;
 class LastTrickWindow;
 class ScoreSheetWindow;
+class GameSummaryWindow;
 
 // The client's table: the model fed by the connection, the board that
 // draws it, and the menu items and side windows that show or change it.
@@ -46,6 +47,7 @@ public:
 
     LastTrickWindow* lastTrickWindow();
     ScoreSheetWindow* scoreSheetWindow();
+    GameSummaryWindow* gameSummaryWindow();
 
 private:
     void refreshViews();
@@ -60,6 +62,7 @@ private:
     void startDialogRequested() override { listener().startDialogRequested(); }
     void gameRecorded(const GameResult& result) override { listener().gameRecorded(result); }
     void tableFull() override { listener().tableFull(); }
+    void gameOver() override { listener().gameOver(); }
     TableEvents& listener();
 
     ClientConnection& m_connection;
@@ -73,4 +76,5 @@ private:
     // Side windows are made when first shown.
     LastTrickWindow* m_lastTrick = nullptr;
     ScoreSheetWindow* m_scoreSheet = nullptr;
+    GameSummaryWindow* m_summary = nullptr;
 };

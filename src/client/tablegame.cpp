@@ -249,6 +249,32 @@ void TableState::winner(const Message& message) {
     if (seated()) {
         events().gameRecorded(GameResult{seat == m_mySeat, name});
     }
+    events().gameOver();
+}
+
+std::vector<TableState::Standing> TableState::standings() const {
+    std::vector<Standing> list;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        Standing s;
+        s.seat = seat;
+        s.name = seatName(seat);
+        s.score = this->seat(seat).score;
+        for (const RoundRecord& round : m_rounds) {
+            const auto index = static_cast<std::size_t>(seat);
+            const int fewest = *std::min_element(round.points.begin() + 1, round.points.end());
+            s.roundsWon += round.points[index] == fewest ? 1 : 0;
+            s.moons += round.moon == seat ? 1 : 0;
+            s.queens += round.queenTaker == seat ? 1 : 0;
+        }
+        list.push_back(s);
+    }
+    std::stable_sort(list.begin(), list.end(),
+                     [](const Standing& a, const Standing& b) { return a.score < b.score; });
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i].place = i > 0 && list[i].score == list[i - 1].score ? list[i - 1].place
+                                                                     : static_cast<int>(i) + 1;
+    }
+    return list;
 }
 
 void TableState::error(const Message& message) {

@@ -54,6 +54,8 @@ public:
     virtual void gameRecorded(const GameResult& /*result*/) {}
     // The host turned this client away.
     virtual void tableFull() {}
+    // A game has ended, for everyone at the table.
+    virtual void gameOver() {}
 };
 
 // The client's model of the table: everything the host has told this client
@@ -100,6 +102,19 @@ public:
         int taker = 0;
         int ledCard() const { return leader != 0 ? cards[static_cast<std::size_t>(leader)] : 0; }
         bool empty() const { return count == 0; }
+    };
+
+    // A seat at the end of a game: its place (1 the winner; equal scores
+    // share one), score, the rounds it took the fewest points in, the moons
+    // it shot and the queens of spades it took.
+    struct Standing {
+        int seat = 0;
+        int place = 0;
+        std::string name;
+        int score = 0;
+        int roundsWon = 0;
+        int moons = 0;
+        int queens = 0;
     };
 
     // One line of the score sheet.
@@ -192,6 +207,8 @@ public:
     const Trick& trick() const { return m_trick; }
     const Trick& lastTrick() const { return m_lastTrick; }
     const std::vector<RoundRecord>& rounds() const { return m_rounds; }
+    // The seats from the lowest score up, with what they did in this game.
+    std::vector<Standing> standings() const;
     bool heartsBroken() const { return m_heartsBroken; }
     const std::string& statusText() const { return m_statusText; }
     const std::string& roundText() const { return m_roundText; }

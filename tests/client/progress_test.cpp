@@ -264,3 +264,29 @@ TEST_F(Progress, HostMessagesOutOfRangeChangeNothing) {
         EXPECT_LE(state.seat(seat).tricks, 13);
     }
 }
+
+TEST_F(Progress, TheGameEndsWithItsStandings) {
+    arrive(1);
+    host({"CMD_newplayerinfo+2+Bob", "CMD_startgame+Me+100+0+", "CMD_startround+1+",
+          // Bob takes the queen in the first round's only trick shown.
+          "CMD_nextplayer+1+0+", "CMD_heplayed+1+1+12+", "CMD_heplayed+2+37+12+",
+          "CMD_heplayed+3+5+12+", "CMD_heplayed+4+2+12+", "CMD_tooktrick+2+1+",
+          "CMD_endround+0+1+0+0+2+20+20+3+6+6+4+0+0", "CMD_startround+2+",
+          "CMD_endround+3+1+26+26+2+26+46+3+0+6+4+26+26", "CMD_startround+3+",
+          "CMD_endround+0+1+10+36+2+60+106+3+3+9+4+13+39", "CMD_winner+3+Klock+"});
+    const std::vector<TableState::Standing> order = state.standings();
+    ASSERT_EQ(order.size(), 4u);
+    EXPECT_EQ(order[0].name, "Klick");
+    EXPECT_EQ(order[0].place, 1);
+    EXPECT_EQ(order[0].score, 9);
+    EXPECT_EQ(order[0].roundsWon, 2) << "the fewest points in rounds 2 and 3";
+    EXPECT_EQ(order[0].moons, 1);
+    EXPECT_EQ(order[1].name, "Me");
+    EXPECT_EQ(order[1].roundsWon, 1) << "none in round 1, shared with Kling";
+    EXPECT_EQ(order[2].name, "Kling");
+    EXPECT_EQ(order[2].roundsWon, 1);
+    EXPECT_EQ(order[3].name, "Bob");
+    EXPECT_EQ(order[3].queens, 1);
+    EXPECT_EQ(order[3].place, 4);
+    EXPECT_EQ(statusLines.back(), "0+Klick has Won the Game!");
+}
