@@ -134,8 +134,8 @@ void Launcher::connectOwnClient(const QString& playerName) {
 }
 
 void Launcher::join(const QString& playerName, const QString& address, quint16 port) {
-    const bool fromSolo = (m_mode == Mode::Solo || m_soloWaiting) && m_server != nullptr &&
-                          m_server->listening();
+    const bool fromSolo =
+        (m_mode == Mode::Solo || m_soloWaiting) && m_server != nullptr && m_server->listening();
     if (fromSolo) {
         // The solo game waits, its seat kept for "You", until the other
         // table has seated the player.

@@ -1,6 +1,6 @@
 #include "optionsmenu.h"
 
-#include "carddeck.h"
+#include "carddeckdialog.h"
 #include "cardpictures.h"
 #include "chatpanel.h"
 #include "clienttable.h"
@@ -76,10 +76,9 @@ OptionsMenu::OptionsMenu(QMenu* options, Parts parts, QWidget* window)
     // The host's time limits, for tables of two or more people.
     m_parts.host.addMenus(options);
 
-    CardDeck1 = options->addMenu(QStringLiteral("Card &Deck"));
+    CardDeck1 = options->addAction(QStringLiteral("Card &Deck…"));
     CardDeck1->setObjectName(QStringLiteral("CardDeck1"));
-    // The decks on this machine are looked for when the menu first opens.
-    connect(CardDeck1, &QMenu::aboutToShow, this, &OptionsMenu::fillCardDecks);
+    connect(CardDeck1, &QAction::triggered, this, &OptionsMenu::openCardDecks);
 
     options->addSeparator();
     ChatPanel& chat = m_parts.chat;
@@ -108,7 +107,7 @@ void OptionsMenu::apply(const Settings& settings) {
     m_parts.table.state().setBotSpeed(settings.botSpeed);
     // A deck that is gone or broken leaves the built-in cards.
     cardpictures::setDeck(settings.cardDeck);
-    markCardDeck();
+    m_parts.area.update();
     for (int n = 1; n <= ChatPanel::kPhrases; ++n) {
         if (const QString& phrase = settings.phrases[static_cast<std::size_t>(n)];
             !phrase.isEmpty()) {
@@ -132,40 +131,18 @@ void OptionsMenu::fill(Settings& settings) const {
     settings.cardDeck = cardpictures::deckPath();
 }
 
-void OptionsMenu::fillCardDecks() {
-    if (!CardDeck1->isEmpty()) {
-        return;
-    }
-    auto* group = new QActionGroup(CardDeck1);
-    auto addDeck = [this, group](const QString& name, const QString& path) {
-        QAction* item = CardDeck1->addAction(name);
-        item->setCheckable(true);
-        item->setData(path);
-        item->setChecked(path == cardpictures::deckPath());
-        group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, path] { chooseCardDeck(path); });
-    };
-    addDeck(QStringLiteral("Built-in"), QString());
-    CardDeck1->addSeparator();
-    for (const carddeck::DeckInfo& deck : carddeck::findDecks()) {
-        addDeck(deck.name, deck.path);
-    }
+void OptionsMenu::openCardDecks() {
+    auto* dialog = new CardDeckDialog(cardpictures::deckPath(), m_window);
+    connect(dialog, &CardDeckDialog::chosen, this, &OptionsMenu::chooseCardDeck);
+    dialog->open();
 }
 
 void OptionsMenu::chooseCardDeck(const QString& path) {
     if (!cardpictures::setDeck(path)) {
         emit message(QStringLiteral("This card deck cannot be used; the built-in cards stay."));
     }
-    markCardDeck();
-    emit changed();
-}
-
-void OptionsMenu::markCardDeck() {
-    for (QAction* item : CardDeck1->actions()) {
-        item->setChecked(item->isCheckable() &&
-                         item->data().toString() == cardpictures::deckPath());
-    }
     m_parts.area.update();
+    emit changed();
 }
 
 void OptionsMenu::setTextSize(int points) {

@@ -40,8 +40,8 @@ public:
     QAction* New1 = nullptr;
     QAction* TextColor1 = nullptr;
     std::array<QAction*, 4> textSizeItems{}; // 8, 10, 12, 14
-    // Options > "Card Deck": the built-in deck and the SVG decks found.
-    QMenu* CardDeck1 = nullptr;
+    // Options > "Card Deck…": the deck chooser.
+    QAction* CardDeck1 = nullptr;
     QAction* ScrollChatOff2 = nullptr;
     QAction* ClearMainChat2 = nullptr;
     QAction* ResetScreenLocation1 = nullptr;
@@ -56,9 +56,8 @@ signals:
 private:
     void setTextSize(int points);
     void setTurnSound(int tag);
-    void fillCardDecks();
+    void openCardDecks();
     void chooseCardDeck(const QString& path);
-    void markCardDeck();
     void TextColor1Click();
 
     Parts m_parts;

@@ -58,10 +58,8 @@ Settings Settings::load(const IniFile& ini) {
     settings.turnTimeoutSeconds = bounded(ini, "Turntimeout", 60, 0, 86400);
     settings.loginTimeoutSeconds = bounded(ini, "Logintimeout", 20, 0, 86400);
     settings.chatSolo = ini.readString(s, key("Chatsolo"), QString()) == QLatin1String("true");
-    settings.chatShared =
-        ini.readString(s, key("Chatshared"), QString()) != QLatin1String("false");
-    settings.offerLobby =
-        ini.readString(s, key("Offerlobby"), QString()) != QLatin1String("false");
+    settings.chatShared = ini.readString(s, key("Chatshared"), QString()) != QLatin1String("false");
+    settings.offerLobby = ini.readString(s, key("Offerlobby"), QString()) != QLatin1String("false");
     settings.lobbyUrl = ini.readString(s, key("Lobbyurl"), QString());
     settings.lobbySha256 = ini.readString(s, key("Lobbysha256"), QString());
     return settings;

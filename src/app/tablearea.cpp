@@ -16,10 +16,10 @@ TableArea::TableArea(QWidget* parent) : QWidget(parent) {
     m_tab->setAccessibleName(QStringLiteral("Show the chat"));
     m_tab->setToolTip(QStringLiteral("Show the chat (F6)"));
     m_tab->setFocusPolicy(Qt::NoFocus);
-    m_tab->setStyleSheet(QStringLiteral(
-        "QToolButton { background: #1B625F; color: white; font-weight: bold;"
-        " border: none; border-radius: 6px; padding: 6px 10px; }"
-        "QToolButton:hover { background: #124845; }"));
+    m_tab->setStyleSheet(
+        QStringLiteral("QToolButton { background: #1B625F; color: white; font-weight: bold;"
+                       " border: none; border-radius: 6px; padding: 6px 10px; }"
+                       "QToolButton:hover { background: #124845; }"));
     connect(m_tab, &QToolButton::clicked, this, &TableArea::chatTabClicked);
     showUnread();
 }
@@ -50,8 +50,9 @@ void TableArea::showUnread() {
     m_tab->setText(m_unread == 0 ? QStringLiteral("Chat")
                                  : QStringLiteral("Chat  \u25CF %1").arg(m_unread));
     m_tab->setAccessibleDescription(
-        m_unread == 0 ? QString()
-                      : QStringLiteral("%1 new line%2").arg(m_unread).arg(m_unread == 1 ? "" : "s"));
+        m_unread == 0
+            ? QString()
+            : QStringLiteral("%1 new line%2").arg(m_unread).arg(m_unread == 1 ? "" : "s"));
     m_tab->adjustSize();
     if (!m_chatShown) {
         m_tab->move(width() - m_tab->width() - 8, 8);
@@ -67,10 +68,10 @@ void TableArea::layoutParts() {
     if (m_board == nullptr || m_chat == nullptr) {
         return;
     }
-    const int chatWidth =
-        m_chatShown ? std::clamp(static_cast<int>(std::lround(width() * kChatShare)),
-                                 kChatMinWidth, kChatMaxWidth)
-                    : 0;
+    const int chatWidth = m_chatShown
+                              ? std::clamp(static_cast<int>(std::lround(width() * kChatShare)),
+                                           kChatMinWidth, kChatMaxWidth)
+                              : 0;
     // The table fills the height, or the width left when that runs out
     // first, and takes all the width it is given.
     const int tableWidth = width() - chatWidth;

@@ -2,8 +2,8 @@
 
 #include "launcher.h"
 #include "settingsstore.h"
-#include "tablewindows.h"
 #include "tablestate.h"
+#include "tablewindows.h"
 #include "tchat.h"
 
 #include <QMessageBox>

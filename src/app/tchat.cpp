@@ -22,13 +22,13 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <QCloseEvent>
 #include <QDir>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -202,10 +202,10 @@ void Tchat::showBeside(QWidget* window, bool left) {
     const QRect frame = frameGeometry();
     const QSize size = window->frameGeometry().size();
     QPoint at;
-    if (!left && frame.right() + size.width() + 4 <= work.right()) {
-        at = QPoint(frame.right() + 4, frame.top());
-    } else if (left && frame.left() - size.width() - 4 >= work.left()) {
-        at = QPoint(frame.left() - size.width() - 4, frame.top());
+    if (!left && frame.right() + size.width() + kWindowGap <= work.right()) {
+        at = QPoint(frame.right() + kWindowGap, frame.top());
+    } else if (left && frame.left() - size.width() - kWindowGap >= work.left()) {
+        at = QPoint(frame.left() - size.width() - kWindowGap, frame.top());
     } else {
         QRect area = board().freeArea(left);
         if (area.isEmpty()) {
@@ -296,8 +296,7 @@ void Tchat::setChatShown(bool shown) {
     m_area->setChatShown(shown);
     m_menus->Chat1->setChecked(shown);
     Settings settings = m_store.load();
-    (m_launcher->mode() == Launcher::Mode::Solo ? settings.chatSolo : settings.chatShared) =
-        shown;
+    (m_launcher->mode() == Launcher::Mode::Solo ? settings.chatSolo : settings.chatShared) = shown;
     m_store.saveChat(settings);
     if (shown) {
         m_chat->mychat->setFocus(Qt::OtherFocusReason);
@@ -381,13 +380,19 @@ void Tchat::showDownloadWindow() {
     if (download == nullptr) {
         return;
     }
-    // At the top right, clear of the trick in the table's middle.
+    // Beside the window where there is room (a first start leaves it),
+    // else at the top right, clear of the trick in the table's middle.
     download->adjustSize();
     const QRect work = screen()->availableGeometry();
     const QRect frame = frameGeometry();
-    const int right = std::min(frame.right(), work.right());
-    download->move(std::max(work.left(), right - download->width() - 24),
-                   std::max(work.top(), frame.top() + 60));
+    const int width = download->frameGeometry().width();
+    if (frame.right() + kWindowGap + width <= work.right()) {
+        download->move(frame.right() + kWindowGap, frame.top());
+    } else {
+        const int right = std::min(frame.right(), work.right());
+        download->move(std::max(work.left(), right - width - 24),
+                       std::max(work.top(), frame.top() + 60));
+    }
     download->show();
     download->raise();
 }

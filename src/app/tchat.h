@@ -57,6 +57,8 @@ public:
     static constexpr int kDefaultHeight = 524;
     // The launch follows the first paint, or this long after the window shows.
     static constexpr int kLaunchAtTheLatestMs = 500;
+    // Between the window and a window shown beside it.
+    static constexpr int kWindowGap = 8;
 
     // `params` are the command-line parameters without the program name.
     explicit Tchat(QStringList params, QWidget* parent = nullptr);

@@ -6,6 +6,7 @@
 #include "hostcontrols.h"
 #include "mainmenus.h"
 #include "tchat.h"
+#include "tdownload.h"
 #include "tgamestart.h"
 
 #include <QScreen>
@@ -31,10 +32,22 @@ void Tchat::placeWindow() {
         setBounds(settings.bounds);
         return;
     }
+    // The first start: most of the screen, centred; where the lobby window
+    // will be offered and the screen is wide enough, with room for it at
+    // the right so that it covers nothing of the table.
     const QRect work = screen()->availableGeometry();
-    const QSize size = (work.size() * 0.8).expandedTo(minimumSizeHint());
+    QSize size = (work.size() * 0.8).expandedTo(minimumSizeHint());
+    int besideWidth = 0;
+    if (settings.offerLobby && m_windows.download != nullptr) {
+        const int lobby = m_windows.download->sizeHint().width() + kWindowGap * 2;
+        if (work.width() - lobby - kWindowGap * 2 >= work.width() * 6 / 10) {
+            size.setWidth(std::min(size.width(), work.width() - lobby - kWindowGap * 2));
+            besideWidth = lobby;
+        }
+    }
     resize(size);
-    move(work.center() - QPoint(size.width() / 2, size.height() / 2));
+    const QPoint centre = work.center() - QPoint(besideWidth / 2, 0);
+    move(centre - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void Tchat::loadinifile() {

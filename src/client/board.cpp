@@ -85,8 +85,7 @@ void Board::layoutChildren() {
         seatAt(position)->setGeometry(toPixels(m_layout.seatArea(position)));
         seatAt(position)->update();
     }
-    button_start->setGeometry(
-        toPixels(QRect(m_layout.startButton, button_start->logicalSize())));
+    button_start->setGeometry(toPixels(QRect(m_layout.startButton, button_start->logicalSize())));
     button_pass->setGeometry(toPixels(QRect(m_layout.passButton, button_pass->logicalSize())));
 }
 
@@ -104,8 +103,8 @@ QRect Board::freeArea(bool left) const {
         return {};
     }
     const int dx = (m_layout.width - boardlayout::kTableWidth) / 2;
-    const QRect logical = left ? QRect(2, 130, dx + 20, 168)
-                               : QRect(dx + 490, 60, m_layout.width - dx - 492, 238);
+    const QRect logical =
+        left ? QRect(2, 130, dx + 20, 168) : QRect(dx + 490, 60, m_layout.width - dx - 492, 238);
     return logical.width() > 0 ? toPixels(logical) : QRect();
 }
 
@@ -370,8 +369,7 @@ void Board::paintLabels(QPainter& p) {
                QStringLiteral("Play To Score: ") + text(m_state.playToText()));
     if (m_state.safeShown()) {
         p.setFont(boardfonts::bold(13));
-        p.drawText(QRectF(m_layout.safe, QSizeF(120, 18)), flags,
-                   QStringLiteral("Safe 1st Trick"));
+        p.drawText(QRectF(m_layout.safe, QSizeF(120, 18)), flags, QStringLiteral("Safe 1st Trick"));
     }
     p.setPen(nameColour());
     p.setFont(boardfonts::bold(16));
@@ -408,8 +406,8 @@ void Board::paintMarks(QPainter& p, qreal ratio) {
             p.drawPixmap(m_layout.points[index], cardpictures::board(Picture::Bubble, ratio));
             p.setPen(takenColour());
             p.setFont(boardfonts::bold(29));
-            p.drawText(QRectF(m_layout.taken[index], kTakenSize), Qt::AlignCenter | Qt::TextDontClip,
-                       QStringLiteral("+%1").arg(s.taken));
+            p.drawText(QRectF(m_layout.taken[index], kTakenSize),
+                       Qt::AlignCenter | Qt::TextDontClip, QStringLiteral("+%1").arg(s.taken));
         }
         if (s.winner) {
             p.drawPixmap(m_layout.winner[index], cardpictures::board(Picture::Winner, ratio));

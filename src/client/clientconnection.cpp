@@ -18,8 +18,8 @@ ClientConnection::ClientConnection(QObject* parent)
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
         if (!sock.Connected() && !m_reportedUnreachable) {
             disconnectFromHost();
-            reportUnreachable(QStringLiteral("no answer within %1 seconds")
-                                  .arg(kConnectTimeoutMs / 1000));
+            reportUnreachable(
+                QStringLiteral("no answer within %1 seconds").arg(kConnectTimeoutMs / 1000));
         }
     });
 }
@@ -57,10 +57,10 @@ void ClientConnection::disconnectFromHost() {
 void ClientConnection::reportUnreachable(const QString& reason) {
     m_reportedUnreachable = true;
     m_connectTimer.stop();
-    emit statusLine(QString::fromStdString(protocol::statusLine(
-        QStringLiteral("Could not connect to %1, port %2: %3.")
-            .arg(m_host, m_port, reason)
-            .toStdString())));
+    emit statusLine(QString::fromStdString(
+        protocol::statusLine(QStringLiteral("Could not connect to %1, port %2: %3.")
+                                 .arg(m_host, m_port, reason)
+                                 .toStdString())));
     emit unreachable(m_host, m_port, reason);
 }
 

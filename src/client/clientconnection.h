@@ -6,8 +6,8 @@
 #include "wiremessage.h"
 
 #include <QObject>
-#include <QTimer>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <functional>

@@ -57,10 +57,10 @@ void GameSummaryWindow::refresh() {
     const std::vector<TableState::Standing> order = m_state.standings();
     const TableState::Standing& first = order.front();
     const bool shared = order.size() > 1 && order[1].place == 1;
-    m_heading->setText(first.seat == m_state.mySeat() && !shared
-                           ? QStringLiteral("You won the game!")
-                           : QStringLiteral("%1 won the game.")
-                                 .arg(QString::fromStdString(first.name)));
+    m_heading->setText(
+        first.seat == m_state.mySeat() && !shared
+            ? QStringLiteral("You won the game!")
+            : QStringLiteral("%1 won the game.").arg(QString::fromStdString(first.name)));
     for (std::size_t i = 0; i < order.size(); ++i) {
         const TableState::Standing& s = order[i];
         const int row = static_cast<int>(i);

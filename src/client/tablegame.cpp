@@ -272,7 +272,7 @@ std::vector<TableState::Standing> TableState::standings() const {
                      [](const Standing& a, const Standing& b) { return a.score < b.score; });
     for (std::size_t i = 0; i < list.size(); ++i) {
         list[i].place = i > 0 && list[i].score == list[i - 1].score ? list[i - 1].place
-                                                                     : static_cast<int>(i) + 1;
+                                                                    : static_cast<int>(i) + 1;
     }
     return list;
 }

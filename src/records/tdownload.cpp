@@ -2,10 +2,10 @@
 
 #include "jpegpicture.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QNetworkReply>

@@ -3,9 +3,9 @@
 #include "savefile.h"
 #include "sidewindow.h"
 
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
-#include <QCheckBox>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -18,11 +18,17 @@ const std::array<const char*, 13> kRanks = {"2", "3",  "4",    "5",     "6",    
                                             "9", "10", "jack", "queen", "king", "1"};
 const std::array<const char*, 4> kSuits = {"club", "diamond", "spade", "heart"};
 
-// "anglo_modern" -> "Anglo Modern".
+// "anglo_modern" -> "Anglo Modern", "swiss-xvii" -> "Swiss XVII".
 QString titleFromFileName(const QString& base) {
     QStringList words = base.split(QRegularExpression(QStringLiteral("[_-]")), Qt::SkipEmptyParts);
+    static const QRegularExpression roman(QStringLiteral("^[ivxlc]+$"),
+                                          QRegularExpression::CaseInsensitiveOption);
     for (QString& word : words) {
-        word[0] = word[0].toUpper();
+        if (roman.match(word).hasMatch()) {
+            word = word.toUpper();
+        } else {
+            word[0] = word[0].toUpper();
+        }
     }
     return words.join(QLatin1Char(' '));
 }
@@ -42,6 +48,20 @@ QString desktopValue(const QString& file, const QString& key) {
         }
     }
     return QString();
+}
+
+// The decks of other suits that the desktop's deck packages install, by
+// the words of their names or files: KDE's "XSkat German" (german.svgz)
+// and GNOME's "Swiss XVII" (swiss-xvii.svgz).
+Suits suitsOf(const QString& name, const QString& path) {
+    const QString words = name + QLatin1Char(' ') + QFileInfo(path).completeBaseName();
+    if (words.contains(QLatin1String("german"), Qt::CaseInsensitive)) {
+        return Suits::German;
+    }
+    if (words.contains(QLatin1String("swiss"), Qt::CaseInsensitive)) {
+        return Suits::Swiss;
+    }
+    return Suits::French;
 }
 
 bool isSvg(const QString& name) {
@@ -89,10 +109,37 @@ std::vector<DeckInfo> findDecks(const QStringList& folders) {
             }
         }
     }
-    std::stable_sort(decks.begin(), decks.end(), [](const DeckInfo& a, const DeckInfo& b) {
+    // The same deck comes in both packages ("Dondorf", "Paris"): the first
+    // found stays.
+    std::vector<DeckInfo> unique;
+    for (DeckInfo& deck : decks) {
+        const auto same = [&deck](const DeckInfo& kept) {
+            return kept.name.compare(deck.name, Qt::CaseInsensitive) == 0;
+        };
+        if (std::none_of(unique.begin(), unique.end(), same)) {
+            deck.suits = suitsOf(deck.name, deck.path);
+            unique.push_back(std::move(deck));
+        }
+    }
+    std::stable_sort(unique.begin(), unique.end(), [](const DeckInfo& a, const DeckInfo& b) {
+        if (a.suits != b.suits) {
+            return a.suits < b.suits;
+        }
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
-    return decks;
+    return unique;
+}
+
+QString suitsText(Suits suits) {
+    switch (suits) {
+    case Suits::French:
+        break;
+    case Suits::German:
+        return QStringLiteral("German suits: acorns, leaves, hearts, bells");
+    case Suits::Swiss:
+        return QStringLiteral("Swiss suits: acorns, shields, roses, bells");
+    }
+    return QString();
 }
 
 SvgDeck::~SvgDeck() = default;

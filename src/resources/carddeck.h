@@ -16,16 +16,25 @@ class QSvgRenderer;
 // "spade_queen", "club_1"); both name the back "back".
 namespace carddeck {
 
+// The suits a deck draws in the places of clubs, diamonds, spades and
+// hearts. The deck packages do not say; the decks of other suits that they
+// install are known by name (see carddeck.cpp).
+enum class Suits { French, German, Swiss };
+
 struct DeckInfo {
     QString name;
     QString path; // the SVG file
+    Suits suits = Suits::French;
 };
 
 // The folders searched for decks: HEARTS_CARD_DECKS (folders separated by
 // ':') when set, else the system's and the user's data folders.
 QStringList searchFolders();
-// Every deck found in the folders, by name.
+// Every deck found in the folders, each name once (the first found): the
+// French-suited decks by name, then the others by name.
 std::vector<DeckInfo> findDecks(const QStringList& folders = searchFolders());
+// "German suits: acorns, leaves, hearts, bells"; empty for French suits.
+QString suitsText(Suits suits);
 
 // A loaded deck: it draws any of the 54 card pictures (0 the back, 1..52
 // the faces) into a rectangle.

@@ -154,7 +154,8 @@ TEST(TchatStart, AFailedJoinKeepsTheSoloGameAndGoesBackToIt) {
         }
         return failed != nullptr;
     }));
-    EXPECT_TRUE(failed->text().contains(QLatin1String("(refused)"))) << failed->text().toStdString();
+    EXPECT_TRUE(failed->text().contains(QLatin1String("(refused)")))
+        << failed->text().toStdString();
     QStringList buttons;
     for (QAbstractButton* button : failed->buttons()) {
         buttons.append(button->text());

@@ -2,24 +2,24 @@
 // the keyboard moves between the hand and the chat, the menus answer their
 // keys, and the side windows show the model.
 #include "board.h"
+#include "boardlayout.h"
 #include "handcard.h"
 #include "lasttrickwindow.h"
 #include "mainmenus.h"
 #include "scoresheetwindow.h"
 #include "tablearea.h"
-#include "boardlayout.h"
 #include "tchat.h"
 
 #include "wait.h"
 
 #include <QApplication>
 
-#include <cmath>
 #include <QFile>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
 
 #include <gtest/gtest.h>
 

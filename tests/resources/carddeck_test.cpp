@@ -2,6 +2,7 @@
 // them out, in a temporary folder.
 #include "carddeck.h"
 #include "cardpictures.h"
+#include "deckpreview.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,43 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "svgdeck.h"
+
 namespace {
-
-const char* kRanks[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
-const char* kSuits[] = {"club", "diamond", "spade", "heart"};
-
-// An SVG deck whose cards are coloured boxes; `gnome` chooses the naming
-// "club_queen" over "queen_club"; a missing card can be left out.
-QByteArray svgDeck(bool gnome, const QString& leaveOut = QString()) {
-    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"1400\" height=\"500\">";
-    auto box = [&](const QString& id, int x, int y, const char* colour) {
-        if (id == leaveOut) {
-            return;
-        }
-        svg += QStringLiteral("<g id=\"%1\"><rect x=\"%2\" y=\"%3\" width=\"100\" height=\"140\" "
-                              "fill=\"%4\"/></g>")
-                   .arg(id)
-                   .arg(x)
-                   .arg(y)
-                   .arg(QLatin1String(colour))
-                   .toUtf8();
-    };
-    for (int suit = 0; suit < 4; ++suit) {
-        for (int rank = 0; rank < 13; ++rank) {
-            const QString r = QLatin1String(kRanks[rank]);
-            const QString s = QLatin1String(kSuits[suit]);
-            box(gnome ? s + "_" + r : r + "_" + s, rank * 105, suit * 120, "#2050c0");
-        }
-    }
-    box(QStringLiteral("back"), 0, 0, "#c02020");
-    return svg + "</svg>";
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class CardDecks : public ::testing::Test {
 protected:
@@ -115,4 +82,92 @@ TEST_F(CardDecks, ADeckThatCannotBeUsedLeavesTheCardsAsTheyWere) {
         EXPECT_TRUE(cardpictures::deckPath().isEmpty());
         EXPECT_EQ(cardpictures::card(37).toImage(), builtIn);
     }
+}
+
+// The packages of both desktops install some decks twice, and some decks
+// of other suits: each deck is offered once, the French-suited first.
+TEST(CardDeckList, EachDeckOnceAndOtherSuitsLast) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString kde = dir.filePath(QStringLiteral("carddecks"));
+    const QString gnome = dir.filePath(QStringLiteral("aisleriot"));
+    for (const char* name : {"svg-dondorf", "svg-xskat-german", "svg-standard"}) {
+        QDir(kde).mkpath(QLatin1String(name));
+    }
+    QDir(gnome).mkpath(QStringLiteral("."));
+    const struct {
+        const char* index;
+        const char* text;
+    } kdeDecks[] = {
+        {"svg-dondorf/index.desktop", "[KDE Backdeck]\nName=Dondorf\nSVG=dondorf.svg\n"},
+        {"svg-xskat-german/index.desktop", "[KDE Backdeck]\nName=XSkat German\nSVG=german.svg\n"},
+        {"svg-standard/index.desktop", "[KDE Backdeck]\nName=Standard\nSVG=standard.svg\n"},
+    };
+    for (const auto& deck : kdeDecks) {
+        write(QDir(kde).filePath(QLatin1String(deck.index)), deck.text);
+    }
+    for (const char* svg :
+         {"svg-dondorf/dondorf.svg", "svg-xskat-german/german.svg", "svg-standard/standard.svg"}) {
+        write(QDir(kde).filePath(QLatin1String(svg)), svgDeck(false));
+    }
+    for (const char* svg : {"dondorf.svg", "swiss-xvii.svg", "anglo.svg", "DONDORF.svg"}) {
+        write(QDir(gnome).filePath(QLatin1String(svg)), svgDeck(true));
+    }
+
+    const auto decks = carddeck::findDecks({kde, gnome});
+    std::vector<std::pair<QString, carddeck::Suits>> found;
+    for (const carddeck::DeckInfo& deck : decks) {
+        found.emplace_back(deck.name, deck.suits);
+    }
+    using carddeck::Suits;
+    const std::vector<std::pair<QString, Suits>> expected = {
+        {QStringLiteral("Anglo"), Suits::French},
+        {QStringLiteral("Dondorf"), Suits::French},
+        {QStringLiteral("Standard"), Suits::French},
+        {QStringLiteral("XSkat German"), Suits::German},
+        {QStringLiteral("Swiss XVII"), Suits::Swiss},
+    };
+    EXPECT_EQ(found, expected);
+    // The first found of a name stays: the KDE folder was searched first.
+    EXPECT_TRUE(decks[1].path.startsWith(kde));
+    EXPECT_FALSE(carddeck::suitsText(Suits::German).isEmpty());
+    EXPECT_TRUE(carddeck::suitsText(Suits::French).isEmpty());
+}
+
+// A hand shows a strip of each card at its left; a deck that prints its
+// ranks only at the right, or cannot tell them apart, is not for the hand.
+TEST(CardDeckList, AHandCanReadOnlyDecksWithTheRankAtTheLeft) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* file;
+        Index index;
+        bool readable;
+    } cases[] = {
+        {"left.svg", Index::Left, true},
+        {"right.svg", Index::Right, false},
+        {"plain.svg", Index::None, false},
+    };
+    constexpr qreal kClassicStrip = 18.0 / 71.0;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QLatin1String(c.file));
+        write(path, svgDeck(false, QString(), c.index));
+        const auto deck = carddeck::SvgDeck::load(path);
+        ASSERT_NE(deck, nullptr) << c.file;
+        EXPECT_EQ(carddeck::readableInHand(*deck, kClassicStrip), c.readable) << c.file;
+        // With the whole card in view every indexed deck reads.
+        EXPECT_EQ(carddeck::readableInHand(*deck, 1.0), c.index != Index::None) << c.file;
+
+        const carddeck::DeckLook look = carddeck::lookAt(path, kClassicStrip, QSize(60, 81));
+        // Faces that all draw alike are no deck to play with.
+        EXPECT_EQ(look.usable, c.index != Index::None);
+        EXPECT_EQ(look.readableInHand, c.readable);
+        if (look.usable) {
+            EXPECT_EQ(look.preview.size(), QSize(60 * 3 + 6 * 2, 81));
+        }
+    }
+    EXPECT_FALSE(
+        carddeck::lookAt(dir.filePath(QStringLiteral("gone.svg")), kClassicStrip, QSize(60, 81))
+            .usable);
+    EXPECT_EQ(carddeck::builtInPreview(QSize(60, 81)).size(), QSize(192, 81));
 }
