@@ -1,6 +1,7 @@
 #include "mainmenus.h"
 
 #include "chatpanel.h"
+#include "helpkey.h"
 #include "lasttrickwindow.h"
 #include "scoresheetwindow.h"
 #include "tablechoices.h"
@@ -11,6 +12,7 @@
 #include "tspylist.h"
 #include "ttallylist.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
@@ -32,6 +34,7 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     connect(Lobby1, &QAction::triggered, &window, &Tchat::showDownloadWindow);
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("E&xit"));
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(Exit1, &QAction::triggered, &window, &QWidget::close);
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
@@ -75,8 +78,16 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     Content1 = help->addAction(QStringLiteral("&Content"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    // The help at the topic of the window F1 came from.
+    auto showHelp = [this](int topic) {
+        if (Thelp* helpWindow = m_window.windows().help) {
+            helpWindow->SelButton1Click(topic);
+            m_window.showCentred(helpWindow);
+        }
+    };
+    new HelpKey(&m_window, showHelp);
     connect(Content1, &QAction::triggered, this,
-            [this] { m_window.showCentred(m_window.windows().help); });
+            [showHelp] { showHelp(HelpKey::topicOf(QApplication::activeWindow())); });
     About1 = help->addAction(QStringLiteral("&About"));
     connect(About1, &QAction::triggered, this,
             [this] { m_window.showCentred(m_window.windows().about); });

@@ -10,7 +10,11 @@
 #include "tablearea.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QColorDialog>
+#include <QScreen>
+
+#include <cmath>
 
 namespace {
 constexpr std::array<int, 4> kTextSizes = {8, 10, 12, 14};
@@ -145,10 +149,26 @@ void OptionsMenu::chooseCardDeck(const QString& path) {
     emit changed();
 }
 
+int OptionsMenu::desktopTextSize() {
+    const QFont font = QApplication::font();
+    if (font.pointSizeF() > 0) {
+        return static_cast<int>(std::ceil(font.pointSizeF()));
+    }
+    // A font sized in pixels: its points at the screen's resolution.
+    const qreal dpi = QGuiApplication::primaryScreen() != nullptr
+                          ? QGuiApplication::primaryScreen()->logicalDotsPerInchY()
+                          : 96.0;
+    return static_cast<int>(std::ceil(font.pixelSize() * 72.0 / dpi));
+}
+
 void OptionsMenu::setTextSize(int points) {
+    // Never smaller than the desktop's own text: the smaller sizes are off.
+    const int least = desktopTextSize();
+    points = std::max(points, least);
     m_parts.chat.mainchat->setTextSize(points);
-    for (QAction* item : textSizeItems) {
-        item->setChecked(item->objectName() == QStringLiteral("N%1").arg(points));
+    for (std::size_t i = 0; i < textSizeItems.size(); ++i) {
+        textSizeItems[i]->setEnabled(kTextSizes[i] >= least);
+        textSizeItems[i]->setChecked(kTextSizes[i] == points);
     }
 }
 

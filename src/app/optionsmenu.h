@@ -39,6 +39,9 @@ public:
     QAction* Classic1 = nullptr;
     QAction* New1 = nullptr;
     QAction* TextColor1 = nullptr;
+    // The chat's text is never smaller than this: the desktop's normal
+    // size, in points.
+    static int desktopTextSize();
     std::array<QAction*, 4> textSizeItems{}; // 8, 10, 12, 14
     // Options > "Card Deck…": the deck chooser.
     QAction* CardDeck1 = nullptr;

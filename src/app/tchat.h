@@ -138,6 +138,7 @@ private:
     void FormCreate();
     void processparams();
     void offerDownloadWindow();
+    void keepLobbyOffer(bool offer);
     void startSoloGame();
     void modeChanged();
     void hostingChanged(bool hosting);

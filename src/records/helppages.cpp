@@ -1,7 +1,28 @@
 #include "helppages.h"
 
+namespace {
+
+QString keysPage() {
+    QString rows;
+    for (const KeyHelp& key : kHelpKeys) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(QString::fromUtf8(key.key).toHtmlEscaped(),
+                         QString::fromUtf8(key.what).toHtmlEscaped());
+    }
+    return QStringLiteral("<h2>Keys</h2>"
+                          "<p>The whole game can be played from the keyboard. On your turn the "
+                          "focus is on the first card you may play; the cards you may not play "
+                          "are dimmed.</p>"
+                          "<table cellpadding=\"3\">%1</table>")
+        .arg(rows);
+}
+
+} // namespace
+
 QString helpPage(int tag) {
     switch (tag) {
+    case helptopic::kKeys:
+        return keysPage();
     case 1:
         return QStringLiteral(
             "<h2>Welcome to Hearts</h2>"
@@ -16,14 +37,12 @@ QString helpPage(int tag) {
         return QStringLiteral(
             "<h2>Connecting</h2>"
             "<h3>Solo games</h3>"
-            "<p>Start Hearts without parameters and a solo game opens at once: you sit at the "
-            "bottom "
-            "and three computer players take the other seats. Press <b>START GAME</b> (or File "
-            "&gt; "
-            "Start Game), choose the score to play to and whether the first trick is safe, and the "
-            "cards are dealt. A solo game needs no network, but it still runs through a connection "
-            "to your own computer, so a firewall must allow Hearts network access on this "
-            "machine.</p>"
+            "<p>Start Hearts without parameters and a solo game is dealt at once: you sit at the "
+            "bottom and three computer players take the other seats. <b>Game &gt; New Game…</b> "
+            "(F2) starts another and lets you choose the score to play to, whether the first trick "
+            "is safe and how strong the computer players are. A solo game needs no network, but it "
+            "still runs through a connection to your own computer, so a firewall must allow Hearts "
+            "network access on this machine.</p>"
             "<h3>Multi-player games</h3>"
             "<p>Multi-player games are reached through the Orvane Lobby, which starts Hearts with "
             "your name, the address of the table's host and whether you host. You can also start "

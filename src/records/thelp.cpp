@@ -14,9 +14,11 @@ Thelp::Thelp(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Help File"),
 
     auto* layout = new QHBoxLayout(this);
     auto* side = new QVBoxLayout;
+    using namespace helptopic;
     const std::pair<int, const char*> buttons[] = {
-        {1, "Overview"},      {2, "Connecting"}, {3, "Game Play"}, {4, "Scoring"},
-        {5, "Documentation"}, {6, "License"},    {11, "The Lobby"}};
+        {kOverview, "Overview"}, {kConnecting, "Connecting"}, {kGamePlay, "Game Play"},
+        {kKeys, "Keys"},         {kScoring, "Scoring"},       {kDocumentation, "Documentation"},
+        {kLicense, "License"},   {kLobby, "The Lobby"}};
     auto* main = new QVBoxLayout;
     label_caption = new QLabel(QStringLiteral("Overview"), this);
     label_caption->setObjectName(QStringLiteral("label_caption"));

@@ -8,13 +8,14 @@
 
 #include <map>
 
-// The help window: seven pages, one per button on its side panel.
+// The help window: eight pages, one per button on its side panel (their
+// tags in helppages.h).
 class Thelp : public SideWindow {
     Q_OBJECT
 public:
     explicit Thelp(QWidget* parent = nullptr);
 
-    // Shows page n (1..6 or 11) with the button's caption above it.
+    // Shows page n (a helptopic tag) with the button's caption above it.
     void SelButton1Click(int tag);
     QLabel* label_caption = nullptr;
     // A page, its text set when first asked for.

@@ -111,8 +111,13 @@ TEST_F(SettingsFile, NoFileGivesTheDefaults) {
     chat.loadinifile();
     // No placement in the file: the window stays where it was put.
     EXPECT_EQ(chat.bounds(), QRect(40, 50, 900, 600));
-    EXPECT_EQ(chat.chat().mainchat->textSize(), 8);
-    EXPECT_TRUE(textSizeItem(8)->isChecked());
+    // 8 points, but never smaller than the desktop's own text.
+    const int least = OptionsMenu::desktopTextSize();
+    EXPECT_EQ(chat.chat().mainchat->textSize(), std::max(8, least));
+    for (int points : {8, 10, 12, 14}) {
+        EXPECT_EQ(textSizeItem(points)->isChecked(), points == std::max(8, least)) << points;
+        EXPECT_EQ(textSizeItem(points)->isEnabled(), points >= least) << points;
+    }
     EXPECT_TRUE(chat.options().PlaySounds1->isChecked());
     EXPECT_TRUE(chat.options().PlayChatterSounds1->isChecked());
     EXPECT_TRUE(chat.options().Classic1->isChecked());

@@ -70,11 +70,23 @@ TEST_F(Window, TheTableGrowsWithTheWindowAndTakesTheWidthTheChatLeaves) {
     EXPECT_EQ(chat.chat().width() + 8, std::lround(1920 * TableArea::kChatShare));
     EXPECT_TRUE(chat.board().layout().wide);
     EXPECT_GE(chat.board().width(), 1920 - TableArea::kChatMaxWidth - 4);
-    // Folded away, the chat leaves all the width to the table.
+    // What each card of the hand shows, in pixels of the screen.
+    auto stripOfACard = [&] {
+        const boardlayout::Layout& layout = chat.board().layout();
+        return (layout.handCard(1, 13, false).left() - layout.handCard(0, 13, false).left()) *
+               chat.tableArea().scale();
+    };
+    const qreal stripBesideTheChat = stripOfACard();
+    // Folded away, the chat leaves all the width to the table, and the hand
+    // spreads over it: on a 1920 x 1080 screen a card 290 pixels high, 60
+    // of each card showing.
     chat.setChatShown(false);
     EXPECT_FALSE(chat.chat().isVisible());
     EXPECT_GE(chat.board().width(), 1920 - 4);
     EXPECT_TRUE(chat.tableArea().chatTab()->isVisible());
+    EXPECT_GT(stripOfACard(), stripBesideTheChat * 1.15);
+    EXPECT_GE(stripOfACard(), 60);
+    EXPECT_GE(chat.board().layout().handCardSize().height() * chat.tableArea().scale(), 290);
 }
 
 TEST(TableAreaPaint, TheFirstPaintIsToldOnce) {

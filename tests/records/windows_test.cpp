@@ -5,6 +5,7 @@
 #include "turl.h"
 
 #include <QDate>
+#include <QFile>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -33,11 +34,42 @@ TEST(HelpWindow, PagesAndCaptions) {
     help.SelButton1Click(5);
     EXPECT_EQ(help.label_caption->text(), QStringLiteral("Documentation"));
     EXPECT_TRUE(help.currentPage()->toPlainText().startsWith(QStringLiteral("History")));
-    for (int tag : {1, 2, 3, 4, 5, 6, 11}) {
+    for (int tag : {1, 2, 3, 4, 5, 6, 7, 11}) {
         EXPECT_GT(help.page(tag)->toPlainText().size(), 200) << tag;
     }
     EXPECT_TRUE(help.page(2)->toPlainText().contains(QStringLiteral("7772")));
     EXPECT_TRUE(help.page(4)->toPlainText().contains(QStringLiteral("Queen of Spades")));
+}
+
+// The Keys page and the README's table of keys list the same keys, each
+// with the same words.
+TEST(HelpWindow, TheKeysPageHoldsEveryKeyOfTheReadme) {
+    QFile readme(QStringLiteral(HEARTS_README));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const int start = text.indexOf(QStringLiteral("| key | what it does |"));
+    ASSERT_GE(start, 0);
+    QStringList readmeRows;
+    for (const QString& line : text.mid(start).split(QLatin1Char('\n')).mid(2)) {
+        if (!line.startsWith(QLatin1Char('|'))) {
+            break;
+        }
+        readmeRows << line;
+    }
+    QStringList pageRows;
+    for (const KeyHelp& key : kHelpKeys) {
+        pageRows << QStringLiteral("| %1 | %2 |")
+                        .arg(QString::fromUtf8(key.key), QString::fromUtf8(key.what));
+    }
+    EXPECT_EQ(readmeRows, pageRows);
+
+    Thelp help;
+    help.SelButton1Click(helptopic::kKeys);
+    EXPECT_EQ(help.label_caption->text(), QStringLiteral("Keys"));
+    const QString page = help.currentPage()->toPlainText();
+    for (const KeyHelp& key : kHelpKeys) {
+        EXPECT_TRUE(page.contains(QString::fromUtf8(key.what))) << key.key;
+    }
 }
 
 TEST(AboutWindow, VersionAndLink) {

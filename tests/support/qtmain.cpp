@@ -1,7 +1,9 @@
 // Test main: a QApplication on the offscreen platform, so that sockets,
 // timers and widgets work as in the program; the program's files go to a
-// temporary folder of this run.
+// temporary folder of this run. HEARTS_TEST_SCREEN=WIDTHxHEIGHT gives the
+// offscreen platform a screen of that size (else 800 x 600).
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,18 @@ int main(int argc, char** argv) {
     }
     QTemporaryDir configDir;
     qputenv("HEARTS_CONFIG_DIR", configDir.path().toUtf8());
+    const QByteArray screen = qgetenv("HEARTS_TEST_SCREEN");
+    if (!screen.isEmpty() && qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        const QList<QByteArray> size = screen.split('x');
+        const QString screens = configDir.filePath(QStringLiteral("screens.json"));
+        QFile file(screens);
+        if (size.size() == 2 && file.open(QIODevice::WriteOnly)) {
+            file.write("{\"screens\":[{\"name\":\"test\",\"x\":0,\"y\":0,\"width\":" + size[0] +
+                       ",\"height\":" + size[1] + ",\"logicalDpi\":96,\"dpr\":1}]}");
+            file.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toUtf8());
+        }
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
