@@ -48,7 +48,7 @@ void Launcher::processparams(const QStringList& params) {
         emit soloStarted();
         return;
     }
-    emit statusLine(status("Loading Multi-player Game.. Please Wait."));
+    emit statusLine(status("Loading multi-player game\u2026"));
     const QString name = params.at(0);
     const QString address = params.size() >= 2 ? params.at(1) : QString();
     if (params.size() < 3) {

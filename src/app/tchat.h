@@ -78,6 +78,8 @@ public:
     // trick or a hand: beside this window where the screen has room, else
     // where the table has nothing of the game.
     void showBeside(QWidget* window, bool left);
+    // Where a window of that size covers least of the game on the table.
+    QPoint placeOnTable(QSize size, bool left);
     void showGameStart();
     void showGameFull();
     // The summary of a game just ended; Play Again starts the next.

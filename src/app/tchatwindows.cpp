@@ -30,6 +30,51 @@ void Tchat::showCentred(QWidget* window) {
     window->activateWindow();
 }
 
+QPoint Tchat::placeOnTable(QSize size, bool left) {
+    // The places to try, in order: the table's corners and sides on the
+    // asked side, the chat column (whose history waits; the left-hand
+    // window at its foot, the other at its head), then the other side.
+    const QRect table(board().mapToGlobal(QPoint(0, 0)), board().size());
+    const auto onTable = [&](bool atLeft) {
+        const int x = atLeft ? table.left() : table.right() + 1 - size.width();
+        return std::vector<QPoint>{QPoint(x, table.top()),
+                                   QPoint(x, table.center().y() - size.height() / 2)};
+    };
+    std::vector<QPoint> places = onTable(left);
+    if (m_chat->isVisible()) {
+        const QRect column(m_chat->mapToGlobal(QPoint(0, 0)), m_chat->size());
+        places.emplace_back(column.right() + 1 - size.width(),
+                            left ? column.bottom() + 1 - size.height() : column.top());
+    }
+    for (const QPoint& place : onTable(!left)) {
+        places.push_back(place);
+    }
+    // The first that covers nothing of the game, else the one that covers
+    // least of it.
+    std::vector<QRect> areas;
+    for (const QRect& area : board().gameAreas()) {
+        areas.emplace_back(board().mapToGlobal(area.topLeft()), area.size());
+    }
+    QPoint best = places.front();
+    long long leastCovered = -1;
+    for (const QPoint& place : places) {
+        const QRect window(place, size);
+        long long covered = 0;
+        for (const QRect& area : areas) {
+            const QRect overlap = window.intersected(area);
+            covered += static_cast<long long>(overlap.width()) * overlap.height();
+        }
+        if (leastCovered < 0 || covered < leastCovered) {
+            best = place;
+            leastCovered = covered;
+        }
+        if (covered == 0) {
+            break;
+        }
+    }
+    return best;
+}
+
 void Tchat::showBeside(QWidget* window, bool left) {
     if (window == nullptr) {
         return;
@@ -46,16 +91,7 @@ void Tchat::showBeside(QWidget* window, bool left) {
     } else if (left && frame.left() - size.width() - kWindowGap >= work.left()) {
         at = QPoint(frame.left() - size.width() - kWindowGap, frame.top());
     } else {
-        QRect area = board().freeArea(left);
-        if (area.isEmpty()) {
-            area = board().freeArea(!left);
-        }
-        if (area.isEmpty()) {
-            // No room anywhere: the corner of the table, over the labels.
-            area = QRect(board().width() - size.width(), 0, size.width(), size.height());
-        }
-        const QPoint centre = board().mapToGlobal(area.center());
-        at = centre - QPoint(size.width() / 2, size.height() / 2);
+        at = placeOnTable(size, left);
         at.setX(std::clamp(at.x(), work.left(), work.right() - size.width()));
         at.setY(std::clamp(at.y(), work.top(), work.bottom() - size.height()));
     }

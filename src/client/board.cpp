@@ -98,14 +98,25 @@ int Board::seatAtPosition(int position) const {
     return position;
 }
 
-QRect Board::freeArea(bool left) const {
-    if (!m_layout.wide) {
-        return {};
+std::vector<QRect> Board::gameAreas() const {
+    std::vector<QRect> areas;
+    const QSize card(cardpictures::kCardWidth, cardpictures::kCardHeight);
+    for (int position = 1; position <= 4; ++position) {
+        const auto index = static_cast<std::size_t>(position);
+        areas.push_back(toPixels(m_layout.seatArea(position)));
+        areas.push_back(toPixels(QRect(m_layout.played[index], card)));
+        if (position > 1) {
+            // A full fan of thirteen backs.
+            const int step = kFanStep[index];
+            const int spread = 12 * std::abs(step);
+            const QPoint first = m_layout.cards[index] - QPoint(step < 0 ? spread : 0, 0);
+            areas.push_back(toPixels(QRect(first, card + QSize(spread, 0))));
+        }
     }
-    const int dx = (m_layout.width - boardlayout::kTableWidth) / 2;
-    const QRect logical =
-        left ? QRect(2, 130, dx + 20, 168) : QRect(dx + 490, 60, m_layout.width - dx - 492, 238);
-    return logical.width() > 0 ? toPixels(logical) : QRect();
+    areas.push_back(
+        toPixels(m_layout.handCard(0, 13, true).united(m_layout.handCard(12, 13, false))));
+    areas.push_back(toPixels(m_layout.status));
+    return areas;
 }
 
 HandCard* Board::cardInSlot(int slot) const {

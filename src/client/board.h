@@ -41,10 +41,10 @@ public:
     void focusHand();
 
     HandCard* cardInSlot(int slot) const;
-    // Where the table has nothing of the game, beside the seats at the left
-    // or the right (in this widget's pixels); empty when the table is too
-    // narrow for any.
-    QRect freeArea(bool left) const;
+    // What a player follows on the table, in this widget's pixels: each
+    // seat's name and counts, the opponents' cards, the trick, the hand
+    // and the status line. A side window is best kept off them.
+    std::vector<QRect> gameAreas() const;
     SeatItem* seatAt(int position) const { return m_seatItems[static_cast<std::size_t>(position)]; }
     PictureButton* button_start = nullptr;
     PictureButton* button_pass = nullptr;

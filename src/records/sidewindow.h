@@ -3,6 +3,7 @@
 #include "cardpictures.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 
 // A side window of the game: created at start, shown on request, destroyed
 // at the end.
@@ -11,9 +12,20 @@ class SideWindow : public QDialog {
 public:
     SideWindow(const QString& caption, QWidget* parent) : QDialog(parent) {
         setWindowTitle(caption);
+        // Wide enough for the title bar to show the caption whole (a bold
+        // caption, the icon and three buttons beside it).
+        setMinimumWidth(captionRoom());
     }
 
 protected:
+    // The width the title bar needs for the caption: a window whose layout
+    // fixes its size gives one of its rows at least this much.
+    int captionRoom() const {
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        return QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtonsRoom;
+    }
+
     // What only shows on screen is made when the window is first shown, so
     // start-up does not pay for it.
     virtual void firstShow() {}
@@ -35,5 +47,6 @@ protected:
     }
 
 private:
+    static constexpr int kTitleBarButtonsRoom = 140;
     bool m_shown = false;
 };

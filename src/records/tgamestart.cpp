@@ -75,6 +75,8 @@ Tgamestart::Tgamestart(QWidget* parent)
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
     layout->addWidget(start, 4, 0, 1, 2, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    const QMargins margins = layout->contentsMargins();
+    heading->setMinimumWidth(captionRoom() - margins.left() - margins.right());
 }
 
 void Tgamestart::keyPressEvent(QKeyEvent* event) {

@@ -120,8 +120,7 @@ TEST(TchatStart, AnUnreachableHostOffersRetryAndAnotherTable) {
             .arg(ports.table);
     ASSERT_TRUE(waitUntil([&] { return chat.chatText().contains(failed); }))
         << chat.chatText().toStdString();
-    EXPECT_TRUE(
-        chat.chatText().startsWith(QStringLiteral(" Loading Multi-player Game.. Please Wait.")));
+    EXPECT_TRUE(chat.chatText().startsWith(QStringLiteral(" Loading multi-player game\u2026")));
     EXPECT_FALSE(chat.startButton()->isVisible());
     EXPECT_TRUE(chat.isVisible());
     // A host comes up; Retry reaches it.

@@ -3,6 +3,7 @@
 // keys, and the side windows show the model.
 #include "board.h"
 #include "boardlayout.h"
+#include "cardpictures.h"
 #include "handcard.h"
 #include "lasttrickwindow.h"
 #include "mainmenus.h"

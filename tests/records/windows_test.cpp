@@ -1,11 +1,16 @@
 #include "helppages.h"
 #include "tabout.h"
+#include "tdownload.h"
+#include "tgamestart.h"
 #include "thelp.h"
 #include "tspylist.h"
+#include "ttallylist.h"
 #include "turl.h"
 
 #include <QDate>
 #include <QFile>
+#include <QFontMetrics>
+#include <memory>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -39,6 +44,24 @@ TEST(HelpWindow, PagesAndCaptions) {
     }
     EXPECT_TRUE(help.page(2)->toPlainText().contains(QStringLiteral("7772")));
     EXPECT_TRUE(help.page(4)->toPlainText().contains(QStringLiteral("Queen of Spades")));
+}
+
+// A title bar shows each side window's caption whole, never "Hearts ... e Start".
+TEST(SideWindows, WideEnoughForTheirCaption) {
+    std::vector<std::unique_ptr<SideWindow>> windows;
+    windows.push_back(std::make_unique<Tgamestart>());
+    windows.push_back(std::make_unique<Thelp>());
+    windows.push_back(std::make_unique<Tabout>());
+    windows.push_back(std::make_unique<Tspylist>());
+    windows.push_back(std::make_unique<Ttallylist>());
+    windows.push_back(std::make_unique<Tdownload>());
+    for (const auto& window : windows) {
+        window->show();
+        QFont bold = window->font();
+        bold.setBold(true);
+        const int caption = QFontMetrics(bold).horizontalAdvance(window->windowTitle());
+        EXPECT_GE(window->width(), caption + 100) << window->windowTitle().toStdString();
+    }
 }
 
 // The Keys page and the README's table of keys list the same keys, each
