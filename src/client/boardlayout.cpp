@@ -56,7 +56,8 @@ Layout layoutFor(int width) {
     layout.roundNumber = QPoint(right - 150, 8);
     layout.playToScore = QPoint(right - 150, 28);
     layout.safe = QPoint(right - 150, 48);
-    layout.heartsBroken = QRect(right - 22, 10, 20, 18);
+    // Left of the round, clear of the folded chat's tab at the corner.
+    layout.heartsBroken = QRect(right - 174, 10, 20, 18);
     const int row = 447;
     layout.eyes[1] = QPoint(8, row - 4);
     layout.playerName[1] = QPoint(36, row - 1);

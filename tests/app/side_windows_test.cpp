@@ -13,6 +13,7 @@
 
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,34 @@ TEST(SideWindows, LeaveTheOpponentsCardsInSight) {
                     << fan.width() << "x" << fan.height();
             }
             window->hide();
+        }
+    }
+}
+
+// The folded chat's tab, with its count of unread lines, stands at the
+// table's corner over none of the game: not the hearts-broken mark, not a
+// seat, a fan, the trick or the hand.
+TEST(FoldedChat, TheTabCoversNothingOfTheGame) {
+    Tchat chat{QStringList{"Tester", "127.0.0.1"}};
+    chat.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chat));
+    chat.setChatShown(false);
+    for (int line = 0; line < 12; ++line) {
+        chat.tableArea().chatLineArrived();
+    }
+    for (const QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(1280, 800)}) {
+        chat.resize(size);
+        QCoreApplication::processEvents();
+        const Board& board = chat.board();
+        const QToolButton* tab = chat.tableArea().chatTab();
+        const QRect tabOnBoard(board.mapFrom(tab->parentWidget(), tab->pos()), tab->size());
+        std::vector<QRect> marks = board.gameAreas();
+        marks.push_back(board.toPixels(board.layout().heartsBroken));
+        for (const QRect& mark : marks) {
+            EXPECT_FALSE(tabOnBoard.intersects(mark))
+                << size.width() << "x" << size.height() << ": the tab at " << tabOnBoard.x() << ","
+                << tabOnBoard.y() << " over " << mark.x() << "," << mark.y() << " " << mark.width()
+                << "x" << mark.height();
         }
     }
 }
