@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
     });
     QObject::connect(&instance, &SingleInstance::activationRequested, &chat, &Tchat::bringForward);
 
-    StartupStamp::watch(chat.centralWidget());
+    StartupStamp::watch(&chat.board(), [&chat] { return chat.state().hand().cards.count() > 0; });
     chat.placeWindow();
     chat.show();
     const int result = QApplication::exec();

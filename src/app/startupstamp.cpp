@@ -1,7 +1,6 @@
 #include "startupstamp.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -9,24 +8,50 @@
 #include <chrono>
 #include <cstdio>
 
-void StartupStamp::watch(QWidget* table) {
+namespace {
+
+void stamp(const char* what) {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::fprintf(
+        stderr, "hearts: %s %lld\n", what,
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+void exitAfterThisPaint() {
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+} // namespace
+
+void StartupStamp::watch(QWidget* table, std::function<bool()> dealt) {
     const QByteArray mode = qgetenv("HEARTS_STARTUP_STAMP");
     if (mode.isEmpty()) {
         return;
     }
-    table->installEventFilter(new StartupStamp(table, mode == "exit"));
+    const ExitAfter exitAfter = mode == "exit"    ? ExitAfter::TablePainted
+                                : mode == "dealt" ? ExitAfter::HandDealt
+                                                  : ExitAfter::Never;
+    table->installEventFilter(new StartupStamp(table, exitAfter, std::move(dealt)));
 }
 
 bool StartupStamp::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Paint) {
+    if (event->type() != QEvent::Paint) {
+        return false;
+    }
+    if (!m_tablePainted) {
+        m_tablePainted = true;
+        stamp("table painted");
+        if (m_exitAfter == ExitAfter::TablePainted) {
+            watched->removeEventFilter(this);
+            exitAfterThisPaint();
+            return false;
+        }
+    }
+    if (m_dealt()) {
         watched->removeEventFilter(this);
-        const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::fprintf(stderr, "hearts: table painted %lld\n",
-                     static_cast<long long>(
-                         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-        if (m_exitAfter) {
-            // After this paint has been shown.
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        stamp("hand dealt");
+        if (m_exitAfter == ExitAfter::HandDealt) {
+            exitAfterThisPaint();
         }
     }
     return false;
