@@ -1,12 +1,7 @@
 // The first minute of a new player on a 1920 x 1080 screen: no settings
 // file, the program started without parameters.
-#include "launcher.h"
-#include "serverprocess.h"
-#include "tchat.h"
+#include "fastsolo.h"
 #include "tdownload.h"
-#include "tgamestart.h"
-#include "tserver.h"
-#include "ttallylist.h"
 
 #include "wait.h"
 
@@ -26,19 +21,8 @@ struct Start {
     Tchat::Windows windows;
 
     Start() {
-        TServer::Options fast;
-        fast.socktimerMs = 1;
-        fast.pauseMs = 5;
-        windows.server = new TServer(fast, &chat);
-        windows.server->botSpeed = [] { return 5; };
-        windows.gamestart = new Tgamestart(&chat);
-        windows.tallylist = new Ttallylist(&chat);
         windows.download = new Tdownload(&chat);
-        chat.attach(windows);
-        Launcher::Ports ports;
-        ports.table = freePort();
-        ports.lobby = freePort();
-        chat.launcher().setPorts(ports);
+        attachFastSolo(chat, windows);
         chat.placeWindow();
         chat.show();
     }

@@ -1,6 +1,7 @@
 // A solo game in this process, played through the window: the test passes
 // three cards and clicks a card each turn until the first round is scored.
 #include "board.h"
+#include "fastsolo.h"
 #include "handcard.h"
 #include "launcher.h"
 #include "picturebutton.h"
@@ -77,18 +78,7 @@ struct SoloTable {
     QStringList lines;
 
     SoloTable() {
-        TServer::Options fast;
-        fast.socktimerMs = 1;
-        fast.pauseMs = 5;
-        windows.server = new TServer(fast, &chat);
-        windows.server->botSpeed = [] { return 5; };
-        windows.gamestart = new Tgamestart(&chat);
-        windows.tallylist = new Ttallylist(&chat);
-        chat.attach(windows);
-        Launcher::Ports ports;
-        ports.table = freePort();
-        ports.lobby = freePort();
-        chat.launcher().setPorts(ports);
+        attachFastSolo(chat, windows);
         QObject::connect(&chat.client(), &ClientConnection::lineHandled,
                          [this](const QString& line) { lines.append(line); });
         chat.show();
