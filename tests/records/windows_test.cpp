@@ -10,8 +10,8 @@
 #include <QDate>
 #include <QFile>
 #include <QFontMetrics>
-#include <memory>
 #include <QTextDocument>
+#include <memory>
 
 #include <gtest/gtest.h>
 
