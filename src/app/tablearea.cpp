@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "cardpictures.h"
+#include "spokenname.h"
 
 #include <QPainter>
 
@@ -49,10 +50,10 @@ void TableArea::chatLineArrived() {
 void TableArea::showUnread() {
     m_tab->setText(m_unread == 0 ? QStringLiteral("Chat")
                                  : QStringLiteral("Chat  \u25CF %1").arg(m_unread));
-    m_tab->setAccessibleDescription(
-        m_unread == 0
-            ? QString()
-            : QStringLiteral("%1 new line%2").arg(m_unread).arg(m_unread == 1 ? "" : "s"));
+    setSpokenDescription(
+        m_tab, m_unread == 0
+                   ? QString()
+                   : QStringLiteral("%1 new line%2").arg(m_unread).arg(m_unread == 1 ? "" : "s"));
     m_tab->adjustSize();
     if (!m_chatShown) {
         m_tab->move(width() - m_tab->width() - 8, 8);

@@ -1,11 +1,13 @@
 #include "board.h"
 
+#include "announcer.h"
 #include "boardfonts.h"
 #include "cardnames.h"
 #include "cardpictures.h"
 #include "handcard.h"
 #include "picturebutton.h"
 #include "seatitem.h"
+#include "spokenname.h"
 #include "tablestate.h"
 
 #include <QApplication>
@@ -61,7 +63,15 @@ Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(stat
         m_state.passButton();
         focusHand();
     });
+    for (Announcer*& announcer : m_announcers) {
+        announcer = new Announcer(this);
+    }
     setScale(1.0);
+}
+
+void Board::announce(const QString& text) {
+    m_announcers[m_nextAnnouncer]->announce(text);
+    m_nextAnnouncer = (m_nextAnnouncer + 1) % m_announcers.size();
 }
 
 QRect Board::toPixels(const QRectF& logical) const {
@@ -87,6 +97,9 @@ void Board::layoutChildren() {
     }
     button_start->setGeometry(toPixels(QRect(m_layout.startButton, button_start->logicalSize())));
     button_pass->setGeometry(toPixels(QRect(m_layout.passButton, button_pass->logicalSize())));
+    for (Announcer* announcer : m_announcers) {
+        announcer->setGeometry(toPixels(m_layout.status));
+    }
 }
 
 int Board::seatAtPosition(int position) const {
@@ -193,7 +206,7 @@ void Board::layoutHand() {
         look.markHeight = kFocusMarkHeight / m_layout.handScale;
         card->setLook(look, m_scale * m_layout.handScale);
         card->setGeometry(toPixels(m_layout.handCard(place, count, hand.raised[index])));
-        card->setAccessibleName(spokenName(slot, look));
+        setSpokenName(card, spokenName(slot, look));
         card->show();
     }
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class Announcer;
 class HandCard;
 class PictureButton;
 class SeatItem;
@@ -46,6 +47,12 @@ public:
     // and the status line. A side window is best kept off them.
     std::vector<QRect> gameAreas() const;
     SeatItem* seatAt(int position) const { return m_seatItems[static_cast<std::size_t>(position)]; }
+    // Says a sentence to a screen reader. The sentences take turns over a
+    // few notifications, so that a reader that comes to one late still
+    // reads the sentence it was told of, not a later one.
+    void announce(const QString& text);
+    static constexpr int kAnnouncers = 8;
+    const std::array<Announcer*, kAnnouncers>& announcers() const { return m_announcers; }
     PictureButton* button_start = nullptr;
     PictureButton* button_pass = nullptr;
 
@@ -86,4 +93,6 @@ private:
     bool m_wasPlaying = false;
     std::array<SeatItem*, 5> m_seatItems{};  // [1..4] by display position
     std::array<HandCard*, 14> m_handCards{}; // [1..13] by slot
+    std::array<Announcer*, kAnnouncers> m_announcers{};
+    std::size_t m_nextAnnouncer = 0;
 };

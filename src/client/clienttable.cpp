@@ -61,6 +61,11 @@ void ClientTable::send(const std::string& line) {
     m_connection.send(line);
 }
 
+void ClientTable::announce(const std::string& text) {
+    m_board->announce(QString::fromStdString(text));
+    listener().announce(text);
+}
+
 void ClientTable::changed() {
     refreshViews();
     listener().changed();

@@ -63,6 +63,7 @@ private:
     void gameRecorded(const GameResult& result) override { listener().gameRecorded(result); }
     void tableFull() override { listener().tableFull(); }
     void gameOver() override { listener().gameOver(); }
+    void announce(const std::string& text) override;
     TableEvents& listener();
 
     ClientConnection& m_connection;

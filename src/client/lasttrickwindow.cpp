@@ -5,6 +5,7 @@
 #include "cardnames.h"
 #include "cardpictures.h"
 #include "legality.h"
+#include "spokenname.h"
 #include "tablestate.h"
 
 #include <QPainter>
@@ -53,7 +54,7 @@ QString LastTrickWindow::summary() const {
 }
 
 void LastTrickWindow::refresh() {
-    setAccessibleDescription(summary());
+    setSpokenDescription(this, summary());
     update();
 }
 

@@ -3,6 +3,7 @@
 #include "boardfonts.h"
 #include "boardlayout.h"
 #include "cardpictures.h"
+#include "spokenname.h"
 
 #include <QContextMenuEvent>
 #include <QPainter>
@@ -40,7 +41,7 @@ void SeatItem::setLook(const Look& look, qreal scale) {
     if (m_look.watching) {
         spoken += QStringLiteral(", just watching");
     }
-    setAccessibleName(spoken);
+    setSpokenName(this, spoken);
     update();
 }
 

@@ -4,6 +4,7 @@
 
 #include "cards.h"
 #include "legality.h"
+#include "spoken.h"
 
 #include <algorithm>
 
@@ -115,8 +116,12 @@ void TableState::heplayed(const Message& message) {
         m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
     }
     m_trick.cards[index] = card;
-    m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
+    const bool breaksHearts = !m_heartsBroken && hearts::isHeart(card);
+    m_heartsBroken = m_heartsBroken || breaksHearts;
     events().sound(card == hearts::kQueenOfSpades ? Cue::Queen : Cue::PlaceCard);
+    events().announce(subjectOf(seat) + (seat == m_mySeat ? " play " : " plays ") +
+                      spoken::cardInSentence(card) + "." +
+                      (breaksHearts ? " Hearts are broken." : ""));
 }
 
 void TableState::tooktrick(const Message& message) {
@@ -131,14 +136,20 @@ void TableState::tooktrick(const Message& message) {
     }
     m_lastTrick = m_trick;
     ++m_tricksDone;
-    setStatus(seatName(seat) + " took the trick.");
+    int points = 0;
+    for (int card : m_trick.cards) {
+        points += hearts::isHeart(card) ? 1 : card == hearts::kQueenOfSpades ? 13 : 0;
+    }
+    setStatus(seatName(seat) + " took the trick.", false);
+    events().announce(seatName(seat) + " took the trick" +
+                      (points > 0 ? ", " + spoken::points(points) : std::string()) + ".");
     m_turnMark = 0;
     events().sound(seat == m_mySeat ? Cue::TurnOverGood : Cue::TurnOverBad);
 }
 
 void TableState::endround(const Message& message) {
     const int moon = message.number(0);
-    setStatus("Posting scores\u2026");
+    setStatus("Posting scores\u2026", false);
     RoundRecord record;
     record.round = m_roundText;
     record.moon = isSeat(moon) ? moon : 0;
@@ -165,6 +176,20 @@ void TableState::endround(const Message& message) {
     }
     m_rounds.push_back(record);
     events().sound(Cue::RoundOver);
+    std::string said = "Round " + m_roundText + " over.";
+    if (isSeat(moon)) {
+        said += " " + subjectOf(moon) + " shot the moon.";
+    }
+    const auto perSeat = [this](const char* heading, const std::array<int, kSeats + 1>& values) {
+        std::string list = heading;
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            list += std::string(seat == 1 ? " " : ", ") + seatName(seat) + " " +
+                    std::to_string(values[static_cast<std::size_t>(seat)]);
+        }
+        return list + ".";
+    };
+    said += perSeat(" Points:", record.points) + perSeat(" Scores:", record.totals);
+    events().announce(said);
 }
 
 void TableState::gamestats(const Message& message) {
@@ -238,7 +263,9 @@ void TableState::winner(const Message& message) {
     events().sound(Cue::Winner);
     events().statusLine(protocol::statusLine(seat == m_mySeat ? "You have Won the Game!"
                                                               : name + " has Won the Game!"));
-    setStatus("Game Over!");
+    setStatus("Game Over!", false);
+    events().announce("Game over. " + (seat == m_mySeat ? std::string("You have won the game.")
+                                                        : name + " has won the game."));
     if (isSeat(seat)) {
         seatAt(seat).winner = true;
     }

@@ -2,6 +2,7 @@
 
 #include "cards.h"
 #include "legality.h"
+#include "spoken.h"
 
 #include <algorithm>
 
@@ -193,8 +194,64 @@ std::string TableState::seatName(int seat) const {
     return kWaiting;
 }
 
-void TableState::setStatus(std::string text) {
+void TableState::setStatus(std::string text, bool announced) {
+    if (text == m_statusText) {
+        return;
+    }
     m_statusText = std::move(text);
+    if (announced) {
+        events().announce(m_statusText);
+    }
+}
+
+std::string TableState::subjectOf(int seat) const {
+    return seat == m_mySeat && seated() ? std::string("You") : seatName(seat);
+}
+
+std::string TableState::trickSummary() const {
+    if (m_trick.empty()) {
+        return "No card on the table.";
+    }
+    std::string text = "The trick:";
+    for (int i = 0; i < m_trick.count; ++i) {
+        const int seat = m_trick.order[static_cast<std::size_t>(i)];
+        text += (i == 0 ? " " : "; ") + seatName(seat) + ", " +
+                spoken::card(m_trick.cards[static_cast<std::size_t>(seat)]) +
+                (seat == m_trick.leader ? ", led" : "");
+    }
+    text += ".";
+    if (isSeat(m_trick.taker)) {
+        text += " " + seatName(m_trick.taker) + " took it.";
+    }
+    return text;
+}
+
+std::string TableState::seatSummary(int seat) const {
+    if (!isSeat(seat)) {
+        return std::string();
+    }
+    const Seat& s = this->seat(seat);
+    std::string text = seatName(seat) + ": " + std::to_string(s.tricks) +
+                       (s.tricks == 1 ? " trick" : " tricks") + ", score " +
+                       std::to_string(s.score);
+    const int held = seat == m_mySeat ? m_hand.count() : (s.backsShown ? s.cardsHeld : 0);
+    if (m_gameRunning) {
+        text += ", " + std::to_string(held) + (held == 1 ? " card" : " cards") + " in hand";
+    }
+    const int played = m_trick.cards[static_cast<std::size_t>(seat)];
+    if (played != 0) {
+        text += ", played " + spoken::card(played);
+    }
+    if (m_turnMark == seat) {
+        text += ", to play";
+    }
+    if (s.watching) {
+        text += ", played by the computer";
+    }
+    if (s.winner) {
+        text += ", won the game";
+    }
+    return text + ".";
 }
 
 // --- arrivals, departures, watchers ---

@@ -56,6 +56,9 @@ public:
     virtual void tableFull() {}
     // A game has ended, for everyone at the table.
     virtual void gameOver() {}
+    // What a screen reader says as it happens: each status, each card
+    // played, a trick's taker and points, a round's scores, the winner.
+    virtual void announce(const std::string& /*text*/) {}
 };
 
 // The client's model of the table: everything the host has told this client
@@ -227,12 +230,20 @@ public:
     // knows; None when they do not, or when it is not my turn to play.
     hearts::Refusal refusalOf(int slot) const;
     bool playing() const { return myTurn() && !m_passingOpen; }
+    // What the table shows, in words: the cards of the trick in the order
+    // they came, and a seat's name, counts and cards left.
+    std::string trickSummary() const;
+    std::string seatSummary(int seat) const;
 
 private:
     struct Handlers;
     Seat& seatAt(int seat) { return m_seats[static_cast<std::size_t>(seat)]; }
     std::string fallbackName(int seat) const;
-    void setStatus(std::string text);
+    // The status line; a new one is also announced unless `announced`
+    // says the caller tells more than it.
+    void setStatus(std::string text, bool announced = true);
+    // Who a sentence names for a seat: "You" for the player's own.
+    std::string subjectOf(int seat) const;
     void clearall();
     void createcard(int slot, int card);
     void sortthem();

@@ -10,7 +10,8 @@
 
 // The table model's events, written down for a test to read: the lines it
 // sent and said, its cues (by recording, in lower case), boxes, finished
-// games ("mine" or the winner) and how often the other moments came.
+// games ("mine" or the winner), what a screen reader was told, and how
+// often the other moments came.
 struct RecordedEvents : TableEvents {
     void send(const std::string& line) override { sent.push_back(line); }
     void statusLine(const std::string& line) override { statusLines.push_back(line); }
@@ -32,12 +33,14 @@ struct RecordedEvents : TableEvents {
         recorded.push_back(result.mine ? "mine" : result.winner);
     }
     void tableFull() override { ++fullTables; }
+    void announce(const std::string& text) override { announced.push_back(text); }
 
     std::vector<std::string> sent;
     std::vector<std::string> statusLines;
     std::vector<std::string> cues;
     std::vector<std::string> boxes;
     std::vector<std::string> recorded;
+    std::vector<std::string> announced;
     int watcherChanges = 0;
     int startRequests = 0;
     int fullTables = 0;
