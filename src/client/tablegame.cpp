@@ -178,13 +178,15 @@ void TableState::endround(const Message& message) {
     events().sound(Cue::RoundOver);
     std::string said = "Round " + m_roundText + " over.";
     if (isSeat(moon)) {
-        said += " " + subjectOf(moon) + " shot the moon.";
+        said.append(" ").append(subjectOf(moon)).append(" shot the moon.");
     }
     const auto perSeat = [this](const char* heading, const std::array<int, kSeats + 1>& values) {
         std::string list = heading;
         for (int seat = 1; seat <= kSeats; ++seat) {
-            list += std::string(seat == 1 ? " " : ", ") + seatName(seat) + " " +
-                    std::to_string(values[static_cast<std::size_t>(seat)]);
+            list.append(seat == 1 ? " " : ", ")
+                .append(seatName(seat))
+                .append(" ")
+                .append(std::to_string(values[static_cast<std::size_t>(seat)]));
         }
         return list + ".";
     };

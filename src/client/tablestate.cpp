@@ -215,13 +215,15 @@ std::string TableState::trickSummary() const {
     std::string text = "The trick:";
     for (int i = 0; i < m_trick.count; ++i) {
         const int seat = m_trick.order[static_cast<std::size_t>(i)];
-        text += (i == 0 ? " " : "; ") + seatName(seat) + ", " +
-                spoken::card(m_trick.cards[static_cast<std::size_t>(seat)]) +
-                (seat == m_trick.leader ? ", led" : "");
+        text.append(i == 0 ? " " : "; ")
+            .append(seatName(seat))
+            .append(", ")
+            .append(spoken::card(m_trick.cards[static_cast<std::size_t>(seat)]))
+            .append(seat == m_trick.leader ? ", led" : "");
     }
     text += ".";
     if (isSeat(m_trick.taker)) {
-        text += " " + seatName(m_trick.taker) + " took it.";
+        text.append(" ").append(seatName(m_trick.taker)).append(" took it.");
     }
     return text;
 }
