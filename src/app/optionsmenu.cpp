@@ -43,6 +43,15 @@ OptionsMenu::OptionsMenu(QMenu* options, Parts parts, QWidget* window)
         connect(item, &QAction::triggered, this, &OptionsMenu::changed);
     }
 
+    Animations1 = options->addAction(QStringLiteral("&Animations"));
+    Animations1->setObjectName(QStringLiteral("Animations1"));
+    Animations1->setCheckable(true);
+    Animations1->setChecked(true);
+    connect(Animations1, &QAction::triggered, this, [this](bool on) {
+        m_parts.table.setAnimations(on);
+        emit changed();
+    });
+
     QMenu* turn = options->addMenu(QStringLiteral("&Turn Sound"));
     auto* turnGroup = new QActionGroup(this);
     Classic1 = turn->addAction(QStringLiteral("&Classic"));
@@ -123,6 +132,8 @@ void OptionsMenu::apply(const Settings& settings) {
     setTurnSound(settings.turnSound);
     m_parts.sounds.chatterSounds = settings.chatterSounds;
     PlayChatterSounds1->setChecked(m_parts.sounds.chatterSounds);
+    m_parts.table.setAnimations(settings.animations);
+    Animations1->setChecked(settings.animations);
 }
 
 void OptionsMenu::fill(Settings& settings) const {
@@ -132,6 +143,7 @@ void OptionsMenu::fill(Settings& settings) const {
     settings.turnSound = m_parts.table.state().turnSound();
     settings.chatterSounds = PlayChatterSounds1->isChecked();
     settings.playSounds = PlaySounds1->isChecked();
+    settings.animations = Animations1->isChecked();
     settings.cardDeck = cardpictures::deckPath();
 }
 

@@ -36,6 +36,7 @@ public:
 
     QAction* PlaySounds1 = nullptr;
     QAction* PlayChatterSounds1 = nullptr;
+    QAction* Animations1 = nullptr;
     QAction* Classic1 = nullptr;
     QAction* New1 = nullptr;
     QAction* TextColor1 = nullptr;

@@ -51,6 +51,8 @@ Settings Settings::load(const IniFile& ini) {
         ini.readString(s, key("Turnsound"), QStringLiteral("0")) == QLatin1String("1") ? 1 : 0;
     settings.chatterSounds =
         ini.readString(s, key("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");
+    settings.animations =
+        ini.readString(s, key("Animations"), QStringLiteral("true")) != QLatin1String("false");
     settings.cardDeck = ini.readString(s, key("Carddeck"), QString());
     settings.playerName = ini.readString(s, key("Playername"), QString());
     settings.announce =
@@ -112,6 +114,7 @@ void Settings::save(IniFile& ini) const {
     ini.writeString(s, key("Turnsound"), QString::number(turnSound));
     ini.writeString(s, key("ChatterSounds"), flag(chatterSounds));
     ini.writeString(s, key("Playsounds"), flag(playSounds));
+    ini.writeString(s, key("Animations"), flag(animations));
     ini.writeString(s, key("Carddeck"), cardDeck);
     ini.writeString(s, key("Computerlevel"),
                     strongComputers ? QStringLiteral("Strong") : QStringLiteral("Classic"));

@@ -32,6 +32,8 @@ struct Settings {
     bool playSounds = true;
     int turnSound = 0;
     bool chatterSounds = true;
+    // Cards move over the table (played, swept to the taker, dealt, passed).
+    bool animations = true;
     QString cardDeck;
     QString playerName;
     bool announce = true;

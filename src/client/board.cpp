@@ -11,9 +11,11 @@
 #include "tablestate.h"
 
 #include <QApplication>
+#include <QEasingCurve>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPropertyAnimation>
 
 #include <cmath>
 
@@ -66,7 +68,139 @@ Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(stat
     for (Announcer*& announcer : m_announcers) {
         announcer = new Announcer(this);
     }
+    connect(&m_motion, &TableMotion::moved, this,
+            [this](const QRectF& area) { update(toPixels(area).adjusted(-2, -2, 2, 2)); });
     setScale(1.0);
+}
+
+void Board::setMotionDuration(int ms) {
+    m_motion.setDuration(ms);
+    if (ms == 0) {
+        for (QPropertyAnimation* move : m_cardMoves) {
+            if (move != nullptr) {
+                move->stop();
+            }
+        }
+        layoutHand();
+    }
+}
+
+bool Board::handMoving() const {
+    return std::any_of(m_cardMoves.begin(), m_cardMoves.end(), [](const QPropertyAnimation* move) {
+        return move != nullptr && move->state() == QAbstractAnimation::Running;
+    });
+}
+
+QPointF Board::fanTop(int position) const {
+    const auto index = static_cast<std::size_t>(position);
+    const int step = kFanStep[index];
+    const int held = std::max(1, m_state.seat(seatAtPosition(position)).cardsHeld);
+    return m_layout.cards[index] + QPointF(step > 0 ? (held - 1) * step : 0, 0);
+}
+
+void Board::startFlights() {
+    const TableState::Trick& trick = m_state.trick();
+    std::array<int, 5> now{};
+    for (int position = 1; position <= 4; ++position) {
+        now[static_cast<std::size_t>(position)] =
+            trick.cards[static_cast<std::size_t>(seatAtPosition(position))];
+    }
+    if (m_state.roundText() != m_drawnRound || !m_state.connected()) {
+        // A new round, or the table gone: nothing of the old one flies on,
+        // and the table stays as it is.
+        m_motion.clear();
+        m_drawnTrick = now;
+        if (m_state.roundText() != m_drawnRound) {
+            m_drawnRound = m_state.roundText();
+            m_passDirection = 0;
+        }
+        return;
+    }
+    if (m_state.passArrow() >= 1 && m_state.passArrow() <= 3) {
+        m_passDirection = m_state.passArrow();
+    }
+    const bool swept = trick.empty() && m_drawnTrick != now;
+    m_motion.keepTrickFlights(now);
+    const int taker = m_state.lastTrick().taker;
+    for (int position = 1; position <= 4; ++position) {
+        const auto index = static_cast<std::size_t>(position);
+        const int drawn = m_drawnTrick[index];
+        if (swept && drawn != 0 && m_state.isSeat(taker)) {
+            // The trick goes to its taker's pile.
+            TableMotion::Flight sweep;
+            sweep.card = drawn;
+            sweep.from = m_layout.played[index];
+            sweep.to =
+                m_layout.trickWinner[static_cast<std::size_t>(m_state.seatMap().position(taker))];
+            sweep.fades = true;
+            m_motion.add(sweep);
+        } else if (now[index] != 0 && drawn != now[index]) {
+            // A card played: from its player's hand to its place.
+            TableMotion::Flight play;
+            play.card = now[index];
+            const QRectF fromHand = m_drawnHand[static_cast<std::size_t>(now[index])];
+            play.from = position == 1
+                            ? (fromHand.isEmpty() ? m_layout.played[index] + QPointF(0, 80)
+                                                  : fromHand.topLeft())
+                            : fanTop(position);
+            play.to = m_layout.played[index];
+            play.trickPosition = position;
+            m_motion.add(play);
+        }
+    }
+    m_drawnTrick = now;
+    // Cards that left the hand but not for the trick were passed on.
+    static constexpr std::array<int, 4> kPassedTo = {0, 2, 4, 3}; // by direction
+    const auto onTable = [&](int card) {
+        const auto& last = m_state.lastTrick().cards;
+        return std::find(now.begin(), now.end(), card) != now.end() ||
+               std::find(last.begin(), last.end(), card) != last.end();
+    };
+    if (const int arrow = m_passDirection; arrow != 0) {
+        for (int card = 1; card <= 52; ++card) {
+            const QRectF& drawn = m_drawnHand[static_cast<std::size_t>(card)];
+            if (!drawn.isEmpty() && !m_state.hand().cards.holds(card) && !onTable(card)) {
+                TableMotion::Flight passed;
+                passed.card = card;
+                passed.from = drawn.topLeft();
+                passed.to = fanTop(kPassedTo[static_cast<std::size_t>(arrow)]);
+                passed.fades = true;
+                m_motion.add(passed);
+            }
+        }
+    }
+}
+
+void Board::placeHandCard(HandCard* card, const QRect& target, int place) {
+    QPropertyAnimation*& move = m_cardMoves[static_cast<std::size_t>(card->slot())];
+    if (move != nullptr && move->state() == QAbstractAnimation::Running) {
+        // On its way: it goes on to where the card stands now.
+        card->resize(target.size());
+        move->setEndValue(target.topLeft());
+        return;
+    }
+    const bool dealt = m_handWasEmpty;
+    const bool cameNew = m_drawnHand[static_cast<std::size_t>(card->card())].isEmpty();
+    if (m_motion.duration() == 0 || !cameNew) {
+        card->setGeometry(target);
+        return;
+    }
+    // Dealt from the middle of the table, or received from whoever passed.
+    static constexpr std::array<int, 4> kReceivedFrom = {3, 4, 2, 3}; // by arrow
+    const int arrow = m_passDirection;
+    const QPointF from =
+        dealt
+            ? QPointF(m_layout.played[3].x(), m_layout.played[2].y())
+            : fanTop(kReceivedFrom[static_cast<std::size_t>(arrow >= 1 && arrow <= 3 ? arrow : 0)]);
+    if (move == nullptr) {
+        move = new QPropertyAnimation(card, "pos", this);
+        move->setEasingCurve(QEasingCurve::OutCubic);
+    }
+    card->setGeometry(QRect(toPixels(QRectF(from, QSizeF(1, 1))).topLeft(), target.size()));
+    move->setStartValue(card->pos());
+    move->setEndValue(target.topLeft());
+    move->setDuration(m_motion.duration() + (dealt ? 15 * place : 0));
+    move->start();
 }
 
 void Board::announce(const QString& text) {
@@ -159,6 +293,7 @@ void Board::refresh() {
         look.toPlay = m_state.turnMark() == seat;
         seatAt(position)->setLook(look, m_scale);
     }
+    startFlights();
     refreshHand();
     button_start->setVisible(m_state.startButtonShown());
     button_pass->setVisible(m_state.passButtonShown());
@@ -205,10 +340,20 @@ void Board::layoutHand() {
         look.strip = strip / m_layout.handScale;
         look.markHeight = kFocusMarkHeight / m_layout.handScale;
         card->setLook(look, m_scale * m_layout.handScale);
-        card->setGeometry(toPixels(m_layout.handCard(place, count, hand.raised[index])));
+        placeHandCard(card, toPixels(m_layout.handCard(place, count, hand.raised[index])), place);
         setSpokenName(card, spokenName(slot, look));
         card->show();
     }
+    m_drawnHand = {};
+    for (int slot = 1; slot <= 13; ++slot) {
+        const int place = hand.placeOf(slot);
+        const int number = hand.cards.at(slot);
+        if (number != 0 && place >= 0) {
+            m_drawnHand[static_cast<std::size_t>(number)] =
+                m_layout.handCard(place, count, hand.raised[static_cast<std::size_t>(slot)]);
+        }
+    }
+    m_handWasEmpty = count == 0;
 }
 
 QString Board::spokenName(int slot, const HandCard::Look& look) const {
@@ -374,6 +519,7 @@ void Board::paintEvent(QPaintEvent*) {
     paintOpponentHands(p, ratio);
     paintMarks(p, ratio);
     paintTrick(p, ratio);
+    m_motion.paintLeaving(p, ratio);
     static constexpr std::array<Picture, 4> kArrows = {Picture::ArrowLeft, Picture::ArrowLeft,
                                                        Picture::ArrowRight, Picture::ArrowUp};
     if (const int arrow = m_state.passArrow(); arrow >= 1 && arrow <= 3) {
@@ -455,6 +601,11 @@ void Board::paintTrick(QPainter& p, qreal ratio) {
             continue;
         }
         const QPoint at = m_layout.played[static_cast<std::size_t>(position)];
+        if (const TableMotion::Flight* flight = m_motion.trickFlight(position)) {
+            // On its way from its player; its marks wait for it.
+            p.drawPixmap(m_motion.positionOf(*flight), cardpictures::card(card, ratio));
+            continue;
+        }
         p.drawPixmap(at, cardpictures::card(card, ratio));
         if (trick.leader == seat) {
             // Who led: a tag on the card's lower edge.

@@ -2,6 +2,7 @@
 
 #include "boardlayout.h"
 #include "handcard.h"
+#include "tablemotion.h"
 
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 
 class Announcer;
 class HandCard;
+class QPropertyAnimation;
 class PictureButton;
 class SeatItem;
 class TableState;
@@ -47,6 +49,12 @@ public:
     // and the status line. A side window is best kept off them.
     std::vector<QRect> gameAreas() const;
     SeatItem* seatAt(int position) const { return m_seatItems[static_cast<std::size_t>(position)]; }
+    // How long a card takes to move, in ms; 0: nothing moves.
+    void setMotionDuration(int ms);
+    const TableMotion& motion() const { return m_motion; }
+    // Whether a card of the hand is on its way to its place.
+    bool handMoving() const;
+
     // Says a sentence to a screen reader. The sentences take turns over a
     // few notifications, so that a reader that comes to one late still
     // reads the sentence it was told of, not a later one.
@@ -83,6 +91,14 @@ private:
     void paintOpponentHands(QPainter& p, qreal ratio);
     void paintMarks(QPainter& p, qreal ratio);
     void paintTrick(QPainter& p, qreal ratio);
+    // Sets cards flying where the table changed since it was last drawn:
+    // a card played to the trick, a trick swept to its taker, cards passed
+    // on; then remembers the table as drawn.
+    void startFlights();
+    QPointF fanTop(int position) const;
+    // Moves a hand card to its place, from where it comes when it is new
+    // to the hand (dealt, received), or keeps it moving there.
+    void placeHandCard(HandCard* card, const QRect& target, int place);
     // Hand cards in place order, as shown.
     std::vector<HandCard*> shownCards() const;
 
@@ -94,5 +110,15 @@ private:
     std::array<SeatItem*, 5> m_seatItems{};  // [1..4] by display position
     std::array<HandCard*, 14> m_handCards{}; // [1..13] by slot
     std::array<Announcer*, kAnnouncers> m_announcers{};
+    TableMotion m_motion;
+    // The table as last drawn: the trick by display position, where each
+    // card of the hand stood (in table units, by card), the round.
+    std::array<int, 5> m_drawnTrick{};
+    std::array<QRectF, 53> m_drawnHand{};
+    std::string m_drawnRound;
+    bool m_handWasEmpty = true;
+    // The round's passing direction as the arrow last showed it.
+    int m_passDirection = 0;
+    std::array<QPropertyAnimation*, 14> m_cardMoves{}; // [1..13] by slot
     std::size_t m_nextAnnouncer = 0;
 };

@@ -106,7 +106,20 @@ ScoreSheetWindow* ClientTable::scoreSheetWindow() {
     return m_scoreSheet;
 }
 
+void ClientTable::setAnimations(bool on) {
+    m_animations = on;
+    pickMotionDuration();
+}
+
+void ClientTable::pickMotionDuration() {
+    const int duration = m_animations ? TableMotion::durationFor(m_state.botSpeed()) : 0;
+    if (duration != m_board->motion().duration()) {
+        m_board->setMotionDuration(duration);
+    }
+}
+
 void ClientTable::refreshViews() {
+    pickMotionDuration();
     m_board->refresh();
     Slow1->setChecked(m_state.botSpeed() == 2000);
     Normal1->setChecked(m_state.botSpeed() == 1000);

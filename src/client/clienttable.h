@@ -49,8 +49,14 @@ public:
     ScoreSheetWindow* scoreSheetWindow();
     GameSummaryWindow* gameSummaryWindow();
 
+    // Cards move over the table, as fast as the computer players' pace
+    // allows.
+    void setAnimations(bool on);
+    bool animations() const { return m_animations; }
+
 private:
     void refreshViews();
+    void pickMotionDuration();
     // TableEvents
     void send(const std::string& line) override;
     void changed() override;
@@ -74,6 +80,7 @@ private:
     QActionGroup m_speedGroup;
     QMenu m_popup;
     int m_target = 0;
+    bool m_animations = true;
     // Side windows are made when first shown.
     LastTrickWindow* m_lastTrick = nullptr;
     ScoreSheetWindow* m_scoreSheet = nullptr;
