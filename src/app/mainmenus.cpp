@@ -63,6 +63,20 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     ScoreSheet1->setShortcut(QKeySequence(Qt::Key_S));
     connect(ScoreSheet1, &QAction::triggered, this,
             [this] { m_window.showBeside(m_window.table().scoreSheetWindow(), false); });
+    QMenu* read = view->addMenu(QStringLiteral("&Read Aloud"));
+    ReadTrick1 = read->addAction(QStringLiteral("The &Trick"));
+    ReadTrick1->setShortcut(QKeySequence(Qt::Key_T));
+    connect(ReadTrick1, &QAction::triggered, this, [this] { m_window.board().readTrick(); });
+    static constexpr std::array<const char*, 5> kSeatItems = {
+        "", "&My Seat", "The Seat at the &Left", "The Seat &Across", "The Seat at the &Right"};
+    for (int position = 1; position <= 4; ++position) {
+        QAction* item =
+            read->addAction(QString::fromLatin1(kSeatItems[static_cast<std::size_t>(position)]));
+        item->setShortcut(QKeySequence(Qt::Key_0 + position));
+        connect(item, &QAction::triggered, this,
+                [this, position] { m_window.board().readSeat(position); });
+        readSeatItems[static_cast<std::size_t>(position)] = item;
+    }
     view->addSeparator();
     ViewTally1 = view->addAction(QStringLiteral("View &Tally"));
     connect(ViewTally1, &QAction::triggered, this, [this] {

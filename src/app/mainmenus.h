@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QObject>
 
+#include <array>
+
 class HostControls;
 class TableChoices;
 class Tchat;
@@ -28,6 +30,9 @@ public:
     QAction* Exit1 = nullptr;
     QAction* LastTrick1 = nullptr;
     QAction* ScoreSheet1 = nullptr;
+    // Read aloud: the trick (T) and the seats by place (1-4).
+    QAction* ReadTrick1 = nullptr;
+    std::array<QAction*, 5> readSeatItems{}; // [1..4] by display position
     QAction* ViewTally1 = nullptr;
     QAction* SpyList1 = nullptr;
     QAction* PrhaseList1 = nullptr;

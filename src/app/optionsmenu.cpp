@@ -52,6 +52,21 @@ OptionsMenu::OptionsMenu(QMenu* options, Parts parts, QWidget* window)
         emit changed();
     });
 
+    QMenu* cues = options->addMenu(QStringLiteral("Sound C&ues"));
+    for (auto [item, text] :
+         {std::pair{&CueTurn1, "Your &Turn"}, std::pair{&CueHeartsBroken1, "&Hearts Broken"},
+          std::pair{&CueQueenTaken1, "The &Queen Taken"}}) {
+        *item = cues->addAction(QString::fromLatin1(text));
+        (*item)->setCheckable(true);
+        (*item)->setChecked(true);
+        connect(*item, &QAction::triggered, this, [this] {
+            m_parts.table.state().setCueChoices({CueTurn1->isChecked(),
+                                                 CueHeartsBroken1->isChecked(),
+                                                 CueQueenTaken1->isChecked()});
+            emit changed();
+        });
+    }
+
     QMenu* turn = options->addMenu(QStringLiteral("&Turn Sound"));
     auto* turnGroup = new QActionGroup(this);
     Classic1 = turn->addAction(QStringLiteral("&Classic"));
@@ -134,6 +149,11 @@ void OptionsMenu::apply(const Settings& settings) {
     PlayChatterSounds1->setChecked(m_parts.sounds.chatterSounds);
     m_parts.table.setAnimations(settings.animations);
     Animations1->setChecked(settings.animations);
+    m_parts.table.state().setCueChoices(
+        {settings.cueTurn, settings.cueHeartsBroken, settings.cueQueenTaken});
+    CueTurn1->setChecked(settings.cueTurn);
+    CueHeartsBroken1->setChecked(settings.cueHeartsBroken);
+    CueQueenTaken1->setChecked(settings.cueQueenTaken);
 }
 
 void OptionsMenu::fill(Settings& settings) const {
@@ -144,6 +164,9 @@ void OptionsMenu::fill(Settings& settings) const {
     settings.chatterSounds = PlayChatterSounds1->isChecked();
     settings.playSounds = PlaySounds1->isChecked();
     settings.animations = Animations1->isChecked();
+    settings.cueTurn = CueTurn1->isChecked();
+    settings.cueHeartsBroken = CueHeartsBroken1->isChecked();
+    settings.cueQueenTaken = CueQueenTaken1->isChecked();
     settings.cardDeck = cardpictures::deckPath();
 }
 

@@ -37,6 +37,10 @@ public:
     QAction* PlaySounds1 = nullptr;
     QAction* PlayChatterSounds1 = nullptr;
     QAction* Animations1 = nullptr;
+    // Options > Sound Cues: my turn, hearts broken, the queen taken.
+    QAction* CueTurn1 = nullptr;
+    QAction* CueHeartsBroken1 = nullptr;
+    QAction* CueQueenTaken1 = nullptr;
     QAction* Classic1 = nullptr;
     QAction* New1 = nullptr;
     QAction* TextColor1 = nullptr;

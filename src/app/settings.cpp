@@ -53,6 +53,12 @@ Settings Settings::load(const IniFile& ini) {
         ini.readString(s, key("ChatterSounds"), QStringLiteral("true")) != QLatin1String("false");
     settings.animations =
         ini.readString(s, key("Animations"), QStringLiteral("true")) != QLatin1String("false");
+    settings.cueTurn =
+        ini.readString(s, key("Cueturn"), QStringLiteral("true")) != QLatin1String("false");
+    settings.cueHeartsBroken =
+        ini.readString(s, key("Cueheartsbroken"), QStringLiteral("true")) != QLatin1String("false");
+    settings.cueQueenTaken =
+        ini.readString(s, key("Cuequeentaken"), QStringLiteral("true")) != QLatin1String("false");
     settings.cardDeck = ini.readString(s, key("Carddeck"), QString());
     settings.playerName = ini.readString(s, key("Playername"), QString());
     settings.announce =
@@ -115,6 +121,9 @@ void Settings::save(IniFile& ini) const {
     ini.writeString(s, key("ChatterSounds"), flag(chatterSounds));
     ini.writeString(s, key("Playsounds"), flag(playSounds));
     ini.writeString(s, key("Animations"), flag(animations));
+    ini.writeString(s, key("Cueturn"), flag(cueTurn));
+    ini.writeString(s, key("Cueheartsbroken"), flag(cueHeartsBroken));
+    ini.writeString(s, key("Cuequeentaken"), flag(cueQueenTaken));
     ini.writeString(s, key("Carddeck"), cardDeck);
     ini.writeString(s, key("Computerlevel"),
                     strongComputers ? QStringLiteral("Strong") : QStringLiteral("Classic"));

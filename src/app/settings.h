@@ -34,6 +34,10 @@ struct Settings {
     bool chatterSounds = true;
     // Cards move over the table (played, swept to the taker, dealt, passed).
     bool animations = true;
+    // The cues of my turn, hearts broken and the queen taken.
+    bool cueTurn = true;
+    bool cueHeartsBroken = true;
+    bool cueQueenTaken = true;
     QString cardDeck;
     QString playerName;
     bool announce = true;

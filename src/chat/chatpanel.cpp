@@ -87,6 +87,7 @@ ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sound
         }
     }
     b_phrase[10]->setToolTip(QStringLiteral("Chatter Sounds"));
+    b_phrase[10]->setAccessibleName(QStringLiteral("Chatter Sounds"));
     for (int tag = 0; tag <= protocol::kChatterSounds; ++tag) {
         QAction* item = popup_sounds.addAction(soundCaption(tag));
         item->setObjectName(tag == 0 ? QStringLiteral("Cancel1")
@@ -101,6 +102,7 @@ ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sound
 
     mainchat = new ChatView(this);
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    mainchat->setAccessibleName(QStringLiteral("Chat history"));
     SelectAll1 =
         popup_view.addAction(QStringLiteral("Select All"), mainchat, &QTextEdit::selectAll);
     Copy1 = popup_view.addAction(QStringLiteral("Copy"), QKeySequence::Copy, mainchat,
@@ -127,6 +129,7 @@ ChatPanel::ChatPanel(Sounds& sounds, QWidget* parent) : QWidget(parent), m_sound
     button_smilies->setObjectName(QStringLiteral("button_smilies"));
     button_smilies->setIcon(QIcon(QPixmap::fromImage(cardpictures::smiley(0, ratio))));
     button_smilies->setToolTip(QStringLiteral("Smilies"));
+    button_smilies->setAccessibleName(QStringLiteral("Smilies"));
     connect(&popup_smilies, &QMenu::aboutToShow, this, &ChatPanel::smilies);
     connect(button_smilies, &QToolButton::clicked, this, [this] {
         popup_smilies.popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
@@ -188,6 +191,8 @@ QString ChatPanel::soundCaption(int tag) {
 void ChatPanel::setPhrase(int number, const QString& text) {
     m_phrases[static_cast<std::size_t>(number)] = text;
     b_phrase[static_cast<std::size_t>(number)]->setToolTip(text);
+    b_phrase[static_cast<std::size_t>(number)]->setAccessibleName(
+        QStringLiteral("Phrase %1: %2").arg(number).arg(text));
 }
 
 void ChatPanel::setChatColour(colortext::ColorValue colour) {

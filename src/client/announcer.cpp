@@ -52,5 +52,6 @@ void Announcer::announce(const QString& text) {
         QAccessible::updateAccessibility(&renamed);
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
+        ++m_timesShown;
     }
 }

@@ -13,7 +13,10 @@ public:
     explicit Announcer(QWidget* parent);
     void announce(const QString& text);
     const QString& text() const { return m_text; }
+    // How often assistive technology was told it appeared.
+    int timesShown() const { return m_timesShown; }
 
 private:
     QString m_text;
+    int m_timesShown = 0;
 };

@@ -1,6 +1,7 @@
 #include "board.h"
 
 #include "announcer.h"
+#include "boardaccessible.h"
 #include "boardfonts.h"
 #include "cardnames.h"
 #include "cardpictures.h"
@@ -10,6 +11,7 @@
 #include "spokenname.h"
 #include "tablestate.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEasingCurve>
 #include <QLineEdit>
@@ -42,6 +44,11 @@ PictureButton* boardButton(Picture picture, const QString& name, const QString& 
 } // namespace
 
 Board::Board(TableState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+    static const bool spoken = [] {
+        QAccessible::installFactory(boardAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(spoken);
     setObjectName(QStringLiteral("board"));
     setAccessibleName(QStringLiteral("Card table"));
     setFocusPolicy(Qt::ClickFocus);
@@ -201,6 +208,14 @@ void Board::placeHandCard(HandCard* card, const QRect& target, int place) {
     move->setEndValue(target.topLeft());
     move->setDuration(m_motion.duration() + (dealt ? 15 * place : 0));
     move->start();
+}
+
+void Board::readTrick() {
+    announce(QString::fromStdString(m_state.trickSummary()));
+}
+
+void Board::readSeat(int position) {
+    announce(QString::fromStdString(m_state.seatSummary(seatAtPosition(position))));
 }
 
 void Board::announce(const QString& text) {

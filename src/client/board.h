@@ -55,6 +55,11 @@ public:
     // Whether a card of the hand is on its way to its place.
     bool handMoving() const;
 
+    // Reads the table aloud: the trick, or the seat at a display position
+    // (1 mine, 2 left, 3 across, 4 right).
+    void readTrick();
+    void readSeat(int position);
+
     // Says a sentence to a screen reader. The sentences take turns over a
     // few notifications, so that a reader that comes to one late still
     // reads the sentence it was told of, not a later one.

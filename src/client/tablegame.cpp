@@ -95,7 +95,9 @@ void TableState::getnextplayer(const Message& message) {
     m_turnMark = seat;
     if (seat == m_mySeat) {
         setStatus("Your Turn.");
-        events().sound(m_turnSoundNew ? Cue::TurnNew : Cue::Turn);
+        if (m_cues.turn) {
+            events().sound(m_turnSoundNew ? Cue::TurnNew : Cue::Turn);
+        }
     } else {
         setStatus(seatName(seat) + "'s turn.");
     }
@@ -118,7 +120,9 @@ void TableState::heplayed(const Message& message) {
     m_trick.cards[index] = card;
     const bool breaksHearts = !m_heartsBroken && hearts::isHeart(card);
     m_heartsBroken = m_heartsBroken || breaksHearts;
-    events().sound(card == hearts::kQueenOfSpades ? Cue::Queen : Cue::PlaceCard);
+    events().sound(card == hearts::kQueenOfSpades        ? Cue::Queen
+                   : breaksHearts && m_cues.heartsBroken ? Cue::HeartsBroken
+                                                         : Cue::PlaceCard);
     events().announce(subjectOf(seat) + (seat == m_mySeat ? " play " : " plays ") +
                       spoken::cardInSentence(card) + "." +
                       (breaksHearts ? " Hearts are broken." : ""));
@@ -130,8 +134,9 @@ void TableState::tooktrick(const Message& message) {
     s.trickWinner = true;
     s.tricks = std::clamp(count, 0, kSlots);
     m_trick.taker = seat;
-    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), hearts::kQueenOfSpades) !=
-        m_trick.cards.end()) {
+    const bool queenTaken = std::find(m_trick.cards.begin(), m_trick.cards.end(),
+                                      hearts::kQueenOfSpades) != m_trick.cards.end();
+    if (queenTaken) {
         m_queenTaker = seat;
     }
     m_lastTrick = m_trick;
@@ -144,7 +149,9 @@ void TableState::tooktrick(const Message& message) {
     events().announce(seatName(seat) + " took the trick" +
                       (points > 0 ? ", " + spoken::points(points) : std::string()) + ".");
     m_turnMark = 0;
-    events().sound(seat == m_mySeat ? Cue::TurnOverGood : Cue::TurnOverBad);
+    events().sound(queenTaken && m_cues.queenTaken ? Cue::QueenTaken
+                   : seat == m_mySeat              ? Cue::TurnOverGood
+                                                   : Cue::TurnOverBad);
 }
 
 void TableState::endround(const Message& message) {

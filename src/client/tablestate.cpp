@@ -61,6 +61,10 @@ const char* recordingOf(Cue cue) {
         return "ERROR";
     case Cue::Click:
         return "CLICK";
+    case Cue::HeartsBroken:
+        return "WAVE15";
+    case Cue::QueenTaken:
+        return "WAVE12";
     }
     return "";
 }
@@ -73,6 +77,7 @@ void TableState::reset() {
     fresh.m_playerName = m_playerName;
     fresh.m_botSpeed = m_botSpeed;
     fresh.m_turnSoundNew = m_turnSoundNew;
+    fresh.m_cues = m_cues;
     *this = std::move(fresh);
     events().watchersChanged();
     events().changed();

@@ -23,6 +23,9 @@ enum class Cue : std::uint8_t {
     Winner,
     Error,
     Click,
+    // The first heart of a round ("Oooh"), the queen of spades taken ("Oh No").
+    HeartsBroken,
+    QueenTaken,
 };
 // The name of a cue's recording: "ENTERED", "TURNNEW" ...
 const char* recordingOf(Cue cue);
@@ -181,6 +184,16 @@ public:
     // Options > "Turn Sound": 0 "Classic", 1 "New".
     void setTurnSound(int tag) { m_turnSoundNew = tag == 1; }
     int turnSound() const { return m_turnSoundNew ? 1 : 0; }
+    // The cues a player may turn off, each heard once for its moment in
+    // place of the card's or the trick's own sound.
+    struct CueChoices {
+        bool turn = true;         // my turn to play
+        bool heartsBroken = true; // the round's first heart
+        bool queenTaken = true;   // the trick with the queen of spades taken
+        bool operator==(const CueChoices&) const = default;
+    };
+    void setCueChoices(const CueChoices& choices) { m_cues = choices; }
+    const CueChoices& cueChoices() const { return m_cues; }
 
     // --- what the views draw ---
     const std::string& playerName() const { return m_playerName; }
@@ -310,4 +323,5 @@ private:
     bool m_justWatching = false;
     int m_botSpeed = 1000;
     bool m_turnSoundNew = false;
+    CueChoices m_cues;
 };

@@ -3,6 +3,9 @@
 #include "cardpictures.h"
 #include "picturebutton.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,6 +13,38 @@
 #include <QMouseEvent>
 
 using cardpictures::Picture;
+
+namespace {
+
+// The first trick's switch as assistive technology sees it: a check box,
+// checked when the switch is on.
+class SwitchAccessible : public QAccessibleWidget {
+public:
+    explicit SwitchAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::CheckBox) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = widget()->property("checked").toBool();
+        return state;
+    }
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == toggleAction()) {
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget(), &space);
+        }
+    }
+};
+
+QAccessibleInterface* switchFactory(const QString& /*className*/, QObject* object) {
+    auto* label = qobject_cast<QLabel*>(object);
+    if (label != nullptr && label->objectName() == QLatin1String("image_safe")) {
+        return new SwitchAccessible(label);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 Tgamestart::Tgamestart(QWidget* parent)
     : SideWindow(QStringLiteral("Hearts - Game Start"), parent) {
@@ -29,6 +64,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("Play to Score:"), this), 1, 0);
     UpDown1 = new QSpinBox(this);
     UpDown1->setObjectName(QStringLiteral("edit_playtoscore"));
+    UpDown1->setAccessibleName(QStringLiteral("Play to Score"));
     UpDown1->setRange(50, 500);
     UpDown1->setSingleStep(10);
     UpDown1->setValue(100);
@@ -44,6 +80,11 @@ Tgamestart::Tgamestart(QWidget* parent)
     safeLabel->setToolTip(hint);
     layout->addWidget(safeLabel, 2, 0);
     image_safe = new QLabel(this);
+    static const bool switchSpoken = [] {
+        QAccessible::installFactory(switchFactory);
+        return true;
+    }();
+    Q_UNUSED(switchSpoken);
     image_safe->setObjectName(QStringLiteral("image_safe"));
     image_safe->setToolTip(hint);
     image_safe->setCursor(Qt::PointingHandCursor);
@@ -71,6 +112,7 @@ Tgamestart::Tgamestart(QWidget* parent)
         [](qreal ratio) { return cardpictures::board(Picture::StartButton, ratio); },
         cardpictures::boardSize(Picture::StartButton), this);
     start->setObjectName(QStringLiteral("button_start"));
+    start->setAccessibleName(QStringLiteral("Start Game"));
     button_start = start;
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
     layout->addWidget(start, 4, 0, 1, 2, Qt::AlignHCenter);
@@ -90,7 +132,11 @@ void Tgamestart::keyPressEvent(QKeyEvent* event) {
 
 void Tgamestart::changebox(int state) {
     m_safe = state;
-    image_safe->setAccessibleDescription(state == 1 ? QStringLiteral("on") : QStringLiteral("off"));
+    image_safe->setProperty("checked", state == 1);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(image_safe, changed);
+    QAccessible::updateAccessibility(&event);
     image_safe->setPixmap(cardpictures::board(state == 1 ? Picture::SwitchOn : Picture::SwitchOff,
                                               devicePixelRatioF()));
 }

@@ -34,6 +34,7 @@ Thelp::Thelp(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Help File"),
         side->addWidget(button);
         auto* memo = new QTextBrowser(m_stack);
         memo->setObjectName(QStringLiteral("memo%1").arg(tag));
+        memo->setAccessibleName(QStringLiteral("Help: ") + QString::fromLatin1(caption));
         memo->setFrameShape(QFrame::NoFrame);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         QPalette memoPalette = memo->palette();

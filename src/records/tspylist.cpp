@@ -15,6 +15,7 @@ Tspylist::Tspylist(QWidget* parent) : SideWindow(QStringLiteral("Hearts - Spys")
     layout->addWidget(new QLabel(QStringLiteral("Spy List"), this));
     listbox_spys = new QListWidget(this);
     listbox_spys->setObjectName(QStringLiteral("listbox_spys"));
+    listbox_spys->setAccessibleName(QStringLiteral("Watchers"));
     listbox_spys->setMouseTracking(true);
     listbox_spys->viewport()->installEventFilter(this);
     layout->addWidget(listbox_spys);

@@ -50,6 +50,7 @@ Ttallylist::Ttallylist(QWidget* parent)
     auto* talliedLayout = new QVBoxLayout(tallied);
     listbox_tally = new QListWidget(tallied);
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
+    listbox_tally->setAccessibleName(tallied->title());
     talliedLayout->addWidget(listbox_tally);
     lists->addWidget(tallied);
 
@@ -81,6 +82,7 @@ Ttallylist::Ttallylist(QWidget* parent)
     auto* currentLayout = new QVBoxLayout(current);
     checklist = new QListWidget(current);
     checklist->setObjectName(QStringLiteral("checklist"));
+    checklist->setAccessibleName(current->title());
     currentLayout->addWidget(checklist);
     lists->addWidget(current);
     layout->addLayout(lists);

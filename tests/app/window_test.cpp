@@ -1,6 +1,7 @@
 // The main window as a player meets it: the table grows with the window,
 // the keyboard moves between the hand and the chat, the menus answer their
 // keys, and the side windows show the model.
+#include "announcer.h"
 #include "board.h"
 #include "boardlayout.h"
 #include "cardpictures.h"
@@ -13,6 +14,7 @@
 
 #include "wait.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <QFile>
@@ -172,4 +174,41 @@ TEST_F(Window, AMaximisedWindowComesBackMaximised) {
     again.showNormal();
     ASSERT_TRUE(waitUntil([&] { return !again.isMaximized(); }));
     EXPECT_EQ(again.bounds().size(), QSize(780, 540));
+}
+
+// What happens at the table reaches assistive technology as it happens:
+// one notification shown for each sentence, the card played, the trick
+// taken and the winner among them, the sentences taking turns over the
+// notifications.
+TEST_F(Window, AScreenReaderIsToldEachChangeOnce) {
+    const auto& announcers = chat.board().announcers();
+    const auto shownSoFar = [&] {
+        int shown = 0;
+        for (const Announcer* announcer : announcers) {
+            shown += announcer->timesShown();
+        }
+        return shown;
+    };
+    QStringList told;
+    std::size_t next = 0;
+    const auto listen = [&](std::initializer_list<std::string> lines) {
+        for (const std::string& line : lines) {
+            const int before = shownSoFar();
+            chat.state().apply(line);
+            for (int i = before; i < shownSoFar(); ++i) {
+                told << announcers[next]->text();
+                next = (next + 1) % announcers.size();
+            }
+        }
+    };
+    listen({"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Me", "CMD_startgame+Me+100+0+",
+            "CMD_startround+1+", "CMD_mycards+1+1+1+2+14+3+37+4+40", "CMD_nextplayer+1+0+",
+            "CMD_heplayed+1+1+12+", "CMD_nextplayer+2+1+", "CMD_heplayed+2+37+12+",
+            "CMD_heplayed+3+5+12+", "CMD_heplayed+4+40+12+", "CMD_tooktrick+2+1+",
+            "CMD_winner+2+Klot+"});
+    EXPECT_EQ(told, (QStringList{"Your Turn.", "You play the 2 of clubs.", "Klot's turn.",
+                                 "Klot plays the queen of spades.", "Klick plays the 6 of clubs.",
+                                 "Kling plays the 2 of hearts. Hearts are broken.",
+                                 "Klot took the trick, 14 points.",
+                                 "Game over. Klot has won the game."}));
 }

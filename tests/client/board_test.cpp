@@ -12,6 +12,7 @@
 #include "boardview.h"
 #include "cardtext.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -183,4 +184,24 @@ TEST_F(BoardView, TextOnTheTableReadsAtFourAndAHalfToOne) {
         }
         EXPECT_GE((1.0 + 0.05) / (lightestFill + 0.05), 4.5) << static_cast<int>(picture);
     }
+}
+
+// The tree a screen reader walks holds what the table shows: a card played
+// leaves it.
+TEST_F(BoardView, TheTreeHoldsWhatIsShown) {
+    deal("2C 5C 9C KC 4D");
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
+    ASSERT_NE(table, nullptr);
+    const auto cardsInTree = [&] {
+        int cards = 0;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface* child = table->child(i);
+            EXPECT_FALSE(child->state().invisible) << child->text(QAccessible::Name).toStdString();
+            cards += qobject_cast<HandCard*>(child->object()) != nullptr ? 1 : 0;
+        }
+        return cards;
+    };
+    EXPECT_EQ(cardsInTree(), 5);
+    host({"CMD_nextplayer+1+0+", "CMD_heplayed+1+1+4+", "CMD_heusecard+1+1+"});
+    EXPECT_EQ(cardsInTree(), 4);
 }

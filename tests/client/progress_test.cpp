@@ -65,7 +65,7 @@ TEST_F(Progress, AGameStartsAndARoundIsPlayed) {
     EXPECT_EQ(state.trick().taker, 2);
     EXPECT_EQ(state.statusText(), "Klot took the trick.");
     EXPECT_EQ(state.turnMark(), 0);
-    EXPECT_EQ(cues.back(), "turnoverbad");
+    EXPECT_EQ(cues.back(), "wave12") << "the queen taken has its own cue";
     // The cards stay until the next trick begins.
     EXPECT_EQ(state.trick().cards[1], 1);
     host("CMD_nextplayer+2+0+");

@@ -58,3 +58,43 @@ TEST_F(Spoken, TheTrickAndEachSeatReadInWords) {
                                     "3 of clubs; Me, 2 of clubs. Bob took it.");
     EXPECT_EQ(state.seatSummary(2), "Bob: 1 trick, score 0, 12 cards in hand, played 6 of clubs.");
 }
+
+// The cues of my turn, hearts broken and the queen taken: each once for
+// its moment, in place of the card's or the trick's own sound, and each
+// silent when turned off.
+TEST_F(Spoken, TheCuesOfTheGameEachOnceAndEachSwitchable) {
+    struct Case {
+        const char* what;
+        TableState::CueChoices choices;
+        std::vector<std::string> cues;
+    };
+    const Case cases[] = {
+        {"all on",
+         {true, true, true},
+         {"turn", "placecard", "wave15", "placecard", "queen", "wave12", "turn", "placecard"}},
+        {"all off",
+         {false, false, false},
+         {"placecard", "placecard", "placecard", "queen", "turnoverbad", "placecard"}},
+        {"only hearts broken",
+         {false, true, false},
+         {"placecard", "wave15", "placecard", "queen", "turnoverbad", "placecard"}},
+    };
+    for (const Case& c : cases) {
+        TableState fresh;
+        RecordedEvents heard;
+        fresh.setPlayerName("Me");
+        fresh.setEvents(&heard);
+        fresh.setCueChoices(c.choices);
+        for (const std::string& line : kSeatedAtATable) {
+            fresh.apply(line);
+        }
+        heard.cues.clear();
+        for (const char* line :
+             {"CMD_nextplayer+1+0+", "CMD_heplayed+1+1+12+", "CMD_heplayed+2+40+12+",
+              "CMD_heplayed+3+41+12+", "CMD_heplayed+4+37+12+", "CMD_tooktrick+3+1+",
+              "CMD_nextplayer+1+0+", "CMD_heplayed+1+2+11+"}) {
+            fresh.apply(line);
+        }
+        EXPECT_EQ(heard.cues, c.cues) << c.what;
+    }
+}
