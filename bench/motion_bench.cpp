@@ -3,7 +3,9 @@
 // move, the frames dropped (a gap of more than 1.5 frames at 60 a second),
 // the processor time the motion took, and the processor time of the idle
 // table. Runs on the screen it is given (DISPLAY, or the offscreen one).
-//   build/bench/motion_bench [--tricks N]
+//   build/bench/motion_bench [--tricks N] [--frames DIR]
+// --frames DIR draws the first trick's cards and its sweep into
+// DIR/frame-NNN.png every 50 ms while they move, and measures nothing.
 #include "board.h"
 #include "boardlayout.h"
 #include "tablemotion.h"
@@ -76,6 +78,15 @@ void waitUntilStill(const Board& board) {
     loop.exec();
 }
 
+// Draws the table into the folder every 50 ms until nothing moves.
+void captureWhileMoving(Board& board, const QString& folder, int& frame) {
+    do {
+        board.grab().save(
+            QStringLiteral("%1/frame-%2.png").arg(folder).arg(frame++, 3, 10, QLatin1Char('0')));
+        pause(50);
+    } while (board.motion().moving());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -84,9 +95,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     int tricks = 13;
+    QString frames;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::string(argv[i]) == "--tricks") {
             tricks = std::clamp(std::atoi(argv[i + 1]), 1, 13);
+        } else if (std::string(argv[i]) == "--frames") {
+            frames = QString::fromLocal8Bit(argv[i + 1]);
         }
     }
 
@@ -118,6 +132,23 @@ int main(int argc, char* argv[]) {
     state.apply(mine);
     waitUntilStill(board);
     pause(300);
+
+    if (!frames.isEmpty()) {
+        int frame = 0;
+        for (int seat = 2; seat <= 4; ++seat) {
+            state.apply(line(
+                {"CMD_heplayed", std::to_string(seat), std::to_string(13 * (seat - 1) + 1), "12"},
+                true));
+            captureWhileMoving(board, frames, frame);
+        }
+        state.apply(line({"CMD_heplayed", "1", "1", "12"}, true));
+        captureWhileMoving(board, frames, frame);
+        state.apply(line({"CMD_tooktrick", "4", "1"}, true));
+        state.apply(line({"CMD_nextplayer", "4", "0"}, true));
+        captureWhileMoving(board, frames, frame);
+        std::printf("%d frames in %s\n", frame, qPrintable(frames));
+        return 0;
+    }
 
     QElapsedTimer clock;
     clock.start();
