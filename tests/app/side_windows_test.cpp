@@ -3,6 +3,7 @@
 #include "board.h"
 #include "boardlayout.h"
 #include "cardpictures.h"
+#include "chatpanel.h"
 #include "handcard.h"
 #include "lasttrickwindow.h"
 #include "scoresheetwindow.h"
@@ -102,4 +103,19 @@ TEST(FoldedChat, TheTabCoversNothingOfTheGame) {
                 << "x" << mark.height();
         }
     }
+}
+
+// What a screen reader takes for the card table covers the table as drawn,
+// never the chat beside it.
+TEST(SideWindows, TheTablesAreaEndsWhereTheChatBegins) {
+    Tchat chat{QStringList{"Tester", "127.0.0.1"}};
+    chat.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chat));
+    chat.setGeometry(chat.screen()->availableGeometry());
+    chat.setChatShown(true);
+    QCoreApplication::processEvents();
+    const QRect table(chat.board().mapToGlobal(QPoint(0, 0)), chat.board().size());
+    const QRect column(chat.chat().mapToGlobal(QPoint(0, 0)), chat.chat().size());
+    EXPECT_FALSE(table.intersects(column))
+        << "table " << table.x() << "+" << table.width() << ", chat from " << column.x();
 }
