@@ -3,14 +3,10 @@
 #include "protocol.h"
 #include "singleinstance.h"
 #include "startupstamp.h"
-#include "tabout.h"
 #include "tchat.h"
 #include "tdownload.h"
 #include "tgamestart.h"
-#include "thelp.h"
-#include "tphrases.h"
 #include "tserver.h"
-#include "tspylist.h"
 #include "ttallylist.h"
 #include "unhandlederror.h"
 
@@ -51,15 +47,8 @@ int main(int argc, char* argv[]) {
 
     // The windows, in their order; the first is the main window.
     Tchat chat(params);
-    Tchat::Windows windows;
-    windows.download = new Tdownload(&chat);
-    windows.tallylist = new Ttallylist(&chat);
-    windows.about = new Tabout(&chat);
-    windows.gamestart = new Tgamestart(&chat);
-    windows.help = new Thelp(&chat);
-    windows.phrases = new Tphrases(&chat);
+    Tchat::Windows windows = chat.makeSideWindows();
     windows.server = new TServer(&chat);
-    windows.spylist = new Tspylist(&chat);
     chat.attach(windows);
     windows.tallylist->loadFile(QDir(programFolder()).filePath(QStringLiteral("agametally.tld")));
 

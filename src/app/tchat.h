@@ -50,6 +50,9 @@ public:
         TServer* server = nullptr;
         Tspylist* spylist = nullptr;
     };
+    // Every side window of the program, owned by this window; the host is
+    // the caller's to add.
+    Windows makeSideWindows();
 
     static constexpr int kDefaultLeft = 3;
     static constexpr int kDefaultTop = 3;

@@ -5,10 +5,15 @@
 #include "clienttable.h"
 #include "gamesummarywindow.h"
 #include "tablechoices.h"
+#include "tabout.h"
 #include "tchat.h"
 #include "tdownload.h"
 #include "tgamestart.h"
+#include "thelp.h"
+#include "tphrases.h"
 #include "tserver.h"
+#include "tspylist.h"
+#include "ttallylist.h"
 
 #include <QCheckBox>
 #include <QMessageBox>
@@ -99,6 +104,18 @@ void Tchat::showBeside(QWidget* window, bool left) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+Tchat::Windows Tchat::makeSideWindows() {
+    Windows windows;
+    windows.download = new Tdownload(this);
+    windows.tallylist = new Ttallylist(this);
+    windows.about = new Tabout(this);
+    windows.gamestart = new Tgamestart(this);
+    windows.help = new Thelp(this);
+    windows.phrases = new Tphrases(this);
+    windows.spylist = new Tspylist(this);
+    return windows;
 }
 
 void Tchat::showMessage(const QString& text) {

@@ -70,14 +70,7 @@ QStringList nameless(QWidget* window) {
 
 TEST(AccessibleNames, EveryControlOfEveryWindowHasOne) {
     Tchat chat{QStringList{"Tester", "127.0.0.1"}};
-    Tchat::Windows windows;
-    windows.download = new Tdownload(&chat);
-    windows.tallylist = new Ttallylist(&chat);
-    windows.about = new Tabout(&chat);
-    windows.gamestart = new Tgamestart(&chat);
-    windows.help = new Thelp(&chat);
-    windows.phrases = new Tphrases(&chat);
-    windows.spylist = new Tspylist(&chat);
+    Tchat::Windows windows = chat.makeSideWindows();
     chat.attach(windows);
     chat.setChatShown(true);
     chat.show();
