@@ -69,6 +69,11 @@ void TableState::startround(const Message& message) {
     m_tricksDone = 0;
     m_heartsBroken = false;
     m_queenTaker = 0;
+    std::string said = "Round " + m_roundText;
+    if (!m_playToText.empty()) {
+        said.append(", playing to ").append(m_playToText);
+    }
+    events().announce(said + ".");
 }
 
 void TableState::clearTrickMarks() {

@@ -206,7 +206,8 @@ TEST_F(Window, AScreenReaderIsToldEachChangeOnce) {
             "CMD_heplayed+1+1+12+", "CMD_nextplayer+2+1+", "CMD_heplayed+2+37+12+",
             "CMD_heplayed+3+5+12+", "CMD_heplayed+4+40+12+", "CMD_tooktrick+2+1+",
             "CMD_winner+2+Klot+"});
-    EXPECT_EQ(told, (QStringList{"Your Turn.", "You play the 2 of clubs.", "Klot's turn.",
+    EXPECT_EQ(told, (QStringList{"Round 1, playing to 100.", "Your Turn.",
+                                 "You play the 2 of clubs.", "Klot's turn.",
                                  "Klot plays the queen of spades.", "Klick plays the 6 of clubs.",
                                  "Kling plays the 2 of hearts. Hearts are broken.",
                                  "Klot took the trick, 14 points.",

@@ -98,3 +98,10 @@ TEST_F(Spoken, TheCuesOfTheGameEachOnceAndEachSwitchable) {
         EXPECT_EQ(heard.cues, c.cues) << c.what;
     }
 }
+
+TEST_F(Spoken, ARoundBeginsWithItsNumberAndTheScoreToPlayTo) {
+    host({"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Me", "CMD_startgame+Me+100+0+"});
+    events.announced.clear();
+    host({"CMD_startround+3+"});
+    EXPECT_EQ(events.announced, std::vector<std::string>{"Round 3, playing to 100."});
+}
