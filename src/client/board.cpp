@@ -98,11 +98,16 @@ bool Board::handMoving() const {
     });
 }
 
-QPointF Board::fanTop(int position) const {
+QPoint Board::fanStart(int position, int held) const {
     const auto index = static_cast<std::size_t>(position);
     const int step = kFanStep[index];
+    return m_layout.cards[index] - QPoint(step < 0 ? (held - 1) * std::abs(step) : 0, 0);
+}
+
+QPointF Board::fanTop(int position) const {
     const int held = std::max(1, m_state.seat(seatAtPosition(position)).cardsHeld);
-    return m_layout.cards[index] + QPointF(step > 0 ? (held - 1) * step : 0, 0);
+    return fanStart(position, held) +
+           QPointF((held - 1) * std::abs(kFanStep[static_cast<std::size_t>(position)]), 0);
 }
 
 void Board::startFlights() {
@@ -178,7 +183,7 @@ void Board::startFlights() {
     }
 }
 
-void Board::placeHandCard(HandCard* card, const QRect& target, int place) {
+void Board::placeHandCard(HandCard* card, const QRect& target, int place, bool dealt) {
     QPropertyAnimation*& move = m_cardMoves[static_cast<std::size_t>(card->slot())];
     if (move != nullptr && move->state() == QAbstractAnimation::Running) {
         // On its way: it goes on to where the card stands now.
@@ -186,19 +191,15 @@ void Board::placeHandCard(HandCard* card, const QRect& target, int place) {
         move->setEndValue(target.topLeft());
         return;
     }
-    const bool dealt = m_handWasEmpty;
     const bool cameNew = m_drawnHand[static_cast<std::size_t>(card->card())].isEmpty();
     if (m_motion.duration() == 0 || !cameNew) {
         card->setGeometry(target);
         return;
     }
     // Dealt from the middle of the table, or received from whoever passed.
-    static constexpr std::array<int, 4> kReceivedFrom = {3, 4, 2, 3}; // by arrow
-    const int arrow = m_passDirection;
-    const QPointF from =
-        dealt
-            ? QPointF(m_layout.played[3].x(), m_layout.played[2].y())
-            : fanTop(kReceivedFrom[static_cast<std::size_t>(arrow >= 1 && arrow <= 3 ? arrow : 0)]);
+    static constexpr std::array<int, 4> kReceivedFrom = {3, 4, 2, 3}; // by direction
+    const QPointF from = dealt ? QPointF(m_layout.played[3].x(), m_layout.played[2].y())
+                               : fanTop(kReceivedFrom[static_cast<std::size_t>(m_passDirection)]);
     if (move == nullptr) {
         move = new QPropertyAnimation(card, "pos", this);
         move->setEasingCurve(QEasingCurve::OutCubic);
@@ -269,10 +270,8 @@ std::vector<QRect> Board::gameAreas() const {
         areas.push_back(toPixels(QRect(m_layout.played[index], card)));
         if (position > 1) {
             // A full fan of thirteen backs.
-            const int step = kFanStep[index];
-            const int spread = 12 * std::abs(step);
-            const QPoint first = m_layout.cards[index] - QPoint(step < 0 ? spread : 0, 0);
-            areas.push_back(toPixels(QRect(first, card + QSize(spread, 0))));
+            const int spread = 12 * std::abs(kFanStep[index]);
+            areas.push_back(toPixels(QRect(fanStart(position, 13), card + QSize(spread, 0))));
         }
     }
     areas.push_back(
@@ -339,6 +338,10 @@ void Board::layoutHand() {
     const qreal strip = count > 1 ? m_layout.handCard(1, count, false).left() -
                                         m_layout.handCard(0, count, false).left()
                                   : cardpictures::kCardWidth * m_layout.handScale;
+    // A hand that was empty when last drawn is being dealt.
+    const bool dealt = std::all_of(m_drawnHand.begin(), m_drawnHand.end(),
+                                   [](const QRectF& rect) { return rect.isEmpty(); });
+    std::array<QRectF, 53> drawn{};
     for (int slot = 1; slot <= 13; ++slot) {
         HandCard* card = cardInSlot(slot);
         const auto index = static_cast<std::size_t>(slot);
@@ -355,20 +358,13 @@ void Board::layoutHand() {
         look.strip = strip / m_layout.handScale;
         look.markHeight = kFocusMarkHeight / m_layout.handScale;
         card->setLook(look, m_scale * m_layout.handScale);
-        placeHandCard(card, toPixels(m_layout.handCard(place, count, hand.raised[index])), place);
+        const QRectF logical = m_layout.handCard(place, count, hand.raised[index]);
+        placeHandCard(card, toPixels(logical), place, dealt);
+        drawn[static_cast<std::size_t>(number)] = logical;
         setSpokenName(card, spokenName(slot, look));
         card->show();
     }
-    m_drawnHand = {};
-    for (int slot = 1; slot <= 13; ++slot) {
-        const int place = hand.placeOf(slot);
-        const int number = hand.cards.at(slot);
-        if (number != 0 && place >= 0) {
-            m_drawnHand[static_cast<std::size_t>(number)] =
-                m_layout.handCard(place, count, hand.raised[static_cast<std::size_t>(slot)]);
-        }
-    }
-    m_handWasEmpty = count == 0;
+    m_drawnHand = drawn;
 }
 
 QString Board::spokenName(int slot, const HandCard::Look& look) const {
@@ -573,12 +569,10 @@ void Board::paintOpponentHands(QPainter& p, qreal ratio) {
         if (!s.backsShown || s.cardsHeld <= 0) {
             continue;
         }
-        const auto index = static_cast<std::size_t>(position);
-        const int step = kFanStep[index];
-        const int spread = (s.cardsHeld - 1) * std::abs(step);
-        const QPoint first = m_layout.cards[index] - QPoint(step < 0 ? spread : 0, 0);
+        const int step = std::abs(kFanStep[static_cast<std::size_t>(position)]);
+        const QPoint first = fanStart(position, s.cardsHeld);
         for (int i = 0; i < s.cardsHeld; ++i) {
-            p.drawPixmap(first + QPoint(i * std::abs(step), 0), back);
+            p.drawPixmap(first + QPoint(i * step, 0), back);
         }
     }
 }

@@ -100,10 +100,13 @@ private:
     // a card played to the trick, a trick swept to its taker, cards passed
     // on; then remembers the table as drawn.
     void startFlights();
+    // An opponent's fan of `held` backs: where its first card stands, and
+    // where its top card (the last drawn) stands now.
+    QPoint fanStart(int position, int held) const;
     QPointF fanTop(int position) const;
     // Moves a hand card to its place, from where it comes when it is new
     // to the hand (dealt, received), or keeps it moving there.
-    void placeHandCard(HandCard* card, const QRect& target, int place);
+    void placeHandCard(HandCard* card, const QRect& target, int place, bool dealt);
     // Hand cards in place order, as shown.
     std::vector<HandCard*> shownCards() const;
 
@@ -121,8 +124,8 @@ private:
     std::array<int, 5> m_drawnTrick{};
     std::array<QRectF, 53> m_drawnHand{};
     std::string m_drawnRound;
-    bool m_handWasEmpty = true;
-    // The round's passing direction as the arrow last showed it.
+    // The round's passing direction as the arrow last showed it (1..3), 0
+    // before it shows.
     int m_passDirection = 0;
     std::array<QPropertyAnimation*, 14> m_cardMoves{}; // [1..13] by slot
     std::size_t m_nextAnnouncer = 0;

@@ -4,6 +4,7 @@
 
 #include "cards.h"
 #include "legality.h"
+#include "round.h"
 #include "spoken.h"
 
 #include <algorithm>
@@ -146,10 +147,7 @@ void TableState::tooktrick(const Message& message) {
     }
     m_lastTrick = m_trick;
     ++m_tricksDone;
-    int points = 0;
-    for (int card : m_trick.cards) {
-        points += hearts::isHeart(card) ? 1 : card == hearts::kQueenOfSpades ? 13 : 0;
-    }
+    const int points = hearts::trickPoints(m_trick.cards);
     setStatus(seatName(seat) + " took the trick.", false);
     events().announce(seatName(seat) + " took the trick" +
                       (points > 0 ? ", " + spoken::points(points) : std::string()) + ".");

@@ -39,7 +39,7 @@ void TableMotion::add(Flight flight) {
     if (m_duration == 0) {
         return;
     }
-    flight.start = m_clock.elapsed() + flight.delay;
+    flight.start = m_clock.elapsed();
     m_flights.push_back(flight);
     // Where it is drawn first is drawn anew on the first frame.
     m_lastArea = m_lastArea.united(QRectF(flight.from, kCardSize));
@@ -75,9 +75,6 @@ const TableMotion::Flight* TableMotion::trickFlight(int position) const {
 
 qreal TableMotion::progressOf(const Flight& flight) const {
     const qint64 gone = m_clock.elapsed() - flight.start;
-    if (gone <= 0) {
-        return 0;
-    }
     const qreal t = std::min<qreal>(1, static_cast<qreal>(gone) / std::max(1, m_duration));
     // Eases out: quick from the hand, gentle as it lands.
     return 1 - std::pow(1 - t, 3);

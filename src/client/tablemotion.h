@@ -23,7 +23,6 @@ public:
         int card = 0; // a face 1..52, or the back
         QPointF from; // top-left, in table units
         QPointF to;
-        int delay = 0; // ms before it sets off
         // Fades as it goes: a trick swept away, cards passed on.
         bool fades = false;
         // 1..4: the trick's card at that display position, drawn here
