@@ -1,22 +1,34 @@
-// The Strong computer player against the Classic ones, as duplicate: every
-// hand is dealt from its own seed and played twice with the same passing
-// direction, once with one Strong seat among three Classic and once with
-// that seat Classic too. The Strong seat goes round the four places.
+// Two computer levels measured in duplicate play: every hand is dealt from
+// its own seed and played twice with the same passing direction, once with
+// the measured seat at level A among three seats at level B, and once with
+// that seat at level B too. The measured seat goes round the four places.
 //
-//   strength_bench [--hands N] [--samples K] [--seed S] [--pass-only]
+//   strength_bench [--levels A,B] [--hands N] [--samples K] [--seed S]
+//                  [--jobs J] [--rules jack,queen,subtract,nohold]
+//                  [--pass-only] [--run-from P] [--seen-from P] [--moon-from P]
 //
-// (--pass-only: the Strong seat passes as Strong but plays as Classic)
+// Levels: strong, strong1 (the first Strong search, kept as a yardstick),
+// classic; the default is strong,classic. --samples sets the Strong seats'
+// deals a decision; --rules plays house rules (the jack of diamonds -10,
+// the queen breaks hearts, the moon subtracts 26, no hand without passing);
+// --pass-only has searching seats pass by their rule but play as Classic;
+// --run-from, --seen-from and --moon-from set the Strong search's moon
+// thresholds (see SearchBudget).
 //
-// prints the seat's mean points per hand both ways, the difference with its
-// 95 % confidence interval, the moons, and the Strong decisions' times.
+// Prints the seat's mean points a hand both ways, the difference with its
+// 95 % confidence interval, the moons shot by and against the seat both
+// ways with their 95 % intervals, and the decisions' times of each level.
 #include "players.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -25,38 +37,119 @@ struct Outcome {
     int moon = 0; // the seat that shot the moon, or 0
 };
 
-// One hand; `seat` is the seat measured, Strong when `strong`.
-Outcome playHand(std::uint32_t seed, int roundNumber, int seat, bool strong,
-                 const hearts::SearchBudget& budget, hearts::SearchStats& stats, bool passOnly) {
+struct Setup {
+    hearts::Level measured = hearts::Level::Strong;
+    hearts::Level others = hearts::Level::Classic;
+    hearts::SearchBudget budget;
+    hearts::HouseRules rules;
+    bool passOnly = false;
+};
+
+// Per level: the decisions' times of one worker.
+struct Times {
+    hearts::SearchStats strong;
+    hearts::SearchStats strong1;
+};
+
+Outcome playHand(const Setup& setup, std::uint32_t seed, int roundNumber, int seat,
+                 hearts::Level measured, Times& times) {
     hearts::RoundPlayers players;
-    players.strongCards = !passOnly;
-    players.stats = &stats;
+    players.strongCards = !setup.passOnly;
+    players.stats = &times.strong;
+    players.stats1 = &times.strong1;
     players.gameSeed = seed;
-    players.budget = budget;
-    if (strong) {
-        players.levels[static_cast<std::size_t>(seat)] = hearts::Level::Strong;
-    }
+    players.budget = setup.budget;
+    players.levels.fill(setup.others);
+    players.levels[static_cast<std::size_t>(seat)] = measured;
     hearts::Random random{seed};
     hearts::Round round;
+    round.rules = setup.rules;
     Outcome outcome;
     outcome.moon = hearts::playRound(round, roundNumber, false, random, players);
     outcome.points = round.points[static_cast<std::size_t>(seat)];
     return outcome;
 }
 
-long argument(int argc, char** argv, const char* name, long fallback) {
+const char* value(int argc, char** argv, const char* name) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], name) == 0) {
-            char* end = nullptr;
-            const long value = std::strtol(argv[i + 1], &end, 10);
-            if (end == argv[i + 1] || *end != '\0' || value < 0) {
-                std::fprintf(stderr, "%s wants a number, not '%s'\n", name, argv[i + 1]);
-                std::exit(2);
-            }
-            return value;
+            return argv[i + 1];
         }
     }
-    return fallback;
+    return nullptr;
+}
+
+long argument(int argc, char** argv, const char* name, long fallback) {
+    const char* text = value(argc, argv, name);
+    if (text == nullptr) {
+        return fallback;
+    }
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || number < 0) {
+        std::fprintf(stderr, "%s wants a number, not '%s'\n", name, text);
+        std::exit(2);
+    }
+    return number;
+}
+
+hearts::Level level(const std::string& name) {
+    const auto found = hearts::levelNamed(name);
+    if (!found) {
+        std::fprintf(stderr, "no level '%s' (strong, strong1, classic)\n", name.c_str());
+        std::exit(2);
+    }
+    return *found;
+}
+
+// A mean and the half width of its 95 % interval.
+struct Estimate {
+    double mean = 0;
+    double halfWidth = 0;
+};
+Estimate estimate(const std::vector<double>& values) {
+    const auto n = static_cast<double>(values.size());
+    Estimate e;
+    if (values.empty()) {
+        return e;
+    }
+    double sum = 0;
+    for (double v : values) {
+        sum += v;
+    }
+    e.mean = sum / n;
+    double squares = 0;
+    for (double v : values) {
+        squares += (v - e.mean) * (v - e.mean);
+    }
+    e.halfWidth = values.size() > 1 ? 1.96 * std::sqrt(squares / (n - 1) / n) : 0;
+    return e;
+}
+
+void printRate(const char* what, const std::vector<double>& a, const std::vector<double>& b,
+               const char* nameA, const char* nameB) {
+    const Estimate ea = estimate(a);
+    const Estimate eb = estimate(b);
+    std::vector<double> diff(a.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        diff[i] = a[i] - b[i];
+    }
+    const Estimate ed = estimate(diff);
+    std::printf("%s per 1000 hands: %s %.1f [%.1f, %.1f], %s %.1f [%.1f, %.1f], "
+                "difference %+.1f [%+.1f, %+.1f]\n",
+                what, nameA, 1000 * ea.mean, 1000 * (ea.mean - ea.halfWidth),
+                1000 * (ea.mean + ea.halfWidth), nameB, 1000 * eb.mean,
+                1000 * (eb.mean - eb.halfWidth), 1000 * (eb.mean + eb.halfWidth), 1000 * ed.mean,
+                1000 * (ed.mean - ed.halfWidth), 1000 * (ed.mean + ed.halfWidth));
+}
+
+void printTimes(const char* name, const hearts::SearchStats& stats, int limit) {
+    if (stats.decisions > 0) {
+        std::printf("%s decisions: %ld, %.2f ms on average, the slowest %.1f ms (limit %d ms)\n",
+                    name, stats.decisions,
+                    stats.totalMilliseconds / static_cast<double>(stats.decisions),
+                    stats.slowestMilliseconds, limit);
+    }
 }
 
 } // namespace
@@ -64,75 +157,112 @@ long argument(int argc, char** argv, const char* name, long fallback) {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("usage: strength_bench [--hands N] [--samples K] [--seed S] [--pass-only]");
+            std::puts("usage: strength_bench [--levels A,B] [--hands N] [--samples K] [--seed S]\n"
+                      "                      [--jobs J] [--rules jack,queen,subtract,nohold]\n"
+                      "                      [--pass-only] [--run-from P] [--seen-from P] "
+                      "[--moon-from P]\n"
+                      "levels: strong, strong1, classic");
             return 0;
         }
     }
-    bool passOnly = false;
+    Setup setup;
     for (int i = 1; i < argc; ++i) {
-        passOnly = passOnly || std::strcmp(argv[i], "--pass-only") == 0;
+        setup.passOnly = setup.passOnly || std::strcmp(argv[i], "--pass-only") == 0;
+    }
+    if (const char* levels = value(argc, argv, "--levels")) {
+        const std::string text = levels;
+        const std::size_t comma = text.find(',');
+        if (comma == std::string::npos) {
+            std::fprintf(stderr, "--levels wants two levels: A,B\n");
+            return 2;
+        }
+        setup.measured = level(text.substr(0, comma));
+        setup.others = level(text.substr(comma + 1));
+    }
+    if (const char* rules = value(argc, argv, "--rules")) {
+        const std::string text = std::string(",") + rules + ",";
+        setup.rules.jackOfDiamonds = text.find(",jack,") != std::string::npos;
+        setup.rules.queenBreaksHearts = text.find(",queen,") != std::string::npos;
+        setup.rules.moonSubtracts = text.find(",subtract,") != std::string::npos;
+        setup.rules.noPassHand = text.find(",nohold,") == std::string::npos;
     }
     const long hands = argument(argc, argv, "--hands", 1000);
     const auto firstSeed = static_cast<std::uint32_t>(argument(argc, argv, "--seed", 1));
-    hearts::SearchBudget budget;
-    budget.samples = static_cast<int>(argument(argc, argv, "--samples", budget.samples));
+    const long jobs = std::max(1L, argument(argc, argv, "--jobs", 1));
+    setup.budget.samples =
+        static_cast<int>(argument(argc, argv, "--samples", setup.budget.samples));
+    setup.budget.runFrom =
+        static_cast<int>(argument(argc, argv, "--run-from", setup.budget.runFrom));
+    setup.budget.seenFrom =
+        static_cast<int>(argument(argc, argv, "--seen-from", setup.budget.seenFrom));
 
-    double sumStrong = 0;
-    double sumClassic = 0;
-    double sumDiff = 0;
-    double sumDiffSquared = 0;
-    long moonsByStrong = 0;
-    long moonsAgainstStrong = 0;
-    long moonsByClassic = 0;
-    long moonsAgainstClassic = 0;
-    hearts::SearchStats stats;
+    setup.budget.moonFrom =
+        static_cast<int>(argument(argc, argv, "--moon-from", setup.budget.moonFrom));
+    const auto count = static_cast<std::size_t>(hands);
+    std::vector<double> pointsA(count), pointsB(count), moonsByA(count), moonsByB(count),
+        moonsAgainstA(count), moonsAgainstB(count);
+    std::vector<Times> times(static_cast<std::size_t>(jobs));
     const auto started = std::chrono::steady_clock::now();
-    for (long hand = 0; hand < hands; ++hand) {
-        const auto seed = static_cast<std::uint32_t>(firstSeed + hand);
-        const int seat = static_cast<int>(hand % hearts::kSeats) + 1;
-        // Round numbers 1..4 turn the passing direction: left, right,
-        // across, none.
-        const int roundNumber = static_cast<int>(hand / hearts::kSeats % 4) + 1;
-        const Outcome strong = playHand(seed, roundNumber, seat, true, budget, stats, passOnly);
-        const Outcome classic = playHand(seed, roundNumber, seat, false, budget, stats, passOnly);
-        const double a = strong.points;
-        const double b = classic.points;
-        sumStrong += a;
-        sumClassic += b;
-        sumDiff += a - b;
-        sumDiffSquared += (a - b) * (a - b);
-        moonsByStrong += strong.moon == seat;
-        moonsAgainstStrong += strong.moon != 0 && strong.moon != seat;
-        moonsByClassic += classic.moon == seat;
-        moonsAgainstClassic += classic.moon != 0 && classic.moon != seat;
+    std::vector<std::thread> workers;
+    for (long job = 0; job < jobs; ++job) {
+        workers.emplace_back([&, job] {
+            Times& mine = times[static_cast<std::size_t>(job)];
+            for (long hand = job; hand < hands; hand += jobs) {
+                const auto seed = static_cast<std::uint32_t>(firstSeed + hand);
+                const int seat = static_cast<int>(hand % hearts::kSeats) + 1;
+                // Round numbers 1..4 turn the passing direction.
+                const int roundNumber = static_cast<int>(hand / hearts::kSeats % 4) + 1;
+                const Outcome a = playHand(setup, seed, roundNumber, seat, setup.measured, mine);
+                const Outcome b = playHand(setup, seed, roundNumber, seat, setup.others, mine);
+                const auto at = static_cast<std::size_t>(hand);
+                pointsA[at] = a.points;
+                pointsB[at] = b.points;
+                moonsByA[at] = a.moon == seat;
+                moonsByB[at] = b.moon == seat;
+                moonsAgainstA[at] = a.moon != 0 && a.moon != seat;
+                moonsAgainstB[at] = b.moon != 0 && b.moon != seat;
+            }
+        });
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    const double n = static_cast<double>(hands);
-    const double meanDiff = sumDiff / n;
-    const double variance = hands > 1 ? (sumDiffSquared - n * meanDiff * meanDiff) / (n - 1) : 0;
-    const double halfWidth = 1.96 * std::sqrt(variance / n);
-    const double meanClassic = sumClassic / n;
-    std::printf("hands %ld, %d samples a decision, %.1f s (%.2f ms a Strong hand)\n", hands,
-                budget.samples, seconds, 1000 * seconds / n);
-    std::printf("seat Strong:  %.3f points a hand\n", sumStrong / n);
-    std::printf("seat Classic: %.3f points a hand\n", meanClassic);
-    std::printf("difference:   %+.3f points a hand, 95%% CI [%+.3f, %+.3f]\n", meanDiff,
-                meanDiff - halfWidth, meanDiff + halfWidth);
-    if (meanClassic > 0) {
-        std::printf("Strong takes %.1f%% fewer points (95%% CI %.1f%% .. %.1f%%)\n",
-                    -100 * meanDiff / meanClassic, -100 * (meanDiff + halfWidth) / meanClassic,
-                    -100 * (meanDiff - halfWidth) / meanClassic);
+    const char* nameA = hearts::levelName(setup.measured);
+    const char* nameB = hearts::levelName(setup.others);
+    std::printf("%s against %s: %ld hands in duplicate, %d samples a Strong decision, %.1f s\n",
+                nameA, nameB, hands, setup.budget.samples, seconds);
+    std::vector<double> diff(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        diff[i] = pointsA[i] - pointsB[i];
     }
-    std::printf("moons with the seat Strong:  shot by it %ld, against it %ld\n", moonsByStrong,
-                moonsAgainstStrong);
-    std::printf("moons with the seat Classic: shot by it %ld, against it %ld\n", moonsByClassic,
-                moonsAgainstClassic);
-    if (stats.decisions > 0) {
-        std::printf(
-            "Strong decisions: %ld, %.2f ms on average, the slowest %.1f ms (limit %d ms)\n",
-            stats.decisions, stats.totalMilliseconds / static_cast<double>(stats.decisions),
-            stats.slowestMilliseconds, budget.maxMilliseconds);
+    const Estimate ea = estimate(pointsA);
+    const Estimate eb = estimate(pointsB);
+    const Estimate ed = estimate(diff);
+    std::printf("seat %s: %.3f points a hand [%.3f, %.3f]\n", nameA, ea.mean,
+                ea.mean - ea.halfWidth, ea.mean + ea.halfWidth);
+    std::printf("seat %s: %.3f points a hand [%.3f, %.3f]\n", nameB, eb.mean,
+                eb.mean - eb.halfWidth, eb.mean + eb.halfWidth);
+    std::printf("difference: %+.3f points a hand, 95%% CI [%+.3f, %+.3f]\n", ed.mean,
+                ed.mean - ed.halfWidth, ed.mean + ed.halfWidth);
+    if (eb.mean > 0) {
+        std::printf("%s takes %.1f%% fewer points (95%% CI %.1f%% .. %.1f%%)\n", nameA,
+                    -100 * ed.mean / eb.mean, -100 * (ed.mean + ed.halfWidth) / eb.mean,
+                    -100 * (ed.mean - ed.halfWidth) / eb.mean);
     }
+    printRate("moons shot against the seat", moonsAgainstA, moonsAgainstB, nameA, nameB);
+    printRate("moons shot by the seat", moonsByA, moonsByB, nameA, nameB);
+    Times total;
+    for (const Times& t : times) {
+        for (auto [from, to] :
+             {std::pair{&t.strong, &total.strong}, {&t.strong1, &total.strong1}}) {
+            to->decisions += from->decisions;
+            to->totalMilliseconds += from->totalMilliseconds;
+            to->slowestMilliseconds = std::max(to->slowestMilliseconds, from->slowestMilliseconds);
+        }
+    }
+    printTimes("strong", total.strong, setup.budget.maxMilliseconds);
+    printTimes("strong1", total.strong1, setup.budget.maxMilliseconds);
     return 0;
 }

@@ -41,12 +41,13 @@ void HostGame::computerplay(int seat) {
     int slot = 0;
     if (playsStrong(seat)) {
         const HostEvents::SearchRequest request{
-            m_round, seat, m_roundnum, hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat),
-            ++m_searchSerial};
+            m_round,          seat,
+            m_roundnum,       hearts::decisionSeed(m_gameSeed, m_roundnum, m_round, seat),
+            ++m_searchSerial, m_levels[static_cast<std::size_t>(seat)]};
         if (m_events.startSearch(request)) {
             return;
         }
-        slot = hearts::strongPlay(m_round, seat, request.seed);
+        slot = hearts::searchPlay(request.level, m_round, seat, request.seed);
     } else {
         slot = hearts::computerPlay(m_round, seat, processrandom::generator());
     }
@@ -72,6 +73,6 @@ void HostGame::searchDone(const HostEvents::SearchRequest& request, int slot) {
 bool HostGame::playsStrong(int seat) const {
     // A person's seat moved for at its deadline gets the classic rules: the
     // answer of a search would find the seat still theirs and go unused.
-    return m_levels[static_cast<std::size_t>(seat)] == hearts::Level::Strong &&
+    return m_levels[static_cast<std::size_t>(seat)] != hearts::Level::Classic &&
            isComputerSeat(seat);
 }

@@ -53,6 +53,7 @@ public:
         int roundNumber = 0;
         std::uint64_t seed = 0;
         std::uint64_t serial = 0; // only the latest search's answer counts
+        hearts::Level level = hearts::Level::Strong;
     };
     virtual bool startSearch(const SearchRequest& /*request*/) { return false; }
 };

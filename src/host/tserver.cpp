@@ -41,7 +41,8 @@ TServer::~TServer() {
 
 bool TServer::startSearch(const SearchRequest& request) {
     m_searches.start([this, request] {
-        const int slot = hearts::strongPlay(request.round, request.seat, request.seed);
+        const int slot =
+            hearts::searchPlay(request.level, request.round, request.seat, request.seed);
         QMetaObject::invokeMethod(
             this, [this, request, slot] { m_game->searchDone(request, slot); },
             Qt::QueuedConnection);

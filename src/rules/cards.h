@@ -21,6 +21,7 @@ constexpr int kSlots = 13;
 
 constexpr Card kNoCard = 0;
 constexpr Card kTwoOfClubs = 1;
+constexpr Card kJackOfDiamonds = 23;
 constexpr Card kQueenOfSpades = 37;
 constexpr Card kKingOfSpades = 38;
 constexpr Card kAceOfSpades = 39;

@@ -20,18 +20,34 @@ std::optional<Level> levelNamed(std::string_view name) {
     if (lower == "strong") {
         return Level::Strong;
     }
+    if (lower == "strong1") {
+        return Level::Strong1;
+    }
     return std::nullopt;
 }
 
 const char* levelName(Level level) {
-    return level == Level::Strong ? "strong" : "classic";
+    switch (level) {
+    case Level::Strong:
+        return "strong";
+    case Level::Strong1:
+        return "strong1";
+    case Level::Classic:
+        break;
+    }
+    return "classic";
+}
+
+int searchPlay(Level level, const Round& round, int seat, std::uint64_t seed,
+               const SearchBudget& budget) {
+    return level == Level::Strong1 ? strong1Play(round, seat, seed, budget)
+                                   : strongPlay(round, seat, seed, budget);
 }
 
 int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random,
               const RoundPlayers& players) {
-    auto strong = [&](int seat) {
-        return players.levels[static_cast<std::size_t>(seat)] == Level::Strong;
-    };
+    auto level = [&](int seat) { return players.levels[static_cast<std::size_t>(seat)]; };
+    auto strong = [&](int seat) { return level(seat) != Level::Classic; };
     startRound(round, roundNumber, safeFirstTrick);
     deal(round, random);
     if (round.passDirection != 0) {
@@ -50,10 +66,11 @@ int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random
             int slot = 0;
             if (strong(seat) && players.strongCards) {
                 const auto started = std::chrono::steady_clock::now();
-                slot = strongPlay(round, seat,
-                                  decisionSeed(players.gameSeed, roundNumber, round, seat),
-                                  players.budget);
-                if (SearchStats* stats = players.stats) {
+                const std::uint64_t seed = decisionSeed(players.gameSeed, roundNumber, round, seat);
+                const bool first = level(seat) == Level::Strong1;
+                slot = searchPlay(level(seat), round, seat, seed,
+                                  first ? players.budget1 : players.budget);
+                if (SearchStats* stats = first ? players.stats1 : players.stats) {
                     const double ms = std::chrono::duration<double, std::milli>(
                                           std::chrono::steady_clock::now() - started)
                                           .count();

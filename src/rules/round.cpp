@@ -93,11 +93,16 @@ int gameWinner(const std::array<int, kSeats + 1>& scores, int playTo) {
     return winner;
 }
 
+int passDirectionOf(int roundNumber, const HouseRules& rules) {
+    return rules.noPassHand ? roundNumber % 4 : (roundNumber - 1) % 3 + 1;
+}
+
 void startRound(Round& round, int roundNumber, bool safeFirstTrick) {
     Round fresh;
+    fresh.rules = round.rules;
     fresh.safeFirstTrick = safeFirstTrick;
     fresh.firstTrick = true;
-    fresh.passDirection = roundNumber % 4;
+    fresh.passDirection = passDirectionOf(roundNumber, round.rules);
     fresh.turn = round.turn;
     fresh.leader = round.leader;
     round = fresh;
@@ -209,7 +214,8 @@ void playCard(Round& round, int seat, int slot) {
         round.ledCard = card;
         round.leader = seat;
     }
-    round.heartsBroken = round.heartsBroken || isHeart(card);
+    round.heartsBroken = round.heartsBroken || isHeart(card) ||
+                         (card == kQueenOfSpades && round.rules.queenBreaksHearts);
     round.playedCards |= CardMask{1} << card;
     const int suit = getsuit(card);
     const int ledSuit = getsuit(round.ledCard);
@@ -233,6 +239,9 @@ TrickEnd endTrick(Round& round) {
     TrickEnd end;
     end.taker = trickTaker(round.trickCards, round.leader);
     end.points = trickPoints(round.trickCards);
+    for (int card : round.trickCards) {
+        round.jackTaker = card == kJackOfDiamonds ? end.taker : round.jackTaker;
+    }
     round.trickCards.fill(0);
     if (end.points > 0) {
         round.pointsTaker = round.pointsTaker == 0 ? end.taker : kSeveralTakers;
@@ -246,9 +255,14 @@ TrickEnd endTrick(Round& round) {
 int scoreRound(Round& round) {
     const int moon = moonShooter(round.points);
     if (moon != 0) {
+        const bool subtract = round.rules.moonSubtracts;
         for (int seat = 1; seat <= kSeats; ++seat) {
-            round.points[static_cast<std::size_t>(seat)] = seat == moon ? 0 : 26;
+            round.points[static_cast<std::size_t>(seat)] =
+                seat == moon ? (subtract ? -26 : 0) : (subtract ? 0 : 26);
         }
+    }
+    if (round.rules.jackOfDiamonds && round.jackTaker != 0) {
+        round.points[static_cast<std::size_t>(round.jackTaker)] += kJackOfDiamondsPoints;
     }
     return moon;
 }

@@ -17,6 +17,24 @@ namespace hearts {
 
 enum class Phase : std::uint8_t { None, Pass, Play };
 
+// The house rules a table may add to the standard game. Everything off
+// (and the fourth hand held without passing) is the standard game; the
+// safe first trick, "no points on the first trick", is the table's own
+// option beside these.
+struct HouseRules {
+    bool jackOfDiamonds = false;    // the jack of diamonds takes 10 off its taker's points
+    bool queenBreaksHearts = false; // the queen of spades played breaks hearts
+    bool moonSubtracts = false;     // the moon takes 26 off the shooter, the others get nothing
+    bool noPassHand = true;         // every fourth hand is played without passing
+    constexpr bool standard() const {
+        return !jackOfDiamonds && !queenBreaksHearts && !moonSubtracts && noPassHand;
+    }
+    constexpr bool operator==(const HouseRules&) const = default;
+};
+
+// The points the jack of diamonds gives its taker under that house rule.
+constexpr int kJackOfDiamondsPoints = -10;
+
 // `pointsTaker` once a second trick with points has been taken.
 constexpr int kSeveralTakers = 100;
 
@@ -38,6 +56,8 @@ struct Round {
     bool firstTrick = false;
     bool safeFirstTrick = false;
     int pointsTaker = 0;
+    int jackTaker = 0; // who took the jack of diamonds, 0 while nobody has
+    HouseRules rules{};
     // What every seat has seen: the cards played this round, and the suits
     // each seat has shown it no longer holds (bit s: suit s).
     CardMask playedCards = 0;
@@ -67,7 +87,12 @@ int gameWinner(const std::array<int, kSeats + 1>& scores, int playTo);
 
 // --- a round played ---
 
-// A new round: hands empty, flags of a new round, the passing direction.
+// The passing direction of a round (1 left, 2 right, 3 across, 0 none):
+// they go round left, right, across, and a hand without passing unless the
+// house rules leave it out.
+int passDirectionOf(int roundNumber, const HouseRules& rules);
+// A new round: hands empty, flags of a new round, the passing direction;
+// the house rules stay.
 void startRound(Round& round, int roundNumber, bool safeFirstTrick);
 // Shuffles 52 cards with the generator and deals them in turn, seat 1 first.
 void deal(Round& round, Random& random);
@@ -90,7 +115,9 @@ struct TrickEnd {
 // The full trick is taken: its points and the lead go to the taker.
 TrickEnd endTrick(Round& round);
 // Scores the round: a moon gives 26 to the others and nothing to its
-// shooter. Answers the moon's seat or 0.
+// shooter (or, by the house rule, takes 26 off the shooter and gives the
+// others nothing); then the jack of diamonds, under its house rule, takes
+// 10 off its taker. Answers the moon's seat or 0.
 int scoreRound(Round& round);
 
 } // namespace hearts

@@ -2,6 +2,7 @@
 // seat may know and nothing more, and it takes fewer points than Classic.
 #include "classic.h"
 #include "players.h"
+#include "rollout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,122 @@
+// Deals of the unseen cards: the knowledge of a seat, and hands sampled
+// to agree with it.
+#include "sampling.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace hearts {
+
+namespace {
+constexpr CardMask bit(int card) {
+    return CardMask{1} << card;
+}
+} // namespace
+
+std::uint64_t SearchRandom::next() {
+    state += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+Knowledge knowledgeOf(const SeatView& view) {
+    Knowledge k;
+    k.seat = view.seat;
+    CardMask elsewhere = kAllCards & ~view.hand.held() & ~view.playedCards;
+    if (view.passedTo != 0) {
+        // The cards this seat passed stay with their receiver until played.
+        const CardMask stillThere = view.passedCards & elsewhere;
+        k.known[static_cast<std::size_t>(view.passedTo)] = stillThere;
+        elsewhere &= ~stillThere;
+    }
+    for (int other = 1; other <= kSeats; ++other) {
+        const auto at = static_cast<std::size_t>(other);
+        if (other != view.seat) {
+            k.need[at] = view.cardsHeld[at] - std::popcount(k.known[at]);
+            k.voids[at] = view.voidSuits[at];
+        }
+    }
+    k.unseen = elsewhere;
+    return k;
+}
+
+// Deals the unseen cards to the other seats, each as many as it holds and
+// none of a suit it has shown void in. The most constrained cards go first;
+// a deal that runs into a corner starts again, and in the end the voids give
+// way rather than the counts.
+bool sampleHands(const Knowledge& k, SearchRandom& random,
+                 std::array<CardMask, kSeats + 1>& hands) {
+    std::array<int, 52> order{};
+    int count = 0;
+    for (CardMask left = k.unseen; left != 0; left &= left - 1) {
+        order[static_cast<std::size_t>(count++)] = std::countr_zero(left);
+    }
+    auto eligible = [&](int card, const std::array<int, kSeats + 1>& need, bool keepVoids) {
+        int seats = 0;
+        const int suit = getsuit(card);
+        for (int seat = 1; seat <= kSeats; ++seat) {
+            const auto at = static_cast<std::size_t>(seat);
+            if (seat != k.seat && need[at] > 0 &&
+                (!keepVoids || ((k.voids[at] >> suit) & 1) == 0)) {
+                seats |= 1 << seat;
+            }
+        }
+        return seats;
+    };
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        const bool keepVoids = attempt < 39;
+        for (int i = count - 1; i > 0; --i) {
+            std::swap(order[static_cast<std::size_t>(i)],
+                      order[static_cast<std::size_t>(random.below(i + 1))]);
+        }
+        std::array<int, kSeats + 1> need = k.need;
+        // Cards that only one or two seats may hold are placed first.
+        std::stable_sort(order.begin(), order.begin() + count, [&](int a, int b) {
+            return std::popcount(static_cast<unsigned>(eligible(a, need, keepVoids))) <
+                   std::popcount(static_cast<unsigned>(eligible(b, need, keepVoids)));
+        });
+        hands = k.known;
+        bool cornered = false;
+        for (int i = 0; i < count && !cornered; ++i) {
+            const int card = order[static_cast<std::size_t>(i)];
+            const int seats = eligible(card, need, keepVoids);
+            int room = 0;
+            for (int seat = 1; seat <= kSeats; ++seat) {
+                room += ((seats >> seat) & 1) * need[static_cast<std::size_t>(seat)];
+            }
+            if (room == 0) {
+                cornered = true;
+                break;
+            }
+            // A seat with more room is the likelier holder.
+            int pick = random.below(room);
+            for (int seat = 1; seat <= kSeats; ++seat) {
+                const auto at = static_cast<std::size_t>(seat);
+                const int share = ((seats >> seat) & 1) * need[at];
+                if (pick < share) {
+                    hands[at] |= bit(card);
+                    --need[at];
+                    break;
+                }
+                pick -= share;
+            }
+        }
+        if (!cornered) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void replaceHand(Hand& hand, CardMask cards) {
+    hand.clear();
+    int slot = 1;
+    for (CardMask left = cards; left != 0; left &= left - 1) {
+        const int card = std::countr_zero(left);
+        hand.putNew(slot++, card, getsuit(card));
+    }
+}
+
+} // namespace hearts
