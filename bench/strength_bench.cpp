@@ -180,11 +180,12 @@ int main(int argc, char** argv) {
         setup.others = level(text.substr(comma + 1));
     }
     if (const char* rules = value(argc, argv, "--rules")) {
-        const std::string text = std::string(",") + rules + ",";
-        setup.rules.jackOfDiamonds = text.find(",jack,") != std::string::npos;
-        setup.rules.queenBreaksHearts = text.find(",queen,") != std::string::npos;
-        setup.rules.moonSubtracts = text.find(",subtract,") != std::string::npos;
-        setup.rules.noPassHand = text.find(",nohold,") == std::string::npos;
+        const auto named = hearts::houseRulesNamed(rules);
+        if (!named) {
+            std::fprintf(stderr, "--rules wants names from jack,queen,subtract,nohold\n");
+            return 2;
+        }
+        setup.rules = *named;
     }
     const long hands = argument(argc, argv, "--hands", 1000);
     const auto firstSeed = static_cast<std::uint32_t>(argument(argc, argv, "--seed", 1));

@@ -42,6 +42,11 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     NewGame1->setShortcut(QKeySequence(Qt::Key_F2));
     NewGame1->setEnabled(false);
     connect(NewGame1, &QAction::triggered, &window, &Tchat::newGame);
+    Hint1 = game->addAction(QStringLiteral("&Hint"));
+    Hint1->setShortcut(QKeySequence(Qt::Key_H));
+    Hint1->setToolTip(QStringLiteral("Raises the card the Strong computer player would play in "
+                                     "your place, from what you can see (solo games)."));
+    connect(Hint1, &QAction::triggered, &window, &Tchat::showHint);
 
     m_options = new OptionsMenu(bar->addMenu(QStringLiteral("&Options")),
                                 OptionsMenu::Parts{window.sounds(), window.chat(), window.table(),

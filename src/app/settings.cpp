@@ -36,6 +36,7 @@ Settings Settings::load(const IniFile& ini) {
     settings.playTo = ok ? std::optional<int>(playTo) : std::nullopt;
     const int safe = ini.readString(s, key("Safe"), QStringLiteral("0")).toInt(&ok);
     settings.safe = ok ? std::optional<int>(safe == 1 ? 1 : 0) : std::nullopt;
+    settings.houseRules = ini.readString(s, key("Houserules"), QString());
     const QString speed = ini.readString(s, key("Botspeed"), QStringLiteral("1000"));
     settings.strongComputers = ini.readString(s, key("Computerlevel"), QString())
                                    .compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0;
@@ -116,6 +117,7 @@ void Settings::save(IniFile& ini) const {
     if (safe) {
         ini.writeString(s, key("Safe"), QString::number(*safe));
     }
+    ini.writeString(s, key("Houserules"), houseRules);
     ini.writeString(s, key("Botspeed"), QString::number(botSpeed));
     ini.writeString(s, key("Turnsound"), QString::number(turnSound));
     ini.writeString(s, key("ChatterSounds"), flag(chatterSounds));

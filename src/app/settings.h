@@ -27,6 +27,7 @@ struct Settings {
     std::optional<int> playTo;
     std::optional<int> safe = 0;
     bool strongComputers = false; // the host's computer players: Strong, else Classic
+    QString houseRules;           // of the games this player starts, as their code ("" standard)
     int botSpeed = 1000;
     std::array<QString, kPhrases + 1> phrases{}; // [1..9], empty: built-in
     bool playSounds = true;

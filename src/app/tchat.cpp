@@ -190,9 +190,19 @@ void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
     m_area->chatLineArrived();
 }
 
+void Tchat::showHint() {
+    // A hint is a solo game's help: at a shared table it would be a fourth
+    // player at somebody's elbow.
+    if (m_launcher->mode() != Launcher::Mode::Solo || !state().showHint()) {
+        return;
+    }
+    m_table->board().focusSlot(state().hintSlot());
+}
+
 void Tchat::modeChanged() {
     const Settings settings = m_store.load();
     const bool solo = m_launcher->mode() == Launcher::Mode::Solo;
+    m_menus->Hint1->setEnabled(solo);
     m_area->setChatShown(solo ? settings.chatSolo : settings.chatShared);
     m_menus->Chat1->setChecked(m_area->chatShown());
 }

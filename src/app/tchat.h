@@ -121,6 +121,9 @@ public:
     int botSpeedMs() const { return m_table->state().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
     Launcher& launcher() { return *m_launcher; }
+    // Game > Hint (H): in a solo game, the card the Strong player would play
+    // in my place is raised and takes the keyboard focus.
+    void showHint();
     QString chatText() const;
     ClientConnection& client() { return m_client; }
     ClientTable& table() { return *m_table; }

@@ -73,6 +73,7 @@ void Tchat::loadinifile() {
             dialog->changebox(*settings.safe);
         }
         dialog->setStrongComputers(settings.strongComputers);
+        dialog->setHouseRules(hearts::houseRulesFromCode(settings.houseRules.toStdString()));
     }
     m_hostControls->applyComputerLevel(settings.strongComputers);
     options().apply(settings);
@@ -86,6 +87,7 @@ void Tchat::saveinifile(const QRect& outer) {
         settings.playTo = dialog->playtoText().toInt();
         settings.safe = dialog->safeState();
         settings.strongComputers = dialog->strongComputers();
+        settings.houseRules = QString::fromStdString(hearts::houseRulesCode(dialog->houseRules()));
     } else {
         settings.playTo.reset();
         settings.safe.reset();
@@ -128,7 +130,9 @@ void Tchat::sendStartGame(const QString& playto, int safe) {
     if (m_windows.gamestart != nullptr) {
         m_hostControls->applyComputerLevel(m_windows.gamestart->strongComputers());
     }
-    state().sendStartGame(playto.toStdString(), safe);
+    state().sendStartGame(playto.toStdString(), safe,
+                          m_windows.gamestart != nullptr ? m_windows.gamestart->houseRules()
+                                                         : hearts::HouseRules{});
     saveinifile();
     // The keyboard comes back to the table for the game.
     activateWindow();

@@ -465,6 +465,14 @@ void Board::focusHand() {
     }
 }
 
+void Board::focusSlot(int slot) {
+    for (HandCard* card : shownCards()) {
+        if (card->slot() == slot) {
+            card->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
 void Board::cardPressed(int slot, Qt::MouseButton button) {
     // The hand is always shown sorted, so a right click has nothing to do.
     if (button == Qt::LeftButton) {

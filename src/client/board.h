@@ -42,6 +42,8 @@ public:
     void refresh();
     // Puts the keyboard focus on the hand (the chosen card or the first).
     void focusHand();
+    // The keyboard focus to the card of a slot of my hand, when it is shown.
+    void focusSlot(int slot);
 
     HandCard* cardInSlot(int slot) const;
     // What a player follows on the table, in this widget's pixels: each

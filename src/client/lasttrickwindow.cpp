@@ -5,6 +5,7 @@
 #include "cardnames.h"
 #include "cardpictures.h"
 #include "legality.h"
+#include "round.h"
 #include "spokenname.h"
 #include "tablestate.h"
 
@@ -36,14 +37,13 @@ QString LastTrickWindow::summary() const {
         return QStringLiteral("No trick has been taken yet.");
     }
     QStringList plays;
-    int points = 0;
     for (int i = 0; i < trick.count; ++i) {
         const int seat = trick.order[static_cast<std::size_t>(i)];
         const int card = trick.cards[static_cast<std::size_t>(seat)];
         plays.append(QString::fromStdString(m_state.seatName(seat)) + QStringLiteral(": ") +
                      cardnames::cardName(card));
-        points += hearts::cardPoints(card);
     }
+    const int points = hearts::trickScore(trick.cards, m_state.houseRules());
     QString text = plays.join(QStringLiteral("; ")) + QStringLiteral(".");
     if (m_state.isSeat(trick.taker)) {
         text += QStringLiteral(" %1 took the trick (%2 points).")

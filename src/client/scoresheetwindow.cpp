@@ -24,6 +24,10 @@ ScoreSheetWindow::ScoreSheetWindow(const TableState& state, QWidget* parent)
         this);
     key->setWordWrap(true);
     layout->addWidget(key);
+    m_rules = new QLabel(this);
+    m_rules->setObjectName(QStringLiteral("label_houserules"));
+    m_rules->setWordWrap(true);
+    layout->addWidget(m_rules);
     resize(460, 360);
 }
 
@@ -33,6 +37,12 @@ void ScoreSheetWindow::showEvent(QShowEvent* event) {
 }
 
 void ScoreSheetWindow::refresh() {
+    const std::string rules =
+        m_state.houseRules().standard()
+            ? std::string()
+            : hearts::houseRulesSentence(m_state.houseRules(), m_state.safeShown());
+    m_rules->setText(QString::fromStdString(rules));
+    m_rules->setVisible(!rules.empty());
     const auto& rounds = m_state.rounds();
     QStringList seats;
     for (int seat = 1; seat <= 4; ++seat) {

@@ -2,12 +2,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTableWidget;
 class TableState;
 
 // View > "Score Sheet": the points of every seat in every round of this
 // game, with the totals, the shooter of the moon and the taker of the queen
-// of spades.
+// of spades, and the house rules in force.
 class ScoreSheetWindow : public QDialog {
     Q_OBJECT
 public:
@@ -21,4 +22,5 @@ protected:
 private:
     const TableState& m_state;
     QTableWidget* m_sheet = nullptr;
+    QLabel* m_rules = nullptr; // the house rules in force, hidden for the standard game
 };

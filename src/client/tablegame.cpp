@@ -37,6 +37,8 @@ void TableState::startthegame(const Message& message) {
     m_justWatching = false;
     clearall();
     m_safe = safe == "1";
+    // The standard game unless the host names house rules after this.
+    m_houseRules = hearts::HouseRules{};
     m_playToText = playto;
     // My own start reads as I would say it; the host's text is the name.
     events().statusLine(protocol::statusLine(starter == m_playerName
@@ -50,6 +52,10 @@ void TableState::startthegame(const Message& message) {
     m_gameRunning = true;
     m_rounds.clear();
     m_lastTrick = Trick{};
+}
+
+void TableState::houserules(const Message& message) {
+    m_houseRules = hearts::houseRulesFromCode(message.text(0));
 }
 
 void TableState::startround(const Message& message) {
@@ -70,6 +76,7 @@ void TableState::startround(const Message& message) {
     m_tricksDone = 0;
     m_heartsBroken = false;
     m_queenTaker = 0;
+    m_seen = RoundSeen{};
     std::string said = "Round " + m_roundText;
     if (!m_playToText.empty()) {
         said.append(", playing to ").append(m_playToText);
@@ -124,7 +131,12 @@ void TableState::heplayed(const Message& message) {
         m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
     }
     m_trick.cards[index] = card;
-    const bool breaksHearts = !m_heartsBroken && hearts::isHeart(card);
+    m_seen.played |= hearts::cardBit(card);
+    const int ledSuit = hearts::getsuit(m_trick.ledCard());
+    if (ledSuit != 0 && hearts::getsuit(card) != ledSuit) {
+        m_seen.voids[index] |= static_cast<std::uint8_t>(1u << ledSuit);
+    }
+    const bool breaksHearts = !m_heartsBroken && hearts::breaksHearts(card, m_houseRules);
     m_heartsBroken = m_heartsBroken || breaksHearts;
     events().sound(card == hearts::kQueenOfSpades        ? Cue::Queen
                    : breaksHearts && m_cues.heartsBroken ? Cue::HeartsBroken
@@ -147,10 +159,19 @@ void TableState::tooktrick(const Message& message) {
     }
     m_lastTrick = m_trick;
     ++m_tricksDone;
-    const int points = hearts::trickPoints(m_trick.cards);
+    const int points = hearts::trickScore(m_trick.cards, m_houseRules);
+    const int penalty = hearts::trickPoints(m_trick.cards);
+    m_seen.points[static_cast<std::size_t>(seat)] += penalty;
+    if (penalty > 0) {
+        m_seen.pointsTaker = m_seen.pointsTaker == 0 ? seat : hearts::kSeveralTakers;
+    }
+    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), hearts::kJackOfDiamonds) !=
+        m_trick.cards.end()) {
+        m_seen.jackTaker = seat;
+    }
     setStatus(seatName(seat) + " took the trick.", false);
     events().announce(seatName(seat) + " took the trick" +
-                      (points > 0 ? ", " + spoken::points(points) : std::string()) + ".");
+                      (points != 0 ? ", " + spoken::points(points) : std::string()) + ".");
     m_turnMark = 0;
     events().sound(queenTaken && m_cues.queenTaken ? Cue::QueenTaken
                    : seat == m_mySeat              ? Cue::TurnOverGood
@@ -227,7 +248,7 @@ void TableState::gamestats(const Message& message) {
         if (card > 0 && card <= 52) {
             m_trick.cards[static_cast<std::size_t>(seat)] = card;
             m_trick.order[static_cast<std::size_t>(m_trick.count++)] = seat;
-            m_heartsBroken = m_heartsBroken || hearts::isHeart(card);
+            m_heartsBroken = m_heartsBroken || hearts::breaksHearts(card, m_houseRules);
         }
     }
     m_tricksDone = std::min(tricksDone, kSlots);

@@ -4,6 +4,9 @@
 
 #include "cards.h"
 #include "legality.h"
+#include "round.h"
+#include "spoken.h"
+#include "strong.h"
 
 #include <algorithm>
 
@@ -85,6 +88,7 @@ void TableState::passcards(const Message& message) {
     const auto [seat, direction] = message.numbers<2>();
     m_passButtonShown = false;
     m_passArrow = direction >= 1 && direction <= 3 ? direction : 0;
+    m_seen.passDirection = m_passArrow;
     if (seat == m_mySeat) {
         m_passSelection.fill(0);
         setStatus("Choose 3 Cards to Pass.");
@@ -109,10 +113,70 @@ void TableState::passedcards(const Message& message) {
     if (seat != m_mySeat) {
         return;
     }
+    if (m_seen.passDirection != 0) {
+        m_seen.passedTo = hearts::passReceiver(m_mySeat, m_seen.passDirection);
+    }
     for (const int slot : {first, second, third}) {
+        if (slot >= 1 && slot <= kSlots && m_hand.cards.at(slot) != 0) {
+            m_seen.passed |= hearts::cardBit(m_hand.cards.at(slot));
+        }
         usecard(slot);
     }
     m_expectingReceived = true;
+}
+
+hearts::SeatView TableState::seatView() const {
+    hearts::SeatView view;
+    view.seat = m_mySeat;
+    view.hand = m_hand.cards;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const auto at = static_cast<std::size_t>(seat);
+        view.cardsHeld[at] = seat == m_mySeat ? m_hand.cards.count() : this->seat(seat).cardsHeld;
+        view.tricks[at] = this->seat(seat).tricks;
+    }
+    if (m_seen.passedTo != 0) {
+        view.passedTo = m_seen.passedTo;
+        view.passedCards = m_seen.passed;
+    }
+    view.trickCards = m_trick.cards;
+    view.points = m_seen.points;
+    view.voidSuits = m_seen.voids;
+    view.playedCards = m_seen.played;
+    view.leader = m_trick.leader;
+    view.ledCard = m_trick.ledCard();
+    view.pointsTaker = m_seen.pointsTaker;
+    view.jackTaker = m_seen.jackTaker;
+    view.firstTrick = m_tricksDone == 0;
+    view.leadTwoOfClubs =
+        view.firstTrick && m_trick.empty() && m_hand.cards.holds(hearts::kTwoOfClubs);
+    view.heartsBroken = m_heartsBroken;
+    view.safeFirstTrick = m_safe;
+    view.rules = m_houseRules;
+    return view;
+}
+
+int TableState::hintSlot() const {
+    if (!playing() || !myTurn() || m_justWatching || m_hand.cards.count() == 0) {
+        return 0;
+    }
+    const hearts::SeatView view = seatView();
+    // The same moment gives the same hint.
+    const hearts::Card card = hearts::strongCard(view, view.playedCards ^ m_hand.cards.held());
+    return card == hearts::kNoCard ? 0 : m_hand.cards.slotOf(card);
+}
+
+bool TableState::showHint() {
+    const int slot = hintSlot();
+    if (slot == 0) {
+        return false;
+    }
+    lowerAll();
+    m_hand.raised[static_cast<std::size_t>(slot)] = true;
+    const std::string sentence = "Hint: " + spoken::cardInSentence(m_hand.cards.at(slot)) + ".";
+    setStatus(sentence, false);
+    events().announce(sentence);
+    events().changed();
+    return true;
 }
 
 bool TableState::mayPlay(int slot) const {
@@ -239,9 +303,13 @@ void TableState::chooseBotSpeed(int ms) {
     }
 }
 
-void TableState::sendStartGame(const std::string& playto, int safe) {
+void TableState::sendStartGame(const std::string& playto, int safe,
+                               const hearts::HouseRules& rules) {
     // The starter's name stands before other fields: a "+" in it would break them.
     std::string name = m_playerName;
     std::replace(name.begin(), name.end(), '+', ' ');
-    events().send(protocol::build(protocol::Command::Startgame, name, playto, safe));
+    events().send(rules.standard()
+                      ? protocol::build(protocol::Command::Startgame, name, playto, safe)
+                      : protocol::build(protocol::Command::Startgame, name, playto, safe,
+                                        hearts::houseRulesCode(rules)));
 }

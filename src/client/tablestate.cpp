@@ -121,6 +121,7 @@ struct TableState::Handlers {
         {protocol::Command::Havewrongversion, &TableState::havewrongversion},
         {protocol::Command::Wrongversion, &TableState::wrongversion},
         {protocol::Command::Full, &TableState::full},
+        {protocol::Command::Houserules, &TableState::houserules},
     };
 };
 

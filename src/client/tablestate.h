@@ -1,9 +1,11 @@
 #pragma once
 
 #include "hand.h"
+#include "houserules.h"
 #include "legality.h"
 #include "protocol.h"
 #include "seatmap.h"
+#include "seatview.h"
 
 #include <array>
 #include <cstdint>
@@ -180,7 +182,9 @@ public:
     // settings file (not told).
     void chooseBotSpeed(int ms);
     void setBotSpeed(int ms);
-    void sendStartGame(const std::string& playto, int safe);
+    // Asks the host to start a game; house rules other than the standard
+    // game's go with it (a host before house rules plays the standard game).
+    void sendStartGame(const std::string& playto, int safe, const hearts::HouseRules& rules = {});
     // Options > "Turn Sound": 0 "Classic", 1 "New".
     void setTurnSound(int tag) { m_turnSoundNew = tag == 1; }
     int turnSound() const { return m_turnSoundNew ? 1 : 0; }
@@ -230,6 +234,15 @@ public:
     const std::string& roundText() const { return m_roundText; }
     const std::string& playToText() const { return m_playToText; }
     bool safeShown() const { return m_safe; }
+    // What my seat knows of the round now, as the Strong player reads it.
+    hearts::SeatView seatView() const;
+    // The slot of the card the Strong player would play in my place now,
+    // from what my seat knows alone; 0 when it is not my turn to play.
+    int hintSlot() const;
+    // Raises the hint's card and says which it is; false when there is none.
+    bool showHint();
+    // The house rules of the game on, as the host told them.
+    const hearts::HouseRules& houseRules() const { return m_houseRules; }
     bool gameRunning() const { return m_gameRunning; }
     bool justWatching() const { return m_justWatching; }
     int botSpeed() const { return m_botSpeed; }
@@ -274,6 +287,7 @@ private:
     void playerdisconnected(const Message& message);
     void justwatching(const Message& message);
     void startthegame(const Message& message);
+    void houserules(const Message& message);
     void startround(const Message& message);
     void getnextplayer(const Message& message);
     void heplayed(const Message& message);
@@ -314,11 +328,25 @@ private:
     int m_tricksDone = 0;
     bool m_heartsBroken = false;
     int m_queenTaker = 0;
+    // What my seat has seen of the round, for a hint: the cards played, the
+    // voids shown, the points taken, and the cards I passed and to whom.
+    struct RoundSeen {
+        hearts::CardMask played = 0;
+        std::array<std::uint8_t, kSeats + 1> voids{};
+        std::array<int, kSeats + 1> points{};
+        int pointsTaker = 0;
+        int jackTaker = 0;
+        int passDirection = 0;
+        int passedTo = 0;
+        hearts::CardMask passed = 0;
+    };
+    RoundSeen m_seen;
     std::vector<RoundRecord> m_rounds;
     std::string m_statusText = "Welcome to Hearts by Orvane Software";
     std::string m_roundText = "0";
     std::string m_playToText = "100";
     bool m_safe = false;
+    hearts::HouseRules m_houseRules;
     bool m_gameRunning = false;
     bool m_justWatching = false;
     int m_botSpeed = 1000;

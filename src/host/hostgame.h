@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,11 @@ public:
     bool gamestarted() const { return m_gamestarted; }
     int playto() const { return m_playto; }
     bool safefirsttrick() const { return m_safefirsttrick; }
+    // The house rules of the game on.
+    const hearts::HouseRules& houseRules() const { return m_round.rules; }
+    // A table whose rules are fixed (hearts-server --house-rules) plays them
+    // in every game; otherwise each game plays what its starter asks for.
+    void setTableRules(std::optional<hearts::HouseRules> rules) { m_tableRules = rules; }
     int roundnum() const { return m_roundnum; }
     // The round being played: hands, trick, passing and flags.
     const hearts::Round& round() const { return m_round; }
@@ -179,7 +185,8 @@ public:
 
     // --- what a game does, as values ---
     // A game starts (the first round is dealt at once).
-    void startGame(const std::string& starter, int playTo, bool safeFirstTrick);
+    void startGame(const std::string& starter, int playTo, bool safeFirstTrick,
+                   const hearts::HouseRules& rules = {});
     // A seat passes three slots; a seat plays a slot. The checks are the
     // rules'; what comes of them goes out as messages.
     void pass(int seat, const std::array<int, 3>& slots);
@@ -197,6 +204,8 @@ public:
     void searchDone(const HostEvents::SearchRequest& request, int slot);
 
 private:
+    // The house rules in code and in words, to one connection.
+    void sendHouseRulesTo(int number, const hearts::HouseRules& rules);
     // --- request handlers: the fields are checked, the sender may ask ---
     struct Requests;
     void receivedlogininfo(int sender, const protocol::Message& message);
@@ -307,6 +316,7 @@ private:
 
     int m_playto = 0;
     bool m_safefirsttrick = false;
+    std::optional<hearts::HouseRules> m_tableRules;
     int m_roundnum = 0;
     hearts::Round m_round;
     // The cards of the trick on the table in the order played, kept through

@@ -68,10 +68,12 @@ void HostGame::startgame(int /*sender*/, const protocol::Message& message) {
     if (!wire::parseInt(message.text(1), playTo)) {
         playTo = 100;
     }
-    startGame(message.text(0), playTo, message.text(2) == "1");
+    startGame(message.text(0), playTo, message.text(2) == "1",
+              hearts::houseRulesFromCode(message.text(3)));
 }
 
-void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstTrick) {
+void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstTrick,
+                         const hearts::HouseRules& rules) {
     stopComputerTimer();
     stopTimer1();
     stopTurnDeadline();
@@ -83,19 +85,35 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
     // The game start dialog offers 50 to 500; nothing else is a game.
     m_playto = std::clamp(playTo, kLowestPlayTo, kHighestPlayTo);
     m_safefirsttrick = safeFirstTrick;
+    const hearts::HouseRules played = m_tableRules.value_or(rules);
     logLine([&] {
-        return "game started by " + starter + ", play to " + std::to_string(m_playto) +
-               (m_safefirsttrick ? ", safe first trick" : "");
+        std::string line = "game started by " + starter;
+        line.append(", play to ").append(std::to_string(m_playto));
+        line.append(m_safefirsttrick ? ", safe first trick" : "");
+        if (!played.standard()) {
+            line.append(", house rules ").append(hearts::houseRulesCode(played));
+        }
+        return line;
     });
     sendAll([&] {
         return protocol::build(protocol::Command::Startgame, starter, m_playto,
                                m_safefirsttrick ? 1 : 0);
     });
+    // The standard game says nothing more, as it always did; house rules are
+    // named to every copy in words, and to the copies that know them as code.
+    if (!played.standard()) {
+        for (int number = 1; number <= m_slotcount; ++number) {
+            if (present(number)) {
+                sendHouseRulesTo(number, played);
+            }
+        }
+    }
     for (int number = 1; number <= kMaxPlayers; ++number) {
         m_players[number].score = 0;
         m_players[number].justwatching = false;
     }
     m_round = hearts::Round{};
+    m_round.rules = played;
     m_roundnum = 0;
     startround();
 }

@@ -82,6 +82,13 @@ int main(int argc, char* argv[]) {
          QStringLiteral("How the computer plays seats 1-4 when it has them: four of classic or "
                         "strong, separated by commas (default classic,classic,classic,classic)."),
          QStringLiteral("L1,L2,L3,L4")},
+        {QStringLiteral("house-rules"),
+         QStringLiteral("House rules of every game at this table, separated by commas: jack "
+                        "(the jack of diamonds takes 10 off), queen (the queen of spades breaks "
+                        "hearts), subtract (the moon takes 26 off the shooter), nohold (no hand "
+                        "without passing); none for the standard game. Without it a game "
+                        "plays the rules its starter asks for."),
+         QStringLiteral("R1,R2,...")},
         {QStringLiteral("no-announce"),
          QStringLiteral("Do not announce the table on the local network.")},
         {QStringLiteral("announce-port"),
@@ -119,6 +126,16 @@ int main(int argc, char* argv[]) {
             return 2;
         }
     }
+    std::optional<hearts::HouseRules> tableRules;
+    if (parser.isSet(QStringLiteral("house-rules"))) {
+        tableRules =
+            hearts::houseRulesNamed(parser.value(QStringLiteral("house-rules")).toStdString());
+        if (!tableRules) {
+            logLine(QStringLiteral("--house-rules needs names from jack, queen, subtract, nohold "
+                                   "or none, such as jack,queen"));
+            return 2;
+        }
+    }
     std::uint32_t seed = processrandom::clockSeed();
     if (parser.isSet(QStringLiteral("seed"))) {
         bool ok = false;
@@ -146,6 +163,7 @@ int main(int argc, char* argv[]) {
         }
     };
     server.setLevels(levels);
+    server.setTableRules(tableRules);
     server.onLog = logLine;
     server.onInternalError = logLine;
 
@@ -173,6 +191,10 @@ int main(int argc, char* argv[]) {
             hearts::levelName(levels[static_cast<std::size_t>(seat)]));
     }
     logLine(QStringLiteral("computer players: ") + levelNames.join(QStringLiteral(", ")));
+    if (tableRules) {
+        const std::string sentence = hearts::houseRulesSentence(*tableRules, false);
+        logLine(QString::fromStdString(sentence.empty() ? "standard rules" : sentence));
+    }
     logLine(QStringLiteral("listening on port %1, seed %2")
                 .arg(server.listeningPort())
                 .arg(processrandom::seed()));

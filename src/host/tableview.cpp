@@ -39,7 +39,17 @@ std::string HostGame::gamestatsFor() const {
     return stats;
 }
 
+void HostGame::sendHouseRulesTo(int number, const hearts::HouseRules& rules) {
+    sendTo(number, protocol::build(protocol::Command::Houserules, hearts::houseRulesCode(rules)));
+    sendTo(number,
+           protocol::build(protocol::Command::Chat, 0,
+                           hearts::houseRulesSentence(rules, m_safefirsttrick) + "|clBlue"));
+}
+
 void HostGame::sendTableTo(int number) {
+    if (!m_round.rules.standard()) {
+        sendHouseRulesTo(number, m_round.rules);
+    }
     const bool seat = number >= 1 && number <= kSeats;
     if (seat && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {
         const hearts::Hand& hand = m_round.hands[static_cast<std::size_t>(number)];

@@ -57,8 +57,9 @@ enum class Command : std::uint8_t {
     Endround,
     Gamestats,
     Winner,
+    Houserules,
 };
-constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Winner) + 1;
+constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Houserules) + 1;
 
 // Who sends a message.
 enum class Side : std::uint8_t { Client, Host };
@@ -121,8 +122,10 @@ inline constexpr CommandInfo kCommands[] = {
     {Command::Logininfo, "CMD_logininfo", layout({kConnection, kWord, kRest}), {}, false},
     {Command::Kickhim, "CMD_kickhim", layout({kConnection, kConnection}), {}, true},
     {Command::Botspeed, "CMD_botspeed", layout({kConnection, number(0, 60000)}), {}, true},
-    // Starter, play-to score as text, safe first trick "1" or "0".
-    {Command::Startgame, "CMD_startgame", layout({kWord, kWord, kWord}),
+    // Starter, play-to score as text, safe first trick "1" or "0"; from a
+    // client then the house rules asked for (their code, absent for none),
+    // which a host before house rules passes over.
+    {Command::Startgame, "CMD_startgame", layout({kWord, kWord, kWord, kWord}),
      layout({kWord, kWord, kWord}), true},
     // Seat, WatchMode.
     {Command::Justwatch, "CMD_justwatch", layout({kSeat, kRest}), {}, false},
@@ -180,6 +183,10 @@ inline constexpr CommandInfo kCommands[] = {
      false},
     // Seat, name (the name ends before the trailing "+").
     {Command::Winner, "CMD_winner", {}, layout({kSeat, kRest}), true},
+    // The house rules of the game on (their code), sent only when they are
+    // not the standard game's: after the start of a game, and to a newcomer.
+    // A copy before house rules does not know the word and passes it over.
+    {Command::Houserules, "CMD_houserules", {}, layout({kWord}), true},
 };
 static_assert(std::size(kCommands) == kCommandCount);
 constexpr bool inEnumOrder() {

@@ -87,7 +87,23 @@ QString helpPage(int tag) {
             "<p><b>Scoring.</b> Every heart taken counts one point and the Queen of Spades "
             "thirteen. "
             "A player who takes all 26 points <b>shoots the moon</b>: he scores nothing and every "
-            "other player scores 26.</p>");
+            "other player scores 26.</p>"
+            "<p><b>House rules.</b> The player who starts a game may add rules many tables play; "
+            "when a game starts with any, the chat names them to everyone and the score sheet "
+            "shows them.</p>"
+            "<ul>"
+            "<li><b>Jack of diamonds &minus;10:</b> whoever takes the jack of diamonds has 10 "
+            "points taken off for the round. A moon still needs every heart and the queen.</li>"
+            "<li><b>Queen of spades breaks hearts:</b> once the queen is played, hearts may be "
+            "led.</li>"
+            "<li><b>Moon: subtract 26:</b> shooting the moon takes 26 off the shooter's score "
+            "instead of giving 26 to each other player.</li>"
+            "<li><b>Every fourth hand keeps its cards:</b> on by default; turned off, the passing "
+            "goes left, right, across and starts again.</li>"
+            "</ul>"
+            "<p>A copy of Hearts from before house rules can join such a table: it is told the "
+            "rules in the chat, the host judges every card by them, and the scores it shows come "
+            "from the host.</p>");
     case 4:
         return QStringLiteral(
             "<h2>Scoring</h2>"

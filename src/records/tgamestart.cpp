@@ -108,6 +108,35 @@ Tgamestart::Tgamestart(QWidget* parent)
     levelLabel->setBuddy(combo_computerlevel);
     layout->addWidget(combo_computerlevel, 3, 1);
 
+    auto* rulesLabel = new QLabel(QStringLiteral("House rules:"), this);
+    rulesLabel->setToolTip(QStringLiteral("Rules many tables add; everyone at the table is told "
+                                          "which are in force when the game starts."));
+    layout->addWidget(rulesLabel, 4, 0, 1, 2);
+    auto addRule = [&](QCheckBox*& box, const char* name, const QString& text, const QString& tip,
+                       int row) {
+        box = new QCheckBox(text, this);
+        box->setObjectName(QLatin1String(name));
+        box->setToolTip(tip);
+        layout->addWidget(box, row, 0, 1, 2);
+    };
+    addRule(check_jackofdiamonds, "check_jackofdiamonds",
+            QStringLiteral("&Jack of diamonds: \u221210 points"),
+            QStringLiteral("Whoever takes the jack of diamonds has 10 points taken off."), 5);
+    addRule(check_queenbreakshearts, "check_queenbreakshearts",
+            QStringLiteral("&Queen of spades breaks hearts"),
+            QStringLiteral("Once the queen of spades is played, hearts may be led."), 6);
+    addRule(check_moonsubtracts, "check_moonsubtracts",
+            QStringLiteral("&Moon: subtract 26 from the shooter"),
+            QStringLiteral("Shooting the moon takes 26 off the shooter's score instead of "
+                           "giving 26 to everyone else."),
+            7);
+    addRule(check_nopasshand, "check_nopasshand",
+            QStringLiteral("Every fourth hand &keeps its cards"),
+            QStringLiteral("Unchecked: the passing goes left, right, across and starts again, "
+                           "with no hand played without passing."),
+            8);
+    setHouseRules({});
+
     auto* start = new PictureButton(
         [](qreal ratio) { return cardpictures::board(Picture::StartButton, ratio); },
         cardpictures::boardSize(Picture::StartButton), this);
@@ -115,7 +144,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     start->setAccessibleName(QStringLiteral("Start Game"));
     button_start = start;
     connect(start, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
-    layout->addWidget(start, 4, 0, 1, 2, Qt::AlignHCenter);
+    layout->addWidget(start, 9, 0, 1, 2, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     const QMargins margins = layout->contentsMargins();
     heading->setMinimumWidth(captionRoom() - margins.left() - margins.right());
@@ -128,6 +157,22 @@ void Tgamestart::keyPressEvent(QKeyEvent* event) {
         return;
     }
     SideWindow::keyPressEvent(event);
+}
+
+hearts::HouseRules Tgamestart::houseRules() const {
+    hearts::HouseRules rules;
+    rules.jackOfDiamonds = check_jackofdiamonds->isChecked();
+    rules.queenBreaksHearts = check_queenbreakshearts->isChecked();
+    rules.moonSubtracts = check_moonsubtracts->isChecked();
+    rules.noPassHand = check_nopasshand->isChecked();
+    return rules;
+}
+
+void Tgamestart::setHouseRules(const hearts::HouseRules& rules) {
+    check_jackofdiamonds->setChecked(rules.jackOfDiamonds);
+    check_queenbreakshearts->setChecked(rules.queenBreaksHearts);
+    check_moonsubtracts->setChecked(rules.moonSubtracts);
+    check_nopasshand->setChecked(rules.noPassHand);
 }
 
 void Tgamestart::changebox(int state) {

@@ -60,6 +60,14 @@ int trickPoints(const std::array<int, kSeats + 1>& trickCards) {
     return points;
 }
 
+int trickScore(const std::array<int, kSeats + 1>& trickCards, const HouseRules& rules) {
+    int points = trickPoints(trickCards);
+    for (int card : trickCards) {
+        points += card == kJackOfDiamonds && rules.jackOfDiamonds ? kJackOfDiamondsPoints : 0;
+    }
+    return points;
+}
+
 int moonShooter(const std::array<int, kSeats + 1>& points) {
     int moon = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -214,8 +222,7 @@ void playCard(Round& round, int seat, int slot) {
         round.ledCard = card;
         round.leader = seat;
     }
-    round.heartsBroken = round.heartsBroken || isHeart(card) ||
-                         (card == kQueenOfSpades && round.rules.queenBreaksHearts);
+    round.heartsBroken = round.heartsBroken || breaksHearts(card, round.rules);
     round.playedCards |= CardMask{1} << card;
     const int suit = getsuit(card);
     const int ledSuit = getsuit(round.ledCard);

@@ -2,6 +2,7 @@
 
 #include "cards.h"
 #include "hand.h"
+#include "houserules.h"
 #include "legality.h"
 #include "random.h"
 
@@ -16,24 +17,6 @@
 namespace hearts {
 
 enum class Phase : std::uint8_t { None, Pass, Play };
-
-// The house rules a table may add to the standard game. Everything off
-// (and the fourth hand held without passing) is the standard game; the
-// safe first trick, "no points on the first trick", is the table's own
-// option beside these.
-struct HouseRules {
-    bool jackOfDiamonds = false;    // the jack of diamonds takes 10 off its taker's points
-    bool queenBreaksHearts = false; // the queen of spades played breaks hearts
-    bool moonSubtracts = false;     // the moon takes 26 off the shooter, the others get nothing
-    bool noPassHand = true;         // every fourth hand is played without passing
-    constexpr bool standard() const {
-        return !jackOfDiamonds && !queenBreaksHearts && !moonSubtracts && noPassHand;
-    }
-    constexpr bool operator==(const HouseRules&) const = default;
-};
-
-// The points the jack of diamonds gives its taker under that house rule.
-constexpr int kJackOfDiamondsPoints = -10;
 
 // `pointsTaker` once a second trick with points has been taken.
 constexpr int kSeveralTakers = 100;
@@ -79,6 +62,14 @@ SlotMask legalSlots(const Round& round, int seat);
 // of the led suit.
 int trickTaker(const std::array<int, kSeats + 1>& trickCards, int leader);
 int trickPoints(const std::array<int, kSeats + 1>& trickCards);
+// A trick's points as its taker counts them under the house rules: the
+// jack of diamonds' -10 too.
+int trickScore(const std::array<int, kSeats + 1>& trickCards, const HouseRules& rules);
+// Whether a card played breaks hearts: a heart, or the queen of spades by
+// the house rule.
+constexpr bool breaksHearts(Card card, const HouseRules& rules) {
+    return isHeart(card) || (card == kQueenOfSpades && rules.queenBreaksHearts);
+}
 // The seat that took all 26 points of a round, or 0.
 int moonShooter(const std::array<int, kSeats + 1>& points);
 // The winner once a score reaches the play-to score: the lowest score, and
