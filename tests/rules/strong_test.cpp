@@ -2,6 +2,7 @@
 // seat may know and nothing more, and it takes fewer points than Classic.
 #include "classic.h"
 #include "players.h"
+#include "cardtext.h"
 #include "rollout.h"
 
 #include <gtest/gtest.h>
@@ -259,4 +260,62 @@ TEST(Strong, LevelNames) {
     EXPECT_FALSE(levelNamed("hard").has_value());
     EXPECT_FALSE(levelNamed("").has_value());
     EXPECT_STREQ(levelName(Level::Strong), "strong");
+}
+
+namespace {
+
+// Late in a round: seat 1 has taken the queen and eight hearts, every point
+// so far, and has led the three of hearts; it still holds the ace and four
+// of hearts. Seat 2 holds the king and two of hearts. Seats 3 and 4 have
+// shown they hold no hearts and no clubs, seat 1 no diamonds.
+Round runnerPosition() {
+    Round round;
+    startRound(round, 4, false);
+    const char* hands[] = {"", "AH 4H 3H AC", "KH 2H 2C 3C", "4D 5D 6D 7D", "8D 9D 10D JD"};
+    CardMask held = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        int slot = 1;
+        for (int c : hand(hands[seat])) {
+            round.hands[static_cast<std::size_t>(seat)].put(slot++, c);
+            held |= cardBit(c);
+        }
+    }
+    round.phase = Phase::Play;
+    round.firstTrick = false;
+    round.heartsBroken = true;
+    round.playedCards = kAllCards & ~held;
+    round.points = {0, 21, 0, 0, 0};
+    round.pointsTaker = 1;
+    const auto noHeartsNoClubs = static_cast<std::uint8_t>((1u << kHearts) | (1u << kClubs));
+    round.voidSuits = {0, static_cast<std::uint8_t>(1u << kDiamonds), 0, noHeartsNoClubs,
+                       noHeartsNoClubs};
+    playCard(round, 1, round.hands[1].slotOf(card("3H")));
+    round.turn = 2;
+    return round;
+}
+
+} // namespace
+
+TEST(Strong, TakesAHeartTrickToStopAMoon) {
+    // Ducking with the two lets seat 1 lead the ace next, drop the king and
+    // take all 26: the king must take the trick now.
+    const Round round = runnerPosition();
+    for (std::uint64_t seed : {1u, 2u, 3u}) {
+        const int slot = strongPlay(round, 2, seed);
+        EXPECT_EQ(cardText(round.hands[2].at(slot)), "KH") << "seed " << seed;
+    }
+}
+
+TEST(Strong, ItsCardComesFromTheSeatsViewAlone) {
+    // The host's seat plays the card that the seat's view alone gives (the
+    // hint a client computes from its own view of the same moment).
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        Round round = dealtRound(seed, 2);
+        const int seat = advance(round, round.turn, static_cast<int>(seed % 17) + 1);
+        const SeatView view = seatView(round, seat);
+        EXPECT_EQ(view.hand.held(), round.hands[static_cast<std::size_t>(seat)].held());
+        EXPECT_EQ(round.hands[static_cast<std::size_t>(seat)].at(strongPlay(round, seat, seed)),
+                  strongCard(view, seed))
+            << seed;
+    }
 }
