@@ -179,3 +179,41 @@ TEST(SoloGame, AWholeGameEndsInTheTallyAndSurvivesARestart) {
     again.loadFile(file);
     EXPECT_EQ(again.table().cell(1, 0), QStringLiteral("1"));
 }
+
+TEST(SoloGame, HouseRulesChosenAtTheStartAreTheTablesAndAHintRaisesALegalCard) {
+    SoloTable table;
+    processrandom::setSeed(17);
+    ASSERT_TRUE(waitUntil([&] { return table.chat.state().seatName(1) == "You"; }));
+    QTest::mouseClick(table.chat.startButton(), Qt::LeftButton);
+    Tgamestart& start = *table.windows.gamestart;
+    start.check_jackofdiamonds->setChecked(true);
+    start.check_nopasshand->setChecked(false);
+    QTest::mouseClick(start.button_start, Qt::LeftButton);
+    ASSERT_TRUE(
+        waitUntil([&] { return !table.first(QStringLiteral("CMD_houserules+")).isEmpty(); }));
+    EXPECT_EQ(table.first(QStringLiteral("CMD_houserules+")), QStringLiteral("CMD_houserules+JN+"));
+    EXPECT_EQ(hearts::houseRulesCode(table.windows.server->game().houseRules()), "JN");
+    EXPECT_EQ(hearts::houseRulesCode(table.chat.state().houseRules()), "JN");
+
+    // My turn to play: H raises the hint's card, one I may play.
+    MousePlayer player(table.chat);
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            if (table.chat.state().playing() && table.chat.state().hintSlot() != 0) {
+                return true;
+            }
+            if (table.chat.state().passingOpen()) {
+                player.act();
+            }
+            return false;
+        },
+        60000));
+    QTest::keyClick(&table.chat, Qt::Key_H);
+    const int slot = table.chat.state().hintSlot();
+    ASSERT_NE(slot, 0);
+    EXPECT_TRUE(table.chat.state().hand().raised[static_cast<std::size_t>(slot)]);
+    EXPECT_TRUE(table.chat.state().mayPlay(slot));
+    EXPECT_EQ(QApplication::focusWidget(), table.chat.board().cardInSlot(slot));
+    EXPECT_EQ(table.chat.state().statusText().rfind("Hint: the ", 0), 0u)
+        << table.chat.state().statusText();
+}

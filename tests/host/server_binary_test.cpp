@@ -1,6 +1,9 @@
 // The real hearts-server: a whole game for one watching connection, the
 // same messages for the same seed, and a clean end on SIGTERM.
+#include "houserules.h"
 #include "serverprocess.h"
+
+#include <algorithm>
 
 #include <csignal>
 
@@ -56,11 +59,53 @@ TEST(HeartsServer, PlaysAWholeGameWithAStrongSeat) {
         QLatin1String("computer players: strong, classic, classic, classic")));
 }
 
+TEST(HeartsServer, EveryHouseRulePlaysWholeGamesThatAddUp) {
+    // Each variant alone and all together, Strong, Strong1 and Classic seats:
+    // every round gives out the variant's points, and the game ends.
+    for (const char* rules :
+         {"jack", "queen", "subtract", "nohold", "jack,queen,subtract,nohold"}) {
+        ServerProcess server({"--seed", "5", "--bot-speed", "0", "--pause-ms", "0", "--levels",
+                              "strong,classic,strong1,classic", "--house-rules", rules});
+        const std::vector<std::string> lines = playWholeGame(server.port, 50);
+        ASSERT_FALSE(lines.empty()) << rules;
+        EXPECT_EQ(lines.back().rfind("CMD_winner+", 0), 0u) << rules;
+        const hearts::HouseRules played = hearts::houseRulesNamed(rules).value();
+        EXPECT_NE(std::find(lines.begin(), lines.end(),
+                            "CMD_houserules+" + hearts::houseRulesCode(played) + "+"),
+                  lines.end())
+            << rules;
+        int rounds = 0;
+        int passes = 0;
+        for (const std::string& line : lines) {
+            passes += line.rfind("CMD_passcards+", 0) == 0 ? 1 : 0;
+            if (line.rfind("CMD_endround+", 0) != 0) {
+                continue;
+            }
+            const QStringList fields = QString::fromStdString(line).split(QLatin1Char('+'));
+            ASSERT_EQ(fields.size(), 14) << line;
+            int points = 0;
+            for (int seat = 1; seat <= 4; ++seat) {
+                points += fields[3 * seat].toInt();
+            }
+            EXPECT_EQ(points, hearts::roundTotal(played, fields[1].toInt() != 0))
+                << rules << ": " << line;
+            ++rounds;
+        }
+        EXPECT_GT(rounds, 0) << rules;
+        // Without the held hand every round passes.
+        if (!played.noPassHand) {
+            EXPECT_EQ(passes, rounds) << rules;
+        }
+        EXPECT_TRUE(server.log().contains(QLatin1String("House rules:"))) << rules;
+    }
+}
+
 TEST(HeartsServer, RefusesBadOptions) {
     for (const QStringList& args :
          {QStringList{"--port", "x"}, QStringList{"--seed", "-1"},
           QStringList{"--bot-speed", "fast"}, QStringList{"--levels", "strong,classic"},
-          QStringList{"--levels", "strong,classic,clever,classic"}}) {
+          QStringList{"--levels", "strong,classic,clever,classic"},
+          QStringList{"--house-rules", "jack,joker"}}) {
         QProcess process;
         process.start(QCoreApplication::applicationDirPath() +
                           QStringLiteral("/../src/host/hearts-server"),

@@ -54,9 +54,9 @@ TEST(HouseRules, CodesNamesAndSentences) {
         const char* names;
         const char* code;
     };
-    for (const Case& c : {Case{"none", ""}, Case{"jack", "J"}, Case{"queen", "Q"},
-                          Case{"subtract", "S"}, Case{"nohold", "N"},
-                          Case{"nohold,jack,subtract,queen", "JQSN"}}) {
+    for (const Case& c :
+         {Case{"none", ""}, Case{"jack", "J"}, Case{"queen", "Q"}, Case{"subtract", "S"},
+          Case{"nohold", "N"}, Case{"nohold,jack,subtract,queen", "JQSN"}}) {
         const HouseRules rules = rulesOf(c.names);
         EXPECT_EQ(houseRulesCode(rules), c.code) << c.names;
         EXPECT_EQ(houseRulesFromCode(c.code), rules) << c.names;
@@ -88,8 +88,8 @@ TEST(HouseRules, TheQueenBreaksHeartsOnlyUnderItsRule) {
 TEST(HouseRules, PointsAndMoonsOfEachVariant) {
     struct Case {
         const char* rules;
-        bool moon;                      // seat 1 takes every heart and the queen
-        bool jackToSeat1;               // else seat 2 takes the jack
+        bool moon;        // seat 1 takes every heart and the queen
+        bool jackToSeat1; // else seat 2 takes the jack
         std::array<int, kSeats + 1> points;
     };
     const Case cases[] = {
@@ -143,8 +143,8 @@ TEST(HouseRules, PassingWithoutAHeldHand) {
 }
 
 TEST(HouseRules, WholeRoundsOfEveryLevelAddUpToTheVariantsTotal) {
-    const char* variants[] = {"none", "jack", "queen", "subtract", "nohold",
-                              "jack,queen,subtract,nohold"};
+    const char* variants[] = {"none",     "jack",   "queen",
+                              "subtract", "nohold", "jack,queen,subtract,nohold"};
     for (const char* names : variants) {
         const HouseRules rules = rulesOf(names);
         int moons = 0;
@@ -158,8 +158,8 @@ TEST(HouseRules, WholeRoundsOfEveryLevelAddUpToTheVariantsTotal) {
             Random random{seed};
             Round round;
             round.rules = rules;
-            const int moon = playRound(round, static_cast<int>(seed % 8) + 1, seed % 2 == 0,
-                                       random, players);
+            const int moon =
+                playRound(round, static_cast<int>(seed % 8) + 1, seed % 2 == 0, random, players);
             moons += moon != 0;
             int cardsLeft = 0;
             for (int seat = 1; seat <= kSeats; ++seat) {

@@ -1,8 +1,8 @@
 // The Strong computer player: its cards are legal, it decides from what its
 // seat may know and nothing more, and it takes fewer points than Classic.
+#include "cardtext.h"
 #include "classic.h"
 #include "players.h"
-#include "cardtext.h"
 #include "rollout.h"
 
 #include <gtest/gtest.h>
