@@ -107,7 +107,11 @@ int rolloutCard(const Round& round, CardMask legal) {
     return byRank<true>(legal);
 }
 
-void playOut(Round& round, int nextSeat, int shooter) {
+namespace {
+
+// Plays a round on from a seat to its end, each card as `choose` says for
+// the seat and its legal cards, and scores it.
+template <typename Choose> void playOn(Round& round, int nextSeat, Choose choose) {
     int seat = nextSeat;
     for (;;) {
         if (trickComplete(round)) {
@@ -117,8 +121,7 @@ void playOut(Round& round, int nextSeat, int shooter) {
             }
         }
         const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
-        const CardMask legal = legalCards(hand.held(), round.position());
-        const int card = seat == shooter ? shootingCard(round, legal) : rolloutCard(round, legal);
+        const int card = choose(seat, legalCards(hand.held(), round.position()));
         if (card == 0) {
             break; // an empty hand mid-trick: not a round of the rules
         }
@@ -127,6 +130,14 @@ void playOut(Round& round, int nextSeat, int shooter) {
         seat = seat % kSeats + 1;
     }
     scoreRound(round);
+}
+
+} // namespace
+
+void playOut(Round& round, int nextSeat, int shooter) {
+    playOn(round, nextSeat, [&](int seat, CardMask legal) {
+        return seat == shooter ? shootingCard(round, legal) : rolloutCard(round, legal);
+    });
 }
 
 int runnerOf(const Round& round, const MoonPlan& plan) {
@@ -184,36 +195,18 @@ int stoppingCard(const Round& round, int seat, CardMask legal, int runner) {
 }
 
 void playOutWithMoons(Round& round, int nextSeat, const MoonPlan& plan) {
-    int seat = nextSeat;
-    for (;;) {
-        if (trickComplete(round)) {
-            seat = endTrick(round).taker;
-            if (round.hands[static_cast<std::size_t>(seat)].count() == 0) {
-                break;
-            }
-        }
-        const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
-        const CardMask legal = legalCards(hand.held(), round.position());
+    playOn(round, nextSeat, [&](int seat, CardMask legal) {
         const int runner = runnerOf(round, plan);
-        int card = 0;
         if (runner == 0) {
-            card = rolloutCard(round, legal);
-        } else if (seat == runner) {
-            card = shootingCard(round, legal);
-        } else if (((plan.stoppers >> seat) & 1) != 0 &&
-                   round.points[static_cast<std::size_t>(runner)] >= plan.seenFrom) {
-            card = stoppingCard(round, seat, legal, runner);
-        } else {
-            card = rolloutCard(round, legal);
+            return rolloutCard(round, legal);
         }
-        if (card == 0) {
-            break; // an empty hand mid-trick: not a round of the rules
+        if (seat == runner) {
+            return shootingCard(round, legal);
         }
-        round.leadTwoOfClubs = false;
-        playCard(round, seat, hand.slotOf(card));
-        seat = seat % kSeats + 1;
-    }
-    scoreRound(round);
+        const bool stops = ((plan.stoppers >> seat) & 1) != 0 &&
+                           round.points[static_cast<std::size_t>(runner)] >= plan.seenFrom;
+        return stops ? stoppingCard(round, seat, legal, runner) : rolloutCard(round, legal);
+    });
 }
 
 } // namespace hearts
