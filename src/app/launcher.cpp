@@ -1,6 +1,7 @@
 #include "launcher.h"
 
 #include "clientconnection.h"
+#include "invitation.h"
 #include "tablestate.h"
 #include "tserver.h"
 
@@ -116,9 +117,15 @@ bool Launcher::host(const QString& playerName, const QString& tableName) {
     }
     connectOwnClient(playerName);
     setMode(Mode::Hosting);
-    emit statusLine(status(QStringLiteral("Hosting on %1 port %2")
-                               .arg(addressForFriends())
-                               .arg(m_server->listeningPort())));
+    const QString friends = addressForFriends();
+    emit statusLine(status(
+        QStringLiteral("Hosting on %1 port %2").arg(friends).arg(m_server->listeningPort())));
+    if (!friends.isEmpty()) {
+        emit statusLine(status(QStringLiteral("Invitation: %1")
+                                   .arg(QString::fromStdString(invitation::linkTo(
+                                       {friends.toStdString(), m_server->listeningPort(),
+                                        tableName.toStdString()})))));
+    }
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "invitation.h"
 #include "programfolder.h"
 #include "programicon.h"
 #include "protocol.h"
@@ -37,13 +38,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvane.Hearts"));
     QApplication::setWindowIcon(programIcon());
 
-    SingleInstance instance(SingleInstance::keyForThisUser());
-    if (!instance.claim()) {
-        return 0;
-    }
-
     QStringList params = QApplication::arguments();
     params.removeFirst();
+    // "hearts hearts://…", as the desktop starts it for a clicked link.
+    const QString link = params.size() == 1 && invitation::looksLikeLink(params[0].toStdString())
+                             ? params[0]
+                             : QString();
+
+    SingleInstance instance(SingleInstance::keyForThisUser());
+    if (!instance.claim(link)) {
+        return 0;
+    }
 
     // The windows, in their order; the first is the main window.
     Tchat chat(params);
@@ -66,6 +71,7 @@ int main(int argc, char* argv[]) {
         box->open();
     });
     QObject::connect(&instance, &SingleInstance::activationRequested, &chat, &Tchat::bringForward);
+    QObject::connect(&instance, &SingleInstance::invitationReceived, &chat, &Tchat::openInvitation);
 
     StartupStamp::watch(&chat.board(), [&chat] { return chat.state().hand().cards.count() > 0; });
     chat.placeWindow();

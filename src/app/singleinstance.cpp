@@ -8,7 +8,10 @@
 
 namespace {
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
-}
+const QByteArray kLink = QByteArrayLiteral("link ");
+// A link longer than this is no invitation.
+constexpr qsizetype kLongestMessage = 4096;
+} // namespace
 
 QString SingleInstance::keyForThisUser() {
     QString key = QStringLiteral("enavro-%1").arg(::getuid());
@@ -28,21 +31,37 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(pa
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = m_server.nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().contains(kRaise)) {
-                    emit activationRequested();
+            // The message ends when the later copy closes its end.
+            connect(peer, &QLocalSocket::readyRead, this, [peer] {
+                if (peer->bytesAvailable() > kLongestMessage) {
+                    peer->abort();
                 }
-                peer->disconnectFromServer();
+            });
+            connect(peer, &QLocalSocket::disconnected, this, [this, peer] {
+                const QByteArray message = peer->readAll();
+                if (!message.startsWith(kRaise)) {
+                    return;
+                }
+                emit activationRequested();
+                const QByteArray rest = message.mid(kRaise.size());
+                if (rest.startsWith(kLink) && rest.endsWith('\n')) {
+                    emit invitationReceived(
+                        QString::fromUtf8(rest.mid(kLink.size(), rest.size() - kLink.size() - 1)));
+                }
             });
         }
     });
 }
 
-bool SingleInstance::claim() {
+bool SingleInstance::claim(const QString& link) {
     QLocalSocket probe;
     probe.connectToServer(m_key);
     if (probe.waitForConnected(1000)) {
-        probe.write(kRaise);
+        QByteArray message = kRaise;
+        if (!link.isEmpty() && !link.contains(QLatin1Char('\n'))) {
+            message += kLink + link.toUtf8() + '\n';
+        }
+        probe.write(message);
         probe.waitForBytesWritten(1000);
         probe.disconnectFromServer();
         return false;

@@ -38,6 +38,7 @@ void TableChoices::HostATable1Click() {
     const Settings settings = m_store.load();
     m_hostWindow->setPlayerName(savedPlayerName(settings));
     m_hostWindow->setAnnounce(settings.announce);
+    m_hostWindow->setTableAddress(Launcher::addressForFriends(), m_launcher.ports().table);
     m_window.showCentred(m_hostWindow);
 }
 
@@ -62,6 +63,13 @@ void TableChoices::JoinATable1Click() {
     }
     m_joinWindow->setPlayerName(savedPlayerName(m_store.load()));
     m_window.showCentred(m_joinWindow);
+}
+
+void TableChoices::openInvitation(const QString& link) {
+    JoinATable1Click();
+    if (m_joinWindow != nullptr && m_joinWindow->isVisible()) {
+        m_joinWindow->showInvitation(link);
+    }
 }
 
 QString TableChoices::savedPlayerName(const Settings& settings) const {

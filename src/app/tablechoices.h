@@ -20,6 +20,9 @@ public:
 
     void HostATable1Click();
     void JoinATable1Click();
+    // An invitation link: the Join window filled in from it, asking the
+    // player's name; a link that cannot be used is said there.
+    void openInvitation(const QString& link);
     void connectFailed(const QString& host, const QString& port, const QString& reason);
     void showGameFull();
     // A "Game is full" box is showing: the window closes when it does.

@@ -1,8 +1,12 @@
 #include "tablewindows.h"
 
+#include "invitation.h"
+
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +37,26 @@ HostWindow::HostWindow(QWidget* parent) : QDialog(parent) {
     announceBox = new QCheckBox(QStringLiteral("&Announce the table on the local network"), this);
     announceBox->setChecked(true);
     layout->addWidget(announceBox);
+    auto* invitation = new QFormLayout;
+    invitationEdit = new QLineEdit(this);
+    invitationEdit->setObjectName(QStringLiteral("edit_invitation"));
+    invitationEdit->setReadOnly(true);
+    invitationEdit->setAccessibleName(QStringLiteral("Invitation link"));
+    invitation->addRow(QStringLiteral("Invitation:"), invitationEdit);
+    addressLabel = new QLabel(this);
+    addressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    addressLabel->setWordWrap(true);
+    invitation->addRow(QStringLiteral("Address:"), addressLabel);
+    layout->addLayout(invitation);
+    copyButton = new QPushButton(QStringLiteral("&Copy Invitation"), this);
+    copyButton->setToolTip(QStringLiteral("Copies the invitation link; a friend who clicks it "
+                                          "joins this table."));
+    layout->addWidget(copyButton, 0, Qt::AlignLeft);
+    connect(copyButton, &QPushButton::clicked, this, [this] {
+        QGuiApplication::clipboard()->setText(invitationLink());
+        addressLabel->setText(plainAddress() + QStringLiteral(" \u2014 the invitation is copied."));
+    });
+    connect(tableEdit, &QLineEdit::textChanged, this, &HostWindow::showInvitation);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     hostButton = buttons->addButton(QStringLiteral("&Host"), QDialogButtonBox::AcceptRole);
     hostButton->setDefault(true);
@@ -55,6 +79,42 @@ HostWindow::HostWindow(QWidget* parent) : QDialog(parent) {
 
 void HostWindow::setPlayerName(const QString& name) {
     nameEdit->setText(name);
+}
+
+void HostWindow::setTableAddress(const QString& host, quint16 port) {
+    m_host = host;
+    m_port = port;
+    showInvitation();
+}
+
+QString HostWindow::invitationLink() const {
+    if (m_host.isEmpty()) {
+        return QString();
+    }
+    QString table = tableEdit->text().trimmed();
+    if (table.isEmpty()) {
+        table = nameEdit->text().trimmed() + QStringLiteral("'s table");
+    }
+    return QString::fromStdString(
+        invitation::linkTo({m_host.toStdString(), m_port, table.toStdString()}));
+}
+
+QString HostWindow::plainAddress() const {
+    return m_host.isEmpty() ? QString()
+                            : QString::fromStdString(invitation::hostAndPort(
+                                  {m_host.toStdString(), m_port, std::string()}));
+}
+
+void HostWindow::showInvitation() {
+    invitationEdit->setText(invitationLink());
+    copyButton->setEnabled(!m_host.isEmpty());
+    addressLabel->setText(
+        m_host.isEmpty()
+            ? QStringLiteral("This computer has no network address friends could reach.")
+            : plainAddress() +
+                  QStringLiteral(" \u2014 friends on this network join here; from elsewhere, "
+                                 "the router must forward TCP port %1 to this computer.")
+                      .arg(m_port));
 }
 
 void HostWindow::setAnnounce(bool on) {
@@ -121,6 +181,25 @@ void JoinWindow::setPlayerName(const QString& name) {
     nameEdit->setText(name);
 }
 
+bool JoinWindow::showInvitation(const QString& link) {
+    const invitation::Reading reading = invitation::readLink(link.toStdString(), m_defaultPort);
+    if (!reading.address) {
+        note->setText(QStringLiteral("This invitation cannot be used: %1")
+                          .arg(QString::fromStdString(reading.problem)));
+        return false;
+    }
+    tableList->setCurrentRow(-1);
+    addressEdit->setText(QString::fromStdString(invitation::hostAndPort(*reading.address)));
+    note->setText(
+        reading.address->table.empty()
+            ? QStringLiteral("You are invited to a table. Type your name and join.")
+            : QStringLiteral("You are invited to \u201C%1\u201D. Type your name and join.")
+                  .arg(QString::fromStdString(reading.address->table)));
+    nameEdit->setFocus();
+    nameEdit->selectAll();
+    return true;
+}
+
 void JoinWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_listening) {
@@ -142,7 +221,8 @@ void JoinWindow::fillList() {
     tableList->clear();
     for (const TableFinder::Found& found : m_finder.tables()) {
         const announcement::Table& t = found.table;
-        const QString where = found.address.toString() + QLatin1Char(':') + QString::number(t.port);
+        const QString where = QString::fromStdString(invitation::hostAndPort(
+            {found.address.toString().toStdString(), static_cast<int>(t.port), std::string()}));
         // Where it is stands in the line: two tables of one name are told
         // apart by it.
         auto* item = new QListWidgetItem(
@@ -182,20 +262,16 @@ void JoinWindow::join() {
         addressEdit->setFocus();
         return;
     }
-    // "host:port", or a host alone for the table port.
-    QString address = where;
-    quint16 port = m_defaultPort;
-    const qsizetype colon = where.lastIndexOf(QLatin1Char(':'));
-    if (colon > 0 && where.count(QLatin1Char(':')) == 1) {
-        bool ok = false;
-        const int given = where.mid(colon + 1).toInt(&ok);
-        if (!ok || given < 1 || given > 65535) {
-            addressEdit->setFocus();
-            return;
-        }
-        address = where.left(colon);
-        port = static_cast<quint16>(given);
+    // "host:port", a host alone for the table port, IPv6 in brackets, or an
+    // invitation link pasted here.
+    const invitation::Reading reading = invitation::readAddress(where.toStdString(), m_defaultPort);
+    if (!reading.address) {
+        note->setText(QString::fromStdString(reading.problem));
+        addressEdit->setFocus();
+        return;
     }
+    const QString address = QString::fromStdString(reading.address->host);
+    const auto port = static_cast<quint16>(reading.address->port);
     emit joinRequested(name, address, port);
     accept();
 }

@@ -12,25 +12,38 @@ class QListWidget;
 class QPushButton;
 
 // File > "Host a Table…": the player's name and the table's name, which
-// follows the player's until it is typed.
+// follows the player's until it is typed, and the invitation to send to
+// friends (Copy Invitation).
 class HostWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HostWindow(QWidget* parent = nullptr);
     void setPlayerName(const QString& name);
     void setAnnounce(bool on);
+    // Where friends will find the table: the invitation follows the
+    // table's name.
+    void setTableAddress(const QString& host, quint16 port);
+    // The invitation link as it stands, and the plain address.
+    QString invitationLink() const;
+    QString plainAddress() const;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* tableEdit = nullptr;
     QCheckBox* announceBox = nullptr;
     QPushButton* hostButton = nullptr;
+    QLineEdit* invitationEdit = nullptr;
+    QLabel* addressLabel = nullptr;
+    QPushButton* copyButton = nullptr;
 
 signals:
     void hostRequested(const QString& playerName, const QString& tableName, bool announce);
 
 private:
     void defaultTableName();
+    void showInvitation();
     bool m_tableNameTyped = false;
+    QString m_host;
+    quint16 m_port = 0;
 };
 
 // File > "Join a Table…": the player's name, the tables heard on the local
@@ -40,6 +53,9 @@ class JoinWindow : public QDialog {
 public:
     JoinWindow(TableFinder::Options finderOptions, quint16 defaultPort, QWidget* parent = nullptr);
     void setPlayerName(const QString& name);
+    // Fills the address from an invitation link and asks for the name;
+    // a link that cannot be used is said in the note, and false answered.
+    bool showInvitation(const QString& link);
 
     QLineEdit* nameEdit = nullptr;
     QListWidget* tableList = nullptr;

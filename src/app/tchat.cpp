@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "hostcontrols.h"
+#include "invitation.h"
 #include "launcher.h"
 #include "mainmenus.h"
 #include "picturebutton.h"
@@ -272,7 +273,20 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
+    // A start with an invitation link plays solo meanwhile and offers the
+    // invited table.
+    if (m_params.size() == 1 && invitation::looksLikeLink(m_params[0].toStdString())) {
+        m_launcher->processparams({});
+        const QString link = m_params[0];
+        QTimer::singleShot(0, this, [this, link] { openInvitation(link); });
+        return;
+    }
     m_launcher->processparams(m_params);
+}
+
+void Tchat::openInvitation(const QString& link) {
+    bringForward();
+    m_choices->openInvitation(link);
 }
 
 void Tchat::hostingChanged(bool hosting) {

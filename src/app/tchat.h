@@ -124,6 +124,9 @@ public:
     // Game > Hint (H): in a solo game, the card the Strong player would play
     // in my place is raised and takes the keyboard focus.
     void showHint();
+    // An invitation link (from the command line, or a later start): the
+    // window comes forward with the Join window filled in.
+    void openInvitation(const QString& link);
     QString chatText() const;
     ClientConnection& client() { return m_client; }
     ClientTable& table() { return *m_table; }

@@ -132,6 +132,27 @@ quint32 TSock::lookupHost(const QString& text) {
     throw ESockException("Host Lookup - Could Not Find Host Entry");
 }
 
+QHostAddress TSock::connectAddress() {
+    // An IPv6 address is taken as it stands; everything else as lookupHost
+    // takes it, and a name with IPv6 addresses alone by its first.
+    QHostAddress literal;
+    if (literal.setAddress(m_hostName) && literal.protocol() == QAbstractSocket::IPv6Protocol) {
+        info(TSocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + m_hostName);
+        return literal;
+    }
+    try {
+        return QHostAddress(lookupHost(m_hostName));
+    } catch (const ESockException&) {
+        const QHostInfo found = QHostInfo::fromName(m_hostName);
+        for (const QHostAddress& address : found.addresses()) {
+            if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+                return address;
+            }
+        }
+        throw;
+    }
+}
+
 void TSock::setListen(bool on) {
     if (!on) {
         m_listen = false;
@@ -149,10 +170,10 @@ void TSock::setListen(bool on) {
     }
     const quint16 port = lookupPort(m_portName);
     // A listening socket with a host name listens on that address only
-    // ("127.0.0.1": this machine); without one, on every address.
-    QHostAddress bindTo(QHostAddress::AnyIPv4);
-    if (!m_hostName.isEmpty() &&
-        (!bindTo.setAddress(m_hostName) || bindTo.protocol() != QAbstractSocket::IPv4Protocol)) {
+    // ("127.0.0.1" or "::1": this machine); without one, on every address,
+    // IPv4 and IPv6 alike.
+    QHostAddress bindTo(QHostAddress::Any);
+    if (!m_hostName.isEmpty() && !bindTo.setAddress(m_hostName)) {
         throw ESockException("Listen - Error Binding Socket");
     }
     m_handleOpen = true;
@@ -160,7 +181,12 @@ void TSock::setListen(bool on) {
     auto* server = new QTcpServer(this);
     m_server = server;
     server->setListenBacklogSize(5);
-    if (!server->listen(bindTo, port)) {
+    // A machine without IPv6 still listens on every IPv4 address.
+    if (!server->listen(bindTo, port) && bindTo == QHostAddress(QHostAddress::Any) &&
+        server->serverError() != QAbstractSocket::AddressInUseError) {
+        bindTo = QHostAddress(QHostAddress::AnyIPv4);
+    }
+    if (!server->isListening() && !server->listen(bindTo, port)) {
         // The handle stays open: a later attempt fails as already in use
         // until the object is closed.
         const auto error = server->serverError();
@@ -224,8 +250,7 @@ bool TSock::Connect() {
     }
     adopt(new QTcpSocket(this));
     const quint16 port = lookupPort(m_portName);
-    const quint32 address = lookupHost(m_hostName);
-    m_socket->connectToHost(QHostAddress(address), port);
+    m_socket->connectToHost(connectAddress(), port);
     return m_connected;
 }
 

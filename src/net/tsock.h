@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -85,6 +86,8 @@ private:
     void adopt(QTcpSocket* socket);
     quint16 lookupPort(const QString& text);
     quint32 lookupHost(const QString& text);
+    // Where Connect goes: an IPv6 address as it is, else lookupHost's.
+    QHostAddress connectAddress();
 
     void readableEvent();
     void writableEvent();

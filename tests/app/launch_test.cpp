@@ -157,6 +157,23 @@ TEST(Launch, TwoParametersConnectNothing) {
     EXPECT_EQ(hearts.process.state(), QProcess::Running);
 }
 
+TEST(Launch, ASecondStartWithALinkHandsTheInvitationToTheFirst) {
+    const QString instance = QUuid::createUuid().toString(QUuid::Id128);
+    qputenv("HEARTS_INSTANCE", instance.toUtf8());
+    SingleInstance first(SingleInstance::keyForThisUser());
+    qunsetenv("HEARTS_INSTANCE");
+    ASSERT_TRUE(first.claim());
+    QSignalSpy activation(&first, &SingleInstance::activationRequested);
+    QSignalSpy invited(&first, &SingleInstance::invitationReceived);
+    const QString link = QStringLiteral("hearts://[2001:db8::1]:7772/?table=Ann%27s%20table");
+    Program second({link}, Ports{}, instance);
+    ASSERT_TRUE(second.ended());
+    EXPECT_EQ(second.process.exitCode(), 0);
+    ASSERT_TRUE(waitUntil([&] { return invited.count() == 1; }));
+    EXPECT_EQ(invited.at(0).at(0).toString(), link);
+    EXPECT_EQ(activation.count(), 1);
+}
+
 TEST(Launch, ASecondStartBringsTheFirstForwardAndEnds) {
     const QString instance = QUuid::createUuid().toString(QUuid::Id128);
     qputenv("HEARTS_INSTANCE", instance.toUtf8());

@@ -10,10 +10,14 @@
 #include "wait.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -72,20 +76,92 @@ TEST(JoinWindowTest, AnAddressWithOrWithoutItsPort) {
         const char* address;
         int port;
     };
-    for (const Case& c : {Case{"tables.example.org", "tables.example.org", 7772},
-                          Case{"192.168.1.20:8000", "192.168.1.20", 8000},
-                          Case{"192.168.1.20:x", nullptr, 0}, Case{"", nullptr, 0}}) {
+    for (const Case& c :
+         {Case{"tables.example.org", "tables.example.org", 7772},
+          Case{"192.168.1.20:8000", "192.168.1.20", 8000}, Case{"2001:db8::1", "2001:db8::1", 7772},
+          Case{"[2001:db8::1]:7773", "2001:db8::1", 7773},
+          Case{"hearts://203.0.113.7:7774/?table=Ann", "203.0.113.7", 7774},
+          Case{"192.168.1.20:x", nullptr, 0}, Case{"[2001:db8::1", nullptr, 0},
+          Case{"", nullptr, 0}}) {
         joined.clear();
         window.addressEdit->setText(QString::fromLatin1(c.typed));
         window.joinButton->click();
         if (c.address == nullptr) {
             EXPECT_EQ(joined.count(), 0) << c.typed;
+            EXPECT_FALSE(window.note->text().isEmpty()) << c.typed;
             continue;
         }
         ASSERT_EQ(joined.count(), 1) << c.typed;
         EXPECT_EQ(joined.at(0).at(1).toString(), QString::fromLatin1(c.address));
         EXPECT_EQ(joined.at(0).at(2).value<quint16>(), c.port);
     }
+}
+
+TEST(JoinWindowTest, AnInvitationFillsTheWindowAndABrokenOneSaysWhy) {
+    JoinWindow window({freeUdpPort(), 6000}, 7772);
+    QSignalSpy joined(&window, &JoinWindow::joinRequested);
+    window.show();
+    EXPECT_FALSE(window.showInvitation(QStringLiteral("hearts://host:99999/?table=x")));
+    EXPECT_TRUE(window.note->text().contains(QStringLiteral("port")));
+    EXPECT_TRUE(window.addressEdit->text().isEmpty());
+    EXPECT_EQ(joined.count(), 0);
+
+    ASSERT_TRUE(
+        window.showInvitation(QStringLiteral("hearts://[::1]:7790/?table=Ann%27s%20table")));
+    EXPECT_EQ(window.addressEdit->text(), QStringLiteral("[::1]:7790"));
+    EXPECT_TRUE(window.note->text().contains(QStringLiteral("Ann's table")));
+    // The name is asked for: nothing joins until it is given.
+    window.nameEdit->clear();
+    window.joinButton->click();
+    EXPECT_EQ(joined.count(), 0);
+    window.nameEdit->setText(QStringLiteral("Bob"));
+    window.joinButton->click();
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined.at(0).at(1).toString(), QStringLiteral("::1"));
+    EXPECT_EQ(joined.at(0).at(2).value<quint16>(), 7790);
+}
+
+TEST(HostWindowTest, TheInvitationFollowsTheTableAndIsCopied) {
+    HostWindow window;
+    window.setPlayerName(QStringLiteral("Ann"));
+    window.setTableAddress(QStringLiteral("192.168.1.20"), 7772);
+    EXPECT_EQ(window.invitationEdit->text(),
+              QStringLiteral("hearts://192.168.1.20:7772/?table=Ann%27s%20table"));
+    window.tableEdit->setText(QStringLiteral("Friday"));
+    EXPECT_EQ(window.invitationLink(), QStringLiteral("hearts://192.168.1.20:7772/?table=Friday"));
+    EXPECT_TRUE(window.addressLabel->text().startsWith(QStringLiteral("192.168.1.20:7772")));
+    window.copyButton->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), window.invitationLink());
+    window.setTableAddress(QStringLiteral("2001:db8::5"), 7772);
+    EXPECT_EQ(window.plainAddress(), QStringLiteral("[2001:db8::5]:7772"));
+    window.setTableAddress(QString(), 7772);
+    EXPECT_FALSE(window.copyButton->isEnabled());
+}
+
+TEST(HostAndJoin, AGuestJoinsOverIpv6) {
+    if (QHostAddress(QHostAddress::LocalHostIPv6).isNull() ||
+        !QTcpServer().listen(QHostAddress::LocalHostIPv6)) {
+        GTEST_SKIP() << "this machine has no IPv6 loopback";
+    }
+    Launcher::Ports ports;
+    ports.table = freePort();
+    ports.lobby = freePort();
+    ports.announce = freeUdpPort();
+    Tchat host({"Ann", "127.0.0.1"});
+    Tchat::Windows windows;
+    windows.server = new TServer(&host);
+    host.attach(windows);
+    host.launcher().setPorts(ports);
+    host.launcher().setAnnounce(false);
+    ASSERT_TRUE(host.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
+    EXPECT_TRUE(host.chatText().contains(QStringLiteral("Invitation: hearts://")));
+    ASSERT_TRUE(waitUntil([&] { return host.state().seatName(1) == "Ann"; }));
+
+    Tchat guest({"Bob", "127.0.0.1"});
+    guest.launcher().setPorts(ports);
+    guest.launcher().join(QStringLiteral("Bob"), QStringLiteral("::1"), ports.table);
+    ASSERT_TRUE(waitUntil([&] { return guest.state().seatName(2) == "Bob"; }));
+    EXPECT_TRUE(waitUntil([&] { return host.state().seatName(2) == "Bob"; }));
 }
 
 TEST(HostAndJoin, AHostedTableIsAnnouncedAndJoinedFromAnotherWindow) {
