@@ -9,7 +9,8 @@ build="$top/build"
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev fonts-liberation2
-          xvfb xauth clang-format dpkg-dev file openssl)
+          xvfb xauth clang-format dpkg-dev file openssl
+          libminiupnpc-dev libnatpmp-dev miniupnpd-nftables nftables iproute2 python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -117,6 +117,25 @@ bool Launcher::host(const QString& playerName, const QString& tableName) {
     }
     connectOwnClient(playerName);
     setMode(Mode::Hosting);
+    if (m_openRouter) {
+        if (m_router == nullptr) {
+            m_router = new RouterOpener(this);
+            connect(m_router, &RouterOpener::opened, this, [this](const router::Mapping& mapping) {
+                emit statusLine(status(QString::fromStdString(router::sentence(mapping))));
+                if (mapping.outcome == router::Outcome::Mapped) {
+                    emit statusLine(status(QStringLiteral("Invitation for friends elsewhere: %1")
+                                               .arg(QString::fromStdString(invitation::linkTo(
+                                                   {mapping.publicAddress, mapping.port,
+                                                    m_tableName.toStdString()})))));
+                }
+                emit routerOpened(mapping);
+            });
+        }
+        m_tableName = tableName;
+        emit statusLine(status(QStringLiteral("Asking the router to open TCP port %1\u2026")
+                                   .arg(m_server->listeningPort())));
+        m_router->open(m_server->listeningPort(), QStringLiteral("Hearts: ") + tableName);
+    }
     const QString friends = addressForFriends();
     emit statusLine(status(
         QStringLiteral("Hosting on %1 port %2").arg(friends).arg(m_server->listeningPort())));
@@ -195,6 +214,9 @@ void Launcher::backToSolo() {
 
 void Launcher::leave() {
     m_client.disconnectFromHost();
+    if (m_router != nullptr) {
+        m_router->close();
+    }
     m_soloWaiting = false;
     if (m_server != nullptr && m_server->listening()) {
         m_server->shutdown();
@@ -217,6 +239,24 @@ void Launcher::connectLobbyLink() {
         Sock11.Connect();
     } catch (const ESockException&) {
     }
+}
+
+QString Launcher::globalIpv6Address() {
+    for (const QNetworkInterface& link : QNetworkInterface::allInterfaces()) {
+        const auto flags = link.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack)) {
+            continue;
+        }
+        for (const QNetworkAddressEntry& entry : link.addressEntries()) {
+            const QHostAddress ip = entry.ip();
+            if (ip.protocol() == QAbstractSocket::IPv6Protocol && ip.isGlobal() &&
+                !ip.isUniqueLocalUnicast()) {
+                return ip.toString();
+            }
+        }
+    }
+    return QString();
 }
 
 QString Launcher::addressForFriends() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "routeropener.h"
+
 #include "protocol.h"
 #include "tsock.h"
 
@@ -41,6 +43,9 @@ public:
     void setPorts(const Ports& ports) { m_ports = ports; }
     const Ports& ports() const { return m_ports; }
     void setAnnounce(bool on) { m_announce = on; }
+    // Whether a table hosted from now on asks the home router to open its
+    // port (the player's choice in the Host window).
+    void setOpenRouter(bool on) { m_openRouter = on; }
 
     // The launch the command line asks for (after the first paint).
     void processparams(const QStringList& params);
@@ -72,8 +77,13 @@ public:
     quint16 port() const { return m_port; }
     // The address that friends on the network should use to join.
     static QString addressForFriends();
+    // A global IPv6 address of this machine, which friends with IPv6 reach
+    // without any router's help; empty when it has none.
+    static QString globalIpv6Address();
 
 signals:
+    // The router answered about the hosted table's port.
+    void routerOpened(const router::Mapping& mapping);
     void statusLine(const QString& line);
     void message(const QString& text);
     // Hosting began or ended: the start button and the host's menu items.
@@ -93,6 +103,9 @@ private:
     TServer* m_server = nullptr;
     Ports m_ports;
     bool m_announce = true;
+    bool m_openRouter = false;
+    RouterOpener* m_router = nullptr;
+    QString m_tableName;
     bool m_hosting = false;
     Mode m_mode = Mode::None;
     bool m_soloWaiting = false;

@@ -37,6 +37,7 @@ Settings Settings::load(const IniFile& ini) {
     const int safe = ini.readString(s, key("Safe"), QStringLiteral("0")).toInt(&ok);
     settings.safe = ok ? std::optional<int>(safe == 1 ? 1 : 0) : std::nullopt;
     settings.houseRules = ini.readString(s, key("Houserules"), QString());
+    settings.openRouter = ini.readString(s, key("Openrouter"), QString()) == QLatin1String("true");
     const QString speed = ini.readString(s, key("Botspeed"), QStringLiteral("1000"));
     settings.strongComputers = ini.readString(s, key("Computerlevel"), QString())
                                    .compare(QLatin1String("strong"), Qt::CaseInsensitive) == 0;
@@ -85,6 +86,7 @@ void Settings::savePlayer(IniFile& ini, bool withAnnounce) const {
     ini.writeString(key(kSection), key("Playername"), playerName);
     if (withAnnounce) {
         ini.writeString(key(kSection), key("Announce"), flag(announce));
+        ini.writeString(key(kSection), key("Openrouter"), flag(openRouter));
     }
 }
 

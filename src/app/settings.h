@@ -42,6 +42,7 @@ struct Settings {
     QString cardDeck;
     QString playerName;
     bool announce = true;
+    bool openRouter = false; // ask the home router to open a hosted table's port
     int turnTimeoutSeconds = 60;
     int loginTimeoutSeconds = 20;
     // The chat column shown in a solo game, and at a shared table.

@@ -29,15 +29,25 @@ void TableChoices::HostATable1Click() {
     if (m_hostWindow == nullptr) {
         m_hostWindow = new HostWindow(&m_window);
         connect(m_hostWindow, &HostWindow::hostRequested, this,
-                [this](const QString& name, const QString& table, bool announce) {
+                [this](const QString& name, const QString& table, bool announce, bool openRouter) {
                     m_launcher.setAnnounce(announce);
-                    storeChoices(name, true, announce);
+                    m_launcher.setOpenRouter(openRouter);
+                    storeChoices(name, true, announce, openRouter);
                     m_launcher.host(name, table);
                 });
+        connect(&m_launcher, &Launcher::routerOpened, m_hostWindow,
+                [this](const router::Mapping& mapping) {
+                    const bool mapped = mapping.outcome == router::Outcome::Mapped;
+                    m_hostWindow->showRouter(QString::fromStdString(router::sentence(mapping)),
+                                             mapped ? QString::fromStdString(mapping.publicAddress)
+                                                    : QString());
+                });
     }
+    m_hostWindow->showForm();
     const Settings settings = m_store.load();
     m_hostWindow->setPlayerName(savedPlayerName(settings));
     m_hostWindow->setAnnounce(settings.announce);
+    m_hostWindow->setOpenRouter(settings.openRouter);
     m_hostWindow->setTableAddress(Launcher::addressForFriends(), m_launcher.ports().table);
     m_window.showCentred(m_hostWindow);
 }
@@ -57,7 +67,7 @@ void TableChoices::JoinATable1Click() {
         m_joinWindow = new JoinWindow(finding, m_launcher.ports().table, &m_window);
         connect(m_joinWindow, &JoinWindow::joinRequested, this,
                 [this](const QString& name, const QString& address, quint16 port) {
-                    storeChoices(name, false, false);
+                    storeChoices(name, false, false, false);
                     m_launcher.join(name, address, port);
                 });
     }
@@ -80,10 +90,12 @@ QString TableChoices::savedPlayerName(const Settings& settings) const {
     return user.isEmpty() ? QStringLiteral("Player") : user;
 }
 
-void TableChoices::storeChoices(const QString& name, bool withAnnounce, bool announce) {
+void TableChoices::storeChoices(const QString& name, bool withAnnounce, bool announce,
+                                bool openRouter) {
     Settings settings = m_store.load();
     settings.playerName = name;
     settings.announce = announce;
+    settings.openRouter = openRouter;
     m_store.savePlayer(settings, withAnnounce);
 }
 

@@ -32,8 +32,9 @@ private:
     // Asks before a game in progress is left for another table.
     bool mayLeaveGame(const QString& question);
     QString savedPlayerName(const Settings& settings) const;
-    // Keeps the name for the next table, and whether to announce when told.
-    void storeChoices(const QString& name, bool withAnnounce, bool announce);
+    // Keeps the name for the next table, and whether to announce and open
+    // the router when told.
+    void storeChoices(const QString& name, bool withAnnounce, bool announce, bool openRouter);
 
     Tchat& m_window;
     Launcher& m_launcher;

@@ -1,6 +1,7 @@
 #include "tablewindows.h"
 
 #include "invitation.h"
+#include "launcher.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -37,6 +38,18 @@ HostWindow::HostWindow(QWidget* parent) : QDialog(parent) {
     announceBox = new QCheckBox(QStringLiteral("&Announce the table on the local network"), this);
     announceBox->setChecked(true);
     layout->addWidget(announceBox);
+    routerBox = new QCheckBox(
+        QStringLiteral("&Open my router for friends elsewhere (UPnP, NAT-PMP)"), this);
+    routerBox->setToolTip(QStringLiteral("Asks your home router to forward the table's port to "
+                                         "this computer while the table runs; nothing is asked "
+                                         "without this."));
+    layout->addWidget(routerBox);
+    routerLabel = new QLabel(this);
+    routerLabel->setObjectName(QStringLiteral("label_router"));
+    routerLabel->setWordWrap(true);
+    routerLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    routerLabel->hide();
+    layout->addWidget(routerLabel);
     auto* invitation = new QFormLayout;
     invitationEdit = new QLineEdit(this);
     invitationEdit->setObjectName(QStringLiteral("edit_invitation"));
@@ -72,8 +85,8 @@ HostWindow::HostWindow(QWidget* parent) : QDialog(parent) {
         }
         const QString table = tableEdit->text().trimmed();
         emit hostRequested(name, table.isEmpty() ? name + QStringLiteral("'s table") : table,
-                           announceBox->isChecked());
-        accept();
+                           announceBox->isChecked(), routerBox->isChecked());
+        showHosting();
     });
 }
 
@@ -119,6 +132,51 @@ void HostWindow::showInvitation() {
 
 void HostWindow::setAnnounce(bool on) {
     announceBox->setChecked(on);
+}
+
+void HostWindow::setOpenRouter(bool on) {
+    routerBox->setChecked(on);
+}
+
+void HostWindow::showHosting() {
+    for (QWidget* field : {static_cast<QWidget*>(nameEdit), static_cast<QWidget*>(tableEdit),
+                           static_cast<QWidget*>(announceBox), static_cast<QWidget*>(routerBox)}) {
+        field->setEnabled(false);
+    }
+    hostButton->hide();
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Close"));
+    }
+    routerLabel->setVisible(routerBox->isChecked());
+    routerLabel->setText(QStringLiteral("Asking the router to open TCP port %1\u2026").arg(m_port));
+    copyButton->setFocus();
+}
+
+void HostWindow::showForm() {
+    for (QWidget* field : {static_cast<QWidget*>(nameEdit), static_cast<QWidget*>(tableEdit),
+                           static_cast<QWidget*>(announceBox), static_cast<QWidget*>(routerBox)}) {
+        field->setEnabled(true);
+    }
+    hostButton->show();
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    }
+    routerLabel->hide();
+}
+
+void HostWindow::showRouter(const QString& sentence, const QString& publicAddress) {
+    routerLabel->show();
+    QString text = sentence;
+    const QString ipv6 = Launcher::globalIpv6Address();
+    if (!ipv6.isEmpty()) {
+        text += QStringLiteral(" This computer also has the IPv6 address %1, which friends with "
+                               "IPv6 reach without the router.")
+                    .arg(ipv6);
+    }
+    routerLabel->setText(text);
+    if (!publicAddress.isEmpty()) {
+        setTableAddress(publicAddress, m_port);
+    }
 }
 
 void HostWindow::defaultTableName() {

@@ -20,6 +20,13 @@ public:
     explicit HostWindow(QWidget* parent = nullptr);
     void setPlayerName(const QString& name);
     void setAnnounce(bool on);
+    void setOpenRouter(bool on);
+    // The table is hosted: the window stays, with the invitation to copy
+    // and what the router said.
+    void showHosting();
+    // Back to the form, for another table.
+    void showForm();
+    void showRouter(const QString& sentence, const QString& publicAddress);
     // Where friends will find the table: the invitation follows the
     // table's name.
     void setTableAddress(const QString& host, quint16 port);
@@ -30,13 +37,16 @@ public:
     QLineEdit* nameEdit = nullptr;
     QLineEdit* tableEdit = nullptr;
     QCheckBox* announceBox = nullptr;
+    QCheckBox* routerBox = nullptr;
+    QLabel* routerLabel = nullptr;
     QPushButton* hostButton = nullptr;
     QLineEdit* invitationEdit = nullptr;
     QLabel* addressLabel = nullptr;
     QPushButton* copyButton = nullptr;
 
 signals:
-    void hostRequested(const QString& playerName, const QString& tableName, bool announce);
+    void hostRequested(const QString& playerName, const QString& tableName, bool announce,
+                       bool openRouter);
 
 private:
     void defaultTableName();

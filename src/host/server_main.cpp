@@ -1,6 +1,7 @@
 // hearts-server: a table host with no local player. Connection 1, the first
 // to arrive, holds the host player's rights (start a game, remove players).
 #include "random.h"
+#include "routeropener.h"
 #include "tserver.h"
 #include "unhandlederror.h"
 #include "wiremessage.h"
@@ -89,6 +90,10 @@ int main(int argc, char* argv[]) {
                         "without passing); none for the standard game. Without it a game "
                         "plays the rules its starter asks for."),
          QStringLiteral("R1,R2,...")},
+        {QStringLiteral("open-router"),
+         QStringLiteral("Ask the home router (UPnP IGD, else NAT-PMP) to forward the table's "
+                        "port to this computer while the table runs, so that friends on other "
+                        "networks can join; the mapping is removed when the server stops.")},
         {QStringLiteral("no-announce"),
          QStringLiteral("Do not announce the table on the local network.")},
         {QStringLiteral("announce-port"),
@@ -208,5 +213,19 @@ int main(int argc, char* argv[]) {
         server.startAnnouncing(table, announce);
         logLine(QStringLiteral("announcing \"%1\" on UDP port %2").arg(table).arg(announcePort));
     }
-    return QCoreApplication::exec();
+    RouterOpener opener;
+    if (parser.isSet(QStringLiteral("open-router"))) {
+        QObject::connect(&opener, &RouterOpener::opened, [](const router::Mapping& mapping) {
+            logLine(QString::fromStdString(router::sentence(mapping)));
+        });
+        logLine(
+            QStringLiteral("asking the router to open TCP port %1").arg(server.listeningPort()));
+        opener.open(server.listeningPort(), QStringLiteral("Hearts table"));
+    }
+    const int result = QCoreApplication::exec();
+    if (opener.mapping().outcome == router::Outcome::Mapped || opener.busy()) {
+        opener.close();
+        logLine(QStringLiteral("the router's port is closed again"));
+    }
+    return result;
 }

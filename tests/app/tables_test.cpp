@@ -1,6 +1,7 @@
 // Hosting and joining from the window: the host's announcement, the join
 // window that hears it, and a second window that joins through it.
 #include "launcher.h"
+#include "routerport.h"
 #include "tablestate.h"
 #include "tablewindows.h"
 #include "tchat.h"
@@ -47,7 +48,36 @@ TEST(HostWindowTest, TheTableIsNamedAfterThePlayerUntilTyped) {
     window.announceBox->setChecked(false);
     window.hostButton->click();
     ASSERT_EQ(hosted.count(), 1);
-    EXPECT_EQ(hosted.at(0), (QList<QVariant>{"Ann", "Friday", false}));
+    EXPECT_EQ(hosted.at(0), (QList<QVariant>{"Ann", "Friday", false, false}));
+    // The window stays, hosting: the form is closed to changes, the
+    // invitation open to copying; the router is asked only when ticked.
+    EXPECT_FALSE(window.nameEdit->isEnabled());
+    EXPECT_FALSE(window.hostButton->isVisibleTo(&window));
+    EXPECT_FALSE(window.routerLabel->isVisibleTo(&window));
+    window.showForm();
+    window.routerBox->setChecked(true);
+    window.setTableAddress(QStringLiteral("192.168.77.2"), 7772);
+    window.hostButton->click();
+    ASSERT_EQ(hosted.count(), 2);
+    EXPECT_EQ(hosted.at(1).at(3).toBool(), true);
+    EXPECT_TRUE(window.routerLabel->isVisibleTo(&window));
+    EXPECT_TRUE(window.routerLabel->text().startsWith(QStringLiteral("Asking the router")));
+    // What the router said, and the invitation at the public address.
+    router::Mapping mapping;
+    mapping.outcome = router::Outcome::Mapped;
+    mapping.method = "UPnP";
+    mapping.publicAddress = "11.22.33.1";
+    mapping.port = 7772;
+    window.showRouter(QString::fromStdString(router::sentence(mapping)),
+                      QString::fromStdString(mapping.publicAddress));
+    EXPECT_TRUE(window.routerLabel->text().startsWith(
+        QStringLiteral("Friends elsewhere can join at 11.22.33.1:7772")));
+    EXPECT_EQ(window.invitationLink(), QStringLiteral("hearts://11.22.33.1:7772/?table=Friday"));
+    mapping.outcome = router::Outcome::Refused;
+    window.showRouter(QString::fromStdString(router::sentence(mapping)), QString());
+    EXPECT_TRUE(window.routerLabel->text().startsWith(
+        QStringLiteral("Your router did not allow it: ask the person who runs it to forward TCP "
+                       "port 7772 to this computer.")));
 }
 
 TEST(JoinWindowTest, ATableHeardFromARealServerIsJoinedFromTheList) {
