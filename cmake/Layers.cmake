@@ -56,6 +56,8 @@ endfunction()
 function(hearts_check_layers)
   # The rules: plain C++ under everything else.
   hearts_never(hearts_rules REACHES "Qt6::.*" "hearts_.*")
+  # The router's port: plain C++ over its two libraries.
+  hearts_never(hearts_router REACHES "Qt6::.*" "hearts_.*")
   # The wire's text: plain C++, no rules of the game, no Qt.
   hearts_never(hearts_wire REACHES "Qt6::.*" "hearts_.*")
   # The host's game: rules and messages, no sockets, no timers, no window.

@@ -27,6 +27,8 @@ QLineEdit* nameField(QWidget* parent) {
 
 HostWindow::HostWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("hostwindow"));
+    // Room for an invitation link and the router's words.
+    setMinimumWidth(560);
     setWindowTitle(QStringLiteral("Host a Table"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -94,9 +96,10 @@ void HostWindow::setPlayerName(const QString& name) {
     nameEdit->setText(name);
 }
 
-void HostWindow::setTableAddress(const QString& host, quint16 port) {
+void HostWindow::setTableAddress(const QString& host, quint16 port, bool routerAddress) {
     m_host = host;
     m_port = port;
+    m_public = routerAddress;
     showInvitation();
 }
 
@@ -120,14 +123,23 @@ QString HostWindow::plainAddress() const {
 
 void HostWindow::showInvitation() {
     invitationEdit->setText(invitationLink());
+    invitationEdit->setCursorPosition(0);
     copyButton->setEnabled(!m_host.isEmpty());
-    addressLabel->setText(
-        m_host.isEmpty()
-            ? QStringLiteral("This computer has no network address friends could reach.")
-            : plainAddress() +
-                  QStringLiteral(" \u2014 friends on this network join here; from elsewhere, "
-                                 "the router must forward TCP port %1 to this computer.")
-                      .arg(m_port));
+    if (m_host.isEmpty()) {
+        addressLabel->setText(
+            QStringLiteral("This computer has no network address friends could reach."));
+    } else if (m_public) {
+        addressLabel->setText(plainAddress() +
+                              QStringLiteral(" \u2014 the router's address: friends anywhere "
+                                             "join here."));
+    } else {
+        addressLabel->setText(plainAddress() +
+                              QStringLiteral(" \u2014 friends on this network join here; from "
+                                             "elsewhere, the router must forward TCP port %1 "
+                                             "to this computer.")
+                                  .arg(m_port));
+    }
+    adjustSize();
 }
 
 void HostWindow::setAnnounce(bool on) {
@@ -175,8 +187,9 @@ void HostWindow::showRouter(const QString& sentence, const QString& publicAddres
     }
     routerLabel->setText(text);
     if (!publicAddress.isEmpty()) {
-        setTableAddress(publicAddress, m_port);
+        setTableAddress(publicAddress, m_port, true);
     }
+    adjustSize();
 }
 
 void HostWindow::defaultTableName() {

@@ -29,7 +29,8 @@ public:
     void showRouter(const QString& sentence, const QString& publicAddress);
     // Where friends will find the table: the invitation follows the
     // table's name.
-    void setTableAddress(const QString& host, quint16 port);
+    // (`routerAddress`: the router's outside address, which it forwards.)
+    void setTableAddress(const QString& host, quint16 port, bool routerAddress = false);
     // The invitation link as it stands, and the plain address.
     QString invitationLink() const;
     QString plainAddress() const;
@@ -54,6 +55,7 @@ private:
     bool m_tableNameTyped = false;
     QString m_host;
     quint16 m_port = 0;
+    bool m_public = false;
 };
 
 // File > "Join a Table…": the player's name, the tables heard on the local
