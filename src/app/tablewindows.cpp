@@ -150,29 +150,27 @@ void HostWindow::setOpenRouter(bool on) {
     routerBox->setChecked(on);
 }
 
-void HostWindow::showHosting() {
+void HostWindow::setFormOpen(bool open) {
     for (QWidget* field : {static_cast<QWidget*>(nameEdit), static_cast<QWidget*>(tableEdit),
                            static_cast<QWidget*>(announceBox), static_cast<QWidget*>(routerBox)}) {
-        field->setEnabled(false);
+        field->setEnabled(open);
     }
-    hostButton->hide();
+    hostButton->setVisible(open);
     if (auto* buttons = findChild<QDialogButtonBox*>()) {
-        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Close"));
+        buttons->button(QDialogButtonBox::Cancel)
+            ->setText(open ? QStringLiteral("Cancel") : QStringLiteral("Close"));
     }
+}
+
+void HostWindow::showHosting() {
+    setFormOpen(false);
     routerLabel->setVisible(routerBox->isChecked());
     routerLabel->setText(QStringLiteral("Asking the router to open TCP port %1\u2026").arg(m_port));
     copyButton->setFocus();
 }
 
 void HostWindow::showForm() {
-    for (QWidget* field : {static_cast<QWidget*>(nameEdit), static_cast<QWidget*>(tableEdit),
-                           static_cast<QWidget*>(announceBox), static_cast<QWidget*>(routerBox)}) {
-        field->setEnabled(true);
-    }
-    hostButton->show();
-    if (auto* buttons = findChild<QDialogButtonBox*>()) {
-        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-    }
+    setFormOpen(true);
     routerLabel->hide();
 }
 

@@ -52,6 +52,8 @@ signals:
 private:
     void defaultTableName();
     void showInvitation();
+    // The form open to changes (before hosting) or closed (while hosting).
+    void setFormOpen(bool open);
     bool m_tableNameTyped = false;
     QString m_host;
     quint16 m_port = 0;

@@ -5,6 +5,7 @@
 
 #include "rollout.h"
 #include "sampling.h"
+#include "search.h"
 
 #include <bit>
 #include <chrono>
@@ -86,19 +87,12 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     SearchRandom random{seed};
     const int seat = view.seat;
 
-    std::array<int, 13> candidates{};
-    int candidateCount = 0;
-    for (CardMask left = legal; left != 0; left &= left - 1) {
-        candidates[static_cast<std::size_t>(candidateCount++)] = std::countr_zero(left);
-    }
     // The moon is weighed once this seat has taken enough points and nobody
     // else any: the rollouts, with the others stopping a run they see, say
     // whether running for it pays.
     const int taken = view.points[static_cast<std::size_t>(seat)];
     const bool tryMoon =
         (view.pointsTaker == 0 || view.pointsTaker == seat) && taken >= budget.moonFrom;
-    std::array<long, 13> cost{};
-    std::array<long, 13> moonCost{};
     MoonPlan others;
     others.runFrom = budget.runFrom;
     others.seenFrom = budget.seenFrom;
@@ -107,54 +101,12 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     MoonPlan mine = others;
     mine.shooter = seat;
     mine.stoppers = 0x1Eu & ~(1u << seat);
-
-    Round sample = seen;
-    std::array<CardMask, kSeats + 1> hands{};
-    int samples = 0;
-    while (samples < budget.samples && std::chrono::steady_clock::now() < deadline) {
-        if (!sampleHands(knowledge, random, hands)) {
-            break;
-        }
-        for (int other = 1; other <= kSeats; ++other) {
-            if (other != seat) {
-                replaceHand(sample.hands[static_cast<std::size_t>(other)],
-                            hands[static_cast<std::size_t>(other)]);
-            }
-        }
-        // This seat's points when it plays the card and the round is played
-        // out under a plan of who runs.
-        auto pointsAfter = [&](int card, const MoonPlan& plan) {
-            Round line = sample;
-            line.leadTwoOfClubs = false;
-            playCard(line, seat, line.hands[static_cast<std::size_t>(seat)].slotOf(card));
-            playOutWithMoons(line, seat % kSeats + 1, plan);
-            return line.points[static_cast<std::size_t>(seat)];
-        };
-        for (int i = 0; i < candidateCount; ++i) {
-            const int card = candidates[static_cast<std::size_t>(i)];
-            cost[static_cast<std::size_t>(i)] += pointsAfter(card, others);
-            if (tryMoon) {
-                moonCost[static_cast<std::size_t>(i)] += pointsAfter(card, mine);
-            }
-        }
-        ++samples;
-    }
-    if (samples == 0) {
-        return rolloutCard(seen, legal);
-    }
-    int best = 0;
-    long bestCost = std::numeric_limits<long>::max();
-    for (int i = 0; i < candidateCount; ++i) {
-        long c = cost[static_cast<std::size_t>(i)];
-        if (tryMoon) {
-            c = std::min(c, moonCost[static_cast<std::size_t>(i)]);
-        }
-        if (c < bestCost) {
-            bestCost = c;
-            best = candidates[static_cast<std::size_t>(i)];
-        }
-    }
-    return best;
+    const Card best =
+        cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
+                     [&](Round& line, bool moon) {
+                         playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
+                     });
+    return best != kNoCard ? best : rolloutCard(seen, legal);
 }
 
 int strongPlay(const Round& round, int seat, std::uint64_t seed, const SearchBudget& budget) {

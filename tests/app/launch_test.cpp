@@ -157,11 +157,21 @@ TEST(Launch, TwoParametersConnectNothing) {
     EXPECT_EQ(hearts.process.state(), QProcess::Running);
 }
 
+namespace {
+
+// The single-instance key of a copy started with HEARTS_INSTANCE set.
+QString instanceKey(const QString& instance) {
+    qputenv("HEARTS_INSTANCE", instance.toUtf8());
+    const QString key = SingleInstance::keyForThisUser();
+    qunsetenv("HEARTS_INSTANCE");
+    return key;
+}
+
+} // namespace
+
 TEST(Launch, ASecondStartWithALinkHandsTheInvitationToTheFirst) {
     const QString instance = QUuid::createUuid().toString(QUuid::Id128);
-    qputenv("HEARTS_INSTANCE", instance.toUtf8());
-    SingleInstance first(SingleInstance::keyForThisUser());
-    qunsetenv("HEARTS_INSTANCE");
+    SingleInstance first(instanceKey(instance));
     ASSERT_TRUE(first.claim());
     QSignalSpy activation(&first, &SingleInstance::activationRequested);
     QSignalSpy invited(&first, &SingleInstance::invitationReceived);
@@ -176,9 +186,7 @@ TEST(Launch, ASecondStartWithALinkHandsTheInvitationToTheFirst) {
 
 TEST(Launch, ASecondStartBringsTheFirstForwardAndEnds) {
     const QString instance = QUuid::createUuid().toString(QUuid::Id128);
-    qputenv("HEARTS_INSTANCE", instance.toUtf8());
-    SingleInstance first(SingleInstance::keyForThisUser());
-    qunsetenv("HEARTS_INSTANCE");
+    SingleInstance first(instanceKey(instance));
     ASSERT_TRUE(first.claim());
     QSignalSpy activation(&first, &SingleInstance::activationRequested);
     Program second({"Guest", "127.0.0.1"}, Ports{}, instance);

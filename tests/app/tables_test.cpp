@@ -32,6 +32,23 @@ quint16 freeUdpPort() {
     return probe.localPort();
 }
 
+Launcher::Ports freePorts() {
+    Launcher::Ports ports;
+    ports.table = freePort();
+    ports.lobby = freePort();
+    ports.announce = freeUdpPort();
+    return ports;
+}
+
+// A main window that can host, on ports of its own; answers its server.
+TServer* hostWindowOf(Tchat& window, const Launcher::Ports& ports) {
+    Tchat::Windows windows;
+    windows.server = new TServer(&window);
+    window.attach(windows);
+    window.launcher().setPorts(ports);
+    return windows.server;
+}
+
 } // namespace
 
 TEST(HostWindowTest, TheTableIsNamedAfterThePlayerUntilTyped) {
@@ -173,15 +190,9 @@ TEST(HostAndJoin, AGuestJoinsOverIpv6) {
         !QTcpServer().listen(QHostAddress::LocalHostIPv6)) {
         GTEST_SKIP() << "this machine has no IPv6 loopback";
     }
-    Launcher::Ports ports;
-    ports.table = freePort();
-    ports.lobby = freePort();
-    ports.announce = freeUdpPort();
+    const Launcher::Ports ports = freePorts();
     Tchat host({"Ann", "127.0.0.1"});
-    Tchat::Windows windows;
-    windows.server = new TServer(&host);
-    host.attach(windows);
-    host.launcher().setPorts(ports);
+    hostWindowOf(host, ports);
     host.launcher().setAnnounce(false);
     ASSERT_TRUE(host.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
     EXPECT_TRUE(host.chatText().contains(QStringLiteral("Invitation: hearts://")));
@@ -195,16 +206,9 @@ TEST(HostAndJoin, AGuestJoinsOverIpv6) {
 }
 
 TEST(HostAndJoin, AHostedTableIsAnnouncedAndJoinedFromAnotherWindow) {
-    Launcher::Ports ports;
-    ports.table = freePort();
-    ports.lobby = freePort();
-    ports.announce = freeUdpPort();
-
+    const Launcher::Ports ports = freePorts();
     Tchat host({"Ann", "127.0.0.1"});
-    Tchat::Windows windows;
-    windows.server = new TServer(&host);
-    host.attach(windows);
-    host.launcher().setPorts(ports);
+    TServer* server = hostWindowOf(host, ports);
     host.show();
     ASSERT_TRUE(host.launcher().host(QStringLiteral("Ann"), QStringLiteral("Ann's table")));
     EXPECT_TRUE(host.chatText().contains(QStringLiteral("Hosting on %1 port %2")
@@ -237,7 +241,7 @@ TEST(HostAndJoin, AHostedTableIsAnnouncedAndJoinedFromAnotherWindow) {
 
     // The host leaves for another table: the guest is told, its window stays.
     host.launcher().leave();
-    EXPECT_FALSE(windows.server->listening());
+    EXPECT_FALSE(server->listening());
     ASSERT_TRUE(waitUntil([&] { return !guest.state().connected(); }));
     EXPECT_EQ(guest.state().statusText(), "The host has closed the table.");
     EXPECT_TRUE(guest.isVisible());

@@ -15,6 +15,19 @@ struct Case {
     const char* table;
 };
 
+// A reading as the case says: the table it names, or refused with a reason.
+void expectReading(const Case& c, const invitation::Reading& reading) {
+    if (c.host == nullptr) {
+        EXPECT_FALSE(reading.address.has_value()) << c.text;
+        EXPECT_FALSE(reading.problem.empty()) << c.text;
+        return;
+    }
+    ASSERT_TRUE(reading.address.has_value()) << c.text << ": " << reading.problem;
+    EXPECT_EQ(reading.address->host, c.host) << c.text;
+    EXPECT_EQ(reading.address->port, c.port) << c.text;
+    EXPECT_EQ(reading.address->table, c.table) << c.text;
+}
+
 } // namespace
 
 TEST(Invitation, LinksReadAsTheTableTheyName) {
@@ -49,16 +62,7 @@ TEST(Invitation, LinksReadAsTheTableTheyName) {
         {"hearts://host;rm -rf/", nullptr, 0, nullptr},
     };
     for (const Case& c : cases) {
-        const invitation::Reading reading = invitation::readLink(c.text, 7772);
-        if (c.host == nullptr) {
-            EXPECT_FALSE(reading.address.has_value()) << c.text;
-            EXPECT_FALSE(reading.problem.empty()) << c.text;
-            continue;
-        }
-        ASSERT_TRUE(reading.address.has_value()) << c.text << ": " << reading.problem;
-        EXPECT_EQ(reading.address->host, c.host) << c.text;
-        EXPECT_EQ(reading.address->port, c.port) << c.text;
-        EXPECT_EQ(reading.address->table, c.table) << c.text;
+        expectReading(c, invitation::readLink(c.text, 7772));
     }
 }
 
@@ -77,16 +81,7 @@ TEST(Invitation, TypedAddressesAndPastedLinks) {
         {"bad/host", nullptr, 0, nullptr},
     };
     for (const Case& c : cases) {
-        const invitation::Reading reading = invitation::readAddress(c.text, 7772);
-        if (c.host == nullptr) {
-            EXPECT_FALSE(reading.address.has_value()) << c.text;
-            EXPECT_FALSE(reading.problem.empty()) << c.text;
-            continue;
-        }
-        ASSERT_TRUE(reading.address.has_value()) << c.text << ": " << reading.problem;
-        EXPECT_EQ(reading.address->host, c.host) << c.text;
-        EXPECT_EQ(reading.address->port, c.port) << c.text;
-        EXPECT_EQ(reading.address->table, c.table) << c.text;
+        expectReading(c, invitation::readAddress(c.text, 7772));
     }
 }
 
