@@ -17,7 +17,7 @@ namespace router {
 namespace {
 
 // How long a router has to answer each question.
-constexpr int kDiscoverMs = 2000;
+constexpr int kDiscoverMs = 1000;
 constexpr auto kNatPmpWait = std::chrono::milliseconds(2500);
 
 std::string upnpError(int code) {

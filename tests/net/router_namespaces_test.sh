@@ -6,7 +6,8 @@
 # (11.22.33.1). hearts-server --open-router maps its port, the friend joins
 # through the public address and plays a card, the mapping is gone once the
 # server stops, and with miniupnpd stopped the server says the router did
-# not allow it. Skips (exit 77) where namespaces cannot be made.
+# not allow it; a router with NAT-PMP alone maps it too. Skips (exit 77)
+# where namespaces cannot be made.
 #
 #   router_namespaces_test.sh HEARTS_SERVER
 set -uo pipefail
@@ -155,4 +156,16 @@ host=$!
 wait_for "$work/refused.log" "Your router did not allow it: ask the person who runs it to forward TCP port 7772 to this computer" 20 ||
     fail "without miniupnpd the server did not say the router did not allow it"
 kill -TERM $host; wait $host
-echo "PASS: mapped, joined through 11.22.33.1:7772, a card played, the mapping removed, a refusal said"
+# A router that speaks NAT-PMP alone: the server falls back to it.
+sed 's/^enable_upnp=yes/enable_upnp=no/' "$work/miniupnpd.conf" >"$work/natpmp.conf"
+ip netns exec $router miniupnpd -d -f "$work/natpmp.conf" -P "$work/natpmp.pid" >"$work/natpmp.log" 2>&1 &
+upnpd=$!
+sleep 1
+ip netns exec $home "$server" --open-router --no-announce >"$work/natpmp-server.log" 2>&1 &
+host=$!
+wait_for "$work/natpmp-server.log" "through NAT-PMP" 20 || fail "the server did not map the port through NAT-PMP"
+[ "$(mapped)" -ge 1 ] || fail "the router holds no NAT-PMP mapping for port 7772"
+kill -TERM $host; wait $host
+[ "$(mapped)" -eq 0 ] || fail "the NAT-PMP mapping outlived the table"
+kill $upnpd; wait $upnpd 2>/dev/null
+echo "PASS: mapped, joined through 11.22.33.1:7772, a card played, the mapping removed, a refusal said, NAT-PMP when UPnP is off"
