@@ -35,6 +35,13 @@ void HostControls::addMenus(QMenu* options) {
                   {{"Off", 0}, {"30 Seconds", 30}, {"1 Minute", 60}, {"2 Minutes", 120}});
     LoginTimeLimit1 = limitMenu(options, QStringLiteral("Log&in Time Limit"), false,
                                 {{"Off", 0}, {"20 Seconds", 20}, {"1 Minute", 60}});
+    AllowHints1 = options->addAction(QStringLiteral("Allow &Hints at My Table"));
+    AllowHints1->setCheckable(true);
+    connect(AllowHints1, &QAction::toggled, this, [this](bool on) {
+        if (m_server != nullptr) {
+            m_server->setHintsAllowed(on);
+        }
+    });
 }
 
 void HostControls::applyTimeLimits() {

@@ -8,7 +8,8 @@ class TServer;
 
 // The hosting program's say over its own table: the time limits a table of
 // two or more people keeps (Options > Turn Time Limit, Login Time Limit,
-// kept in the settings file) and how its computer players play.
+// kept in the settings file), how its computer players play, and whether
+// its players may ask for hints.
 class HostControls : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     void applyComputerLevel(bool strong);
 
     QMenu* TurnTimeLimit1 = nullptr;
+    QAction* AllowHints1 = nullptr; // Options > Allow Hints at My Table
     QMenu* LoginTimeLimit1 = nullptr;
 
 private:

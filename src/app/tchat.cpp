@@ -192,9 +192,10 @@ void Tchat::addlinetochat(const QString& line, colortext::ColorValue colour) {
 }
 
 void Tchat::showHint() {
-    // A hint is a solo game's help: at a shared table it would be a fourth
-    // player at somebody's elbow.
-    if (m_launcher->mode() != Launcher::Mode::Solo || !state().showHint()) {
+    // A hint is a solo game's help; at a shared table only when its host
+    // allows it, or it would be a fifth player at somebody's elbow.
+    const bool allowed = m_launcher->mode() == Launcher::Mode::Solo || state().hintsAllowed();
+    if (!state().showHint(allowed)) {
         return;
     }
     m_table->board().focusSlot(state().hintSlot());
@@ -203,7 +204,6 @@ void Tchat::showHint() {
 void Tchat::modeChanged() {
     const Settings settings = m_store.load();
     const bool solo = m_launcher->mode() == Launcher::Mode::Solo;
-    m_menus->Hint1->setEnabled(solo);
     m_area->setChatShown(solo ? settings.chatSolo : settings.chatShared);
     m_menus->Chat1->setChecked(m_area->chatShown());
 }

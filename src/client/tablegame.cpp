@@ -37,8 +37,9 @@ void TableState::startthegame(const Message& message) {
     m_justWatching = false;
     clearall();
     m_safe = safe == "1";
-    // The standard game unless the host names house rules after this.
+    // The standard game, and no hints, unless the host says otherwise next.
     m_houseRules = hearts::HouseRules{};
+    m_hintsAllowed = false;
     m_playToText = playto;
     // My own start reads as I would say it; the host's text is the name.
     events().statusLine(protocol::statusLine(starter == m_playerName
@@ -56,6 +57,10 @@ void TableState::startthegame(const Message& message) {
 
 void TableState::houserules(const Message& message) {
     m_houseRules = hearts::houseRulesFromCode(message.text(0));
+}
+
+void TableState::hints(const Message& message) {
+    m_hintsAllowed = message.number(0) == 1;
 }
 
 void TableState::startround(const Message& message) {

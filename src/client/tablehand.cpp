@@ -165,7 +165,12 @@ int TableState::hintSlot() const {
     return card == hearts::kNoCard ? 0 : m_hand.cards.slotOf(card);
 }
 
-bool TableState::showHint() {
+bool TableState::showHint(bool allowed) {
+    if (!allowed) {
+        setStatus("The host of this table does not allow hints.", false);
+        events().changed();
+        return false;
+    }
     const int slot = hintSlot();
     if (slot == 0) {
         return false;

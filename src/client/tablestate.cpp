@@ -122,6 +122,7 @@ struct TableState::Handlers {
         {protocol::Command::Wrongversion, &TableState::wrongversion},
         {protocol::Command::Full, &TableState::full},
         {protocol::Command::Houserules, &TableState::houserules},
+        {protocol::Command::Hints, &TableState::hints},
     };
 };
 

@@ -239,8 +239,11 @@ public:
     // The slot of the card the Strong player would play in my place now,
     // from what my seat knows alone; 0 when it is not my turn to play.
     int hintSlot() const;
-    // Raises the hint's card and says which it is; false when there is none.
-    bool showHint();
+    // Raises the hint's card and says which it is; false when there is none,
+    // or (saying so) when hints are not allowed here.
+    bool showHint(bool allowed);
+    // Whether the host allows hints (a solo game's host always may).
+    bool hintsAllowed() const { return m_hintsAllowed; }
     // The house rules of the game on, as the host told them.
     const hearts::HouseRules& houseRules() const { return m_houseRules; }
     bool gameRunning() const { return m_gameRunning; }
@@ -288,6 +291,7 @@ private:
     void justwatching(const Message& message);
     void startthegame(const Message& message);
     void houserules(const Message& message);
+    void hints(const Message& message);
     void startround(const Message& message);
     void getnextplayer(const Message& message);
     void heplayed(const Message& message);
@@ -347,6 +351,7 @@ private:
     std::string m_playToText = "100";
     bool m_safe = false;
     hearts::HouseRules m_houseRules;
+    bool m_hintsAllowed = false;
     bool m_gameRunning = false;
     bool m_justWatching = false;
     int m_botSpeed = 1000;

@@ -161,6 +161,10 @@ public:
     // A table whose rules are fixed (hearts-server --house-rules) plays them
     // in every game; otherwise each game plays what its starter asks for.
     void setTableRules(std::optional<hearts::HouseRules> rules) { m_tableRules = rules; }
+    // Whether players at this table may ask for hints; every player is told
+    // when it changes, and a newcomer while it is allowed.
+    void setHintsAllowed(bool allowed);
+    bool hintsAllowed() const { return m_hintsAllowed; }
     int roundnum() const { return m_roundnum; }
     // The round being played: hands, trick, passing and flags.
     const hearts::Round& round() const { return m_round; }
@@ -317,6 +321,7 @@ private:
     int m_playto = 0;
     bool m_safefirsttrick = false;
     std::optional<hearts::HouseRules> m_tableRules;
+    bool m_hintsAllowed = false;
     int m_roundnum = 0;
     hearts::Round m_round;
     // The cards of the trick on the table in the order played, kept through

@@ -108,6 +108,9 @@ void HostGame::startGame(const std::string& starter, int playTo, bool safeFirstT
             }
         }
     }
+    if (m_hintsAllowed) {
+        sendAll([] { return protocol::build(protocol::Command::Hints, 1); });
+    }
     for (int number = 1; number <= kMaxPlayers; ++number) {
         m_players[number].score = 0;
         m_players[number].justwatching = false;

@@ -90,6 +90,9 @@ int main(int argc, char* argv[]) {
                         "without passing); none for the standard game. Without it a game "
                         "plays the rules its starter asks for."),
          QStringLiteral("R1,R2,...")},
+        {QStringLiteral("allow-hints"),
+         QStringLiteral("Let the players ask for hints (the card the Strong computer player "
+                        "would play in their place).")},
         {QStringLiteral("open-router"),
          QStringLiteral("Ask the home router (UPnP IGD, else NAT-PMP) to forward the table's "
                         "port to this computer while the table runs, so that friends on other "
@@ -169,6 +172,7 @@ int main(int argc, char* argv[]) {
     };
     server.setLevels(levels);
     server.setTableRules(tableRules);
+    server.setHintsAllowed(parser.isSet(QStringLiteral("allow-hints")));
     server.onLog = logLine;
     server.onInternalError = logLine;
 

@@ -46,9 +46,20 @@ void HostGame::sendHouseRulesTo(int number, const hearts::HouseRules& rules) {
                            hearts::houseRulesSentence(rules, m_safefirsttrick) + "|clBlue"));
 }
 
+void HostGame::setHintsAllowed(bool allowed) {
+    if (allowed == m_hintsAllowed) {
+        return;
+    }
+    m_hintsAllowed = allowed;
+    sendAll([&] { return protocol::build(protocol::Command::Hints, allowed ? 1 : 0); });
+}
+
 void HostGame::sendTableTo(int number) {
     if (!m_round.rules.standard()) {
         sendHouseRulesTo(number, m_round.rules);
+    }
+    if (m_hintsAllowed) {
+        sendTo(number, protocol::build(protocol::Command::Hints, 1));
     }
     const bool seat = number >= 1 && number <= kSeats;
     if (seat && m_round.hands[static_cast<std::size_t>(number)].count() > 0) {

@@ -92,6 +92,7 @@ public:
     // How the computer plays each seat from the next card on.
     void setLevels(const HostGame::Levels& levels) { m_game->setLevels(levels); }
     void setTableRules(std::optional<hearts::HouseRules> rules) { m_game->setTableRules(rules); }
+    void setHintsAllowed(bool allowed) { m_game->setHintsAllowed(allowed); }
     // Lines of a connection waiting for their turn.
     std::size_t pendingLines(int number) const { return receivedlist.size(number); }
     // Connections waiting for a number.

@@ -58,8 +58,9 @@ enum class Command : std::uint8_t {
     Gamestats,
     Winner,
     Houserules,
+    Hints,
 };
-constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Houserules) + 1;
+constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::Hints) + 1;
 
 // Who sends a message.
 enum class Side : std::uint8_t { Client, Host };
@@ -187,6 +188,10 @@ inline constexpr CommandInfo kCommands[] = {
     // not the standard game's: after the start of a game, and to a newcomer.
     // A copy before house rules does not know the word and passes it over.
     {Command::Houserules, "CMD_houserules", {}, layout({kWord}), true},
+    // Whether the host allows its players hints (1) or no longer (0); sent
+    // only while it does or when it stops, so a copy before hints never
+    // sees it at a table that allows none.
+    {Command::Hints, "CMD_hints", {}, layout({number(0, 1)}), true},
 };
 static_assert(std::size(kCommands) == kCommandCount);
 constexpr bool inEnumOrder() {

@@ -31,7 +31,7 @@ inline constexpr std::array<KeyHelp, 17> kHelpKeys{{
     {"F6", "show or fold away the chat"},
     {"L", "the last trick: who played what, who took it"},
     {"S", "the score sheet: every round's points, the moon, the queen"},
-    {"H", "a hint in a solo game: raises the card the Strong player would play"},
+    {"H", "a hint (solo, or where the host allows): raises the card the Strong player would play"},
     {"T", "read the trick aloud (with a screen reader)"},
     {"1 to 4", "read a seat aloud: yours, left, across, right"},
     {"F1", "help on the window you are in"},

@@ -123,3 +123,34 @@ TEST(HouseRulesAtTheTable, TheClientKnowsTheRulesAndItsHintIsTheStrongCardOfItsS
     }
     EXPECT_EQ(hints, 13);
 }
+
+TEST(HintsAtTheTable, TheHostTellsWhetherHintsAreAllowedAndSaysNothingOtherwise) {
+    HostHarness table;
+    table.joinAll({"Ann", "Bob"});
+    table.game.receive(1, "CMD_startgame+Ann+100+0+");
+    EXPECT_TRUE(table.to(2, protocol::Command::Hints).empty());
+
+    TableState bob;
+    bob.setPlayerName("Bob");
+    table.game.setHintsAllowed(true);
+    table.game.receive(1, "CMD_startgame+Ann+100+0+");
+    for (const std::string& line : table.to(2)) {
+        bob.apply(line);
+    }
+    EXPECT_EQ(table.to(2, protocol::Command::Hints),
+              (std::vector<std::string>{"CMD_hints+1+", "CMD_hints+1+"}));
+    EXPECT_TRUE(bob.hintsAllowed());
+    // A newcomer is told while they are allowed.
+    const int carl = table.join("Carl");
+    EXPECT_EQ(table.to(carl, protocol::Command::Hints), std::vector<std::string>{"CMD_hints+1+"});
+
+    table.clearSent();
+    table.game.setHintsAllowed(false);
+    EXPECT_EQ(table.to(2, protocol::Command::Hints), std::vector<std::string>{"CMD_hints+0+"});
+    for (const std::string& line : table.to(2)) {
+        bob.apply(line);
+    }
+    EXPECT_FALSE(bob.hintsAllowed());
+    EXPECT_FALSE(bob.showHint(bob.hintsAllowed()));
+    EXPECT_EQ(bob.statusText(), "The host of this table does not allow hints.");
+}
