@@ -44,8 +44,10 @@ MainMenus::MainMenus(Tchat& window, TableChoices& choices, HostControls& host)
     connect(NewGame1, &QAction::triggered, &window, &Tchat::newGame);
     Hint1 = game->addAction(QStringLiteral("&Hint"));
     Hint1->setShortcut(QKeySequence(Qt::Key_H));
-    Hint1->setToolTip(QStringLiteral("Raises the card the Strong computer player would play in "
-                                     "your place, from what you can see (solo games)."));
+    Hint1->setToolTip(
+        QStringLiteral("Raises the card the Strong computer player would play in "
+                       "your place, from what you can see (solo games, and tables whose host "
+                       "allows hints)."));
     connect(Hint1, &QAction::triggered, &window, &Tchat::showHint);
 
     m_options = new OptionsMenu(bar->addMenu(QStringLiteral("&Options")),

@@ -23,7 +23,7 @@ public:
 
     QAction* StartGame1 = nullptr;
     QAction* NewGame1 = nullptr;
-    QAction* Hint1 = nullptr; // Game > Hint: solo games only
+    QAction* Hint1 = nullptr; // Game > Hint: solo games and tables that allow hints
     QAction* Lobby1 = nullptr;
     QAction* Chat1 = nullptr;
     QAction* HostATable1 = nullptr;

@@ -195,10 +195,9 @@ void Tchat::showHint() {
     // A hint is a solo game's help; at a shared table only when its host
     // allows it, or it would be a fifth player at somebody's elbow.
     const bool allowed = m_launcher->mode() == Launcher::Mode::Solo || state().hintsAllowed();
-    if (!state().showHint(allowed)) {
-        return;
+    if (const int slot = state().showHint(allowed); slot != 0) {
+        m_table->board().focusSlot(slot);
     }
-    m_table->board().focusSlot(state().hintSlot());
 }
 
 void Tchat::modeChanged() {

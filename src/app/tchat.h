@@ -121,8 +121,9 @@ public:
     int botSpeedMs() const { return m_table->state().botSpeed(); }
     bool hostFlag() const { return m_hostFlag; }
     Launcher& launcher() { return *m_launcher; }
-    // Game > Hint (H): in a solo game, the card the Strong player would play
-    // in my place is raised and takes the keyboard focus.
+    // Game > Hint (H): in a solo game, or where the host allows hints, the
+    // card the Strong player would play in my place is raised and takes the
+    // keyboard focus.
     void showHint();
     // An invitation link (from the command line, or a later start): the
     // window comes forward with the Join window filled in.

@@ -165,15 +165,7 @@ void TableState::tooktrick(const Message& message) {
     m_lastTrick = m_trick;
     ++m_tricksDone;
     const int points = hearts::trickScore(m_trick.cards, m_houseRules);
-    const int penalty = hearts::trickPoints(m_trick.cards);
-    m_seen.points[static_cast<std::size_t>(seat)] += penalty;
-    if (penalty > 0) {
-        m_seen.pointsTaker = m_seen.pointsTaker == 0 ? seat : hearts::kSeveralTakers;
-    }
-    if (std::find(m_trick.cards.begin(), m_trick.cards.end(), hearts::kJackOfDiamonds) !=
-        m_trick.cards.end()) {
-        m_seen.jackTaker = seat;
-    }
+    hearts::tallyTrick(m_trick.cards, seat, m_seen.points, m_seen.pointsTaker, m_seen.jackTaker);
     setStatus(seatName(seat) + " took the trick.", false);
     events().announce(seatName(seat) + " took the trick" +
                       (points != 0 ? ", " + spoken::points(points) : std::string()) + ".");

@@ -165,15 +165,15 @@ int TableState::hintSlot() const {
     return card == hearts::kNoCard ? 0 : m_hand.cards.slotOf(card);
 }
 
-bool TableState::showHint(bool allowed) {
+int TableState::showHint(bool allowed) {
     if (!allowed) {
         setStatus("The host of this table does not allow hints.", false);
         events().changed();
-        return false;
+        return 0;
     }
     const int slot = hintSlot();
     if (slot == 0) {
-        return false;
+        return 0;
     }
     lowerAll();
     m_hand.raised[static_cast<std::size_t>(slot)] = true;
@@ -181,7 +181,7 @@ bool TableState::showHint(bool allowed) {
     setStatus(sentence, false);
     events().announce(sentence);
     events().changed();
-    return true;
+    return slot;
 }
 
 bool TableState::mayPlay(int slot) const {

@@ -239,9 +239,9 @@ public:
     // The slot of the card the Strong player would play in my place now,
     // from what my seat knows alone; 0 when it is not my turn to play.
     int hintSlot() const;
-    // Raises the hint's card and says which it is; false when there is none,
-    // or (saying so) when hints are not allowed here.
-    bool showHint(bool allowed);
+    // Raises the hint's card and says which it is; answers its slot, or 0
+    // when there is none or (saying so) when hints are not allowed here.
+    int showHint(bool allowed);
     // Whether the host allows hints (a solo game's host always may).
     bool hintsAllowed() const { return m_hintsAllowed; }
     // The house rules of the game on, as the host told them.

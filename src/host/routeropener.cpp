@@ -22,6 +22,7 @@ void RouterOpener::open(int port, const QString& description) {
     m_port = port;
     m_description = description;
     m_renewing = false;
+    m_wanted = true;
     ask();
 }
 
@@ -36,6 +37,9 @@ void RouterOpener::ask() {
 }
 
 void RouterOpener::answered() {
+    if (!m_wanted) {
+        return;
+    }
     m_mapping = m_watcher.result();
     if (m_mapping.outcome == router::Outcome::Mapped && m_mapping.leaseSeconds > 0) {
         // Renewed at half its lease, so that it never lapses while in use.
@@ -48,6 +52,7 @@ void RouterOpener::answered() {
 }
 
 void RouterOpener::close() {
+    m_wanted = false;
     m_renew.stop();
     if (m_watcher.isRunning()) {
         m_watcher.waitForFinished();

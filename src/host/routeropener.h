@@ -35,4 +35,7 @@ private:
     int m_port = 0;
     QString m_description;
     bool m_renewing = false;
+    // Between open and close: an answer that comes after close (its mapping
+    // already removed there) is not taken up.
+    bool m_wanted = false;
 };

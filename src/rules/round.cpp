@@ -68,6 +68,19 @@ int trickScore(const std::array<int, kSeats + 1>& trickCards, const HouseRules& 
     return points;
 }
 
+int tallyTrick(const std::array<int, kSeats + 1>& trickCards, int taker,
+               std::array<int, kSeats + 1>& points, int& pointsTaker, int& jackTaker) {
+    const int taken = trickPoints(trickCards);
+    if (taken > 0) {
+        pointsTaker = pointsTaker == 0 ? taker : kSeveralTakers;
+    }
+    points[static_cast<std::size_t>(taker)] += taken;
+    for (int card : trickCards) {
+        jackTaker = card == kJackOfDiamonds ? taker : jackTaker;
+    }
+    return taken;
+}
+
 int moonShooter(const std::array<int, kSeats + 1>& points) {
     int moon = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -245,15 +258,9 @@ TrickEnd endTrick(Round& round) {
     round.firstTrick = false;
     TrickEnd end;
     end.taker = trickTaker(round.trickCards, round.leader);
-    end.points = trickPoints(round.trickCards);
-    for (int card : round.trickCards) {
-        round.jackTaker = card == kJackOfDiamonds ? end.taker : round.jackTaker;
-    }
+    end.points =
+        tallyTrick(round.trickCards, end.taker, round.points, round.pointsTaker, round.jackTaker);
     round.trickCards.fill(0);
-    if (end.points > 0) {
-        round.pointsTaker = round.pointsTaker == 0 ? end.taker : kSeveralTakers;
-    }
-    round.points[static_cast<std::size_t>(end.taker)] += end.points;
     round.tricks[static_cast<std::size_t>(end.taker)] += 1;
     round.ledCard = 0;
     return end;

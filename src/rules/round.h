@@ -65,6 +65,11 @@ int trickPoints(const std::array<int, kSeats + 1>& trickCards);
 // A trick's points as its taker counts them under the house rules: the
 // jack of diamonds' -10 too.
 int trickScore(const std::array<int, kSeats + 1>& trickCards, const HouseRules& rules);
+// A trick taken, added to a round's tally: its points (hearts and the
+// queen) to the taker, who has taken points (`pointsTaker`), and who took
+// the jack of diamonds. Answers the trick's points.
+int tallyTrick(const std::array<int, kSeats + 1>& trickCards, int taker,
+               std::array<int, kSeats + 1>& points, int& pointsTaker, int& jackTaker);
 // Whether a card played breaks hearts: a heart, or the queen of spades by
 // the house rule.
 constexpr bool breaksHearts(Card card, const HouseRules& rules) {
