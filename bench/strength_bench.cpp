@@ -192,6 +192,11 @@ int main(int argc, char** argv) {
     const long jobs = std::max(1L, argument(argc, argv, "--jobs", 1));
     setup.budget.samples =
         static_cast<int>(argument(argc, argv, "--samples", setup.budget.samples));
+    setup.budget.iterations =
+        static_cast<int>(argument(argc, argv, "--iterations", setup.budget.iterations));
+    if (const char* exploration = value(argc, argv, "--exploration")) {
+        setup.budget.exploration = std::atof(exploration);
+    }
     setup.budget.runFrom =
         static_cast<int>(argument(argc, argv, "--run-from", setup.budget.runFrom));
     setup.budget.seenFrom =

@@ -141,7 +141,7 @@ void playOut(Round& round, int nextSeat, int shooter) {
 }
 
 int runnerOf(const Round& round, const MoonPlan& plan) {
-    const int taker = round.pointsTaker;
+    const int taker = soleTaker(round.points);
     if (plan.shooter != 0) {
         return taker == 0 || taker == plan.shooter ? plan.shooter : 0;
     }

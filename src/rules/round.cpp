@@ -81,6 +81,19 @@ int tallyTrick(const std::array<int, kSeats + 1>& trickCards, int taker,
     return taken;
 }
 
+int soleTaker(const std::array<int, kSeats + 1>& points) {
+    int taker = 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (points[static_cast<std::size_t>(seat)] != 0) {
+            if (taker != 0) {
+                return kSeveralTakers;
+            }
+            taker = seat;
+        }
+    }
+    return taker;
+}
+
 int moonShooter(const std::array<int, kSeats + 1>& points) {
     int moon = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {

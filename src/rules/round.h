@@ -75,6 +75,10 @@ int tallyTrick(const std::array<int, kSeats + 1>& trickCards, int taker,
 constexpr bool breaksHearts(Card card, const HouseRules& rules) {
     return isHeart(card) || (card == kQueenOfSpades && rules.queenBreaksHearts);
 }
+// The seat that has taken every point of the round so far, 0 while nobody
+// has taken any, kSeveralTakers once two seats have (however many tricks
+// with points one seat took, unlike `pointsTaker`).
+int soleTaker(const std::array<int, kSeats + 1>& points);
 // The seat that took all 26 points of a round, or 0.
 int moonShooter(const std::array<int, kSeats + 1>& points);
 // The winner once a score reaches the play-to score: the lowest score, and

@@ -53,35 +53,55 @@ bool sampleHands(const Knowledge& k, SearchRandom& random,
     for (CardMask left = k.unseen; left != 0; left &= left - 1) {
         order[static_cast<std::size_t>(count++)] = std::countr_zero(left);
     }
-    auto eligible = [&](int card, const std::array<int, kSeats + 1>& need, bool keepVoids) {
-        int seats = 0;
-        const int suit = getsuit(card);
-        for (int seat = 1; seat <= kSeats; ++seat) {
-            const auto at = static_cast<std::size_t>(seat);
-            if (seat != k.seat && need[at] > 0 &&
-                (!keepVoids || ((k.voids[at] >> suit) & 1) == 0)) {
-                seats |= 1 << seat;
+    // Bit s of a suit's mask: seat s may hold cards of that suit.
+    auto suitSeats = [&](bool keepVoids) {
+        std::array<int, kHearts + 1> seats{};
+        for (int suit = kClubs; suit <= kHearts; ++suit) {
+            for (int seat = 1; seat <= kSeats; ++seat) {
+                const auto at = static_cast<std::size_t>(seat);
+                if (seat != k.seat && (!keepVoids || ((k.voids[at] >> suit) & 1) == 0)) {
+                    seats[static_cast<std::size_t>(suit)] |= 1 << seat;
+                }
             }
         }
         return seats;
     };
+    const std::array<int, kHearts + 1> withVoids = suitSeats(true);
+    const std::array<int, kHearts + 1> withoutVoids = suitSeats(false);
+    int wanting = 0; // bit s: seat s still needs cards
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        if (seat != k.seat && k.need[static_cast<std::size_t>(seat)] > 0) {
+            wanting |= 1 << seat;
+        }
+    }
     for (int attempt = 0; attempt < 40; ++attempt) {
         const bool keepVoids = attempt < 39;
+        const std::array<int, kHearts + 1>& allowed = keepVoids ? withVoids : withoutVoids;
         for (int i = count - 1; i > 0; --i) {
             std::swap(order[static_cast<std::size_t>(i)],
                       order[static_cast<std::size_t>(random.below(i + 1))]);
         }
         std::array<int, kSeats + 1> need = k.need;
-        // Cards that only one or two seats may hold are placed first.
-        std::stable_sort(order.begin(), order.begin() + count, [&](int a, int b) {
-            return std::popcount(static_cast<unsigned>(eligible(a, need, keepVoids))) <
-                   std::popcount(static_cast<unsigned>(eligible(b, need, keepVoids)));
-        });
+        int open = wanting;
+        // Cards that only one or two seats may hold are placed first: a
+        // stable sort by how many seats may hold the card's suit.
+        std::array<int, 52> sorted{};
+        int placed = 0;
+        for (int seats = 0; seats <= kSeats; ++seats) {
+            for (int i = 0; i < count; ++i) {
+                const int card = order[static_cast<std::size_t>(i)];
+                if (std::popcount(static_cast<unsigned>(
+                        allowed[static_cast<std::size_t>(getsuit(card))] & open)) == seats) {
+                    sorted[static_cast<std::size_t>(placed++)] = card;
+                }
+            }
+        }
+        order = sorted;
         hands = k.known;
         bool cornered = false;
         for (int i = 0; i < count && !cornered; ++i) {
             const int card = order[static_cast<std::size_t>(i)];
-            const int seats = eligible(card, need, keepVoids);
+            const int seats = allowed[static_cast<std::size_t>(getsuit(card))] & open;
             int room = 0;
             for (int seat = 1; seat <= kSeats; ++seat) {
                 room += ((seats >> seat) & 1) * need[static_cast<std::size_t>(seat)];
@@ -97,7 +117,9 @@ bool sampleHands(const Knowledge& k, SearchRandom& random,
                 const int share = ((seats >> seat) & 1) * need[at];
                 if (pick < share) {
                     hands[at] |= bit(card);
-                    --need[at];
+                    if (--need[at] == 0) {
+                        open &= ~(1 << seat);
+                    }
                     break;
                 }
                 pick -= share;

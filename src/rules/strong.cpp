@@ -6,6 +6,7 @@
 #include "rollout.h"
 #include "sampling.h"
 #include "search.h"
+#include "treesearch.h"
 
 #include <bit>
 #include <chrono>
@@ -91,8 +92,7 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     // else any: the rollouts, with the others stopping a run they see, say
     // whether running for it pays.
     const int taken = view.points[static_cast<std::size_t>(seat)];
-    const bool tryMoon =
-        (view.pointsTaker == 0 || view.pointsTaker == seat) && taken >= budget.moonFrom;
+    const bool tryMoon = soleTaker(view.points) == seat && taken >= budget.moonFrom;
     MoonPlan others;
     others.runFrom = budget.runFrom;
     others.seenFrom = budget.seenFrom;
@@ -102,10 +102,11 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     mine.shooter = seat;
     mine.stoppers = 0x1Eu & ~(1u << seat);
     const Card best =
-        cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
-                     [&](Round& line, bool moon) {
-                         playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
-                     });
+        !tryMoon ? (treeSearchCard(seen, seat, legal, knowledge, random, budget, deadline, others))
+                 : cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
+                                [&](Round& line, bool moon) {
+                                    playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
+                                });
     return best != kNoCard ? best : rolloutCard(seen, legal);
 }
 
