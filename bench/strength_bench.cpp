@@ -197,6 +197,8 @@ int main(int argc, char** argv) {
     if (const char* exploration = value(argc, argv, "--exploration")) {
         setup.budget.exploration = std::atof(exploration);
     }
+    setup.budget.treeMoon = argument(argc, argv, "--tree-moon", 1) != 0;
+    setup.budget.needsTopHeart = argument(argc, argv, "--top-heart", 1) != 0;
     setup.budget.runFrom =
         static_cast<int>(argument(argc, argv, "--run-from", setup.budget.runFrom));
     setup.budget.seenFrom =

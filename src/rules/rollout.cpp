@@ -150,7 +150,7 @@ int runnerOf(const Round& round, const MoonPlan& plan) {
         // Only a hand that holds the top heart still out can hope to run.
         const CardMask heartsOut = kHeartCards & ~round.playedCards;
         const CardMask held = round.hands[static_cast<std::size_t>(taker)].held();
-        if (heartsOut == 0 || (held & bit(highestCard(heartsOut))) != 0) {
+        if (!plan.needsTopHeart || heartsOut == 0 || (held & bit(highestCard(heartsOut))) != 0) {
             return taker;
         }
     }

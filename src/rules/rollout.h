@@ -41,6 +41,8 @@ struct MoonPlan {
     // seat counts on nobody but itself to stop an opponent's run, and on
     // every opponent to stop its own.
     unsigned stoppers = 0x1E;
+    // A taker runs only while it holds the highest heart still out.
+    bool needsTopHeart = true;
 };
 
 // The runner of the round as it stands under a plan, 0 for none: a runner

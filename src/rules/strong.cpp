@@ -10,6 +10,7 @@
 
 #include <bit>
 #include <chrono>
+#include <cstdlib>
 #include <limits>
 
 namespace hearts {
@@ -23,6 +24,20 @@ constexpr int kQueen = kQueenOfSpades;
 
 } // namespace
 
+int defaultIterations() {
+    static const int iterations = [] {
+        const char* text = std::getenv("HEARTS_SEARCH_ITERATIONS");
+        if (text == nullptr) {
+            return 6000;
+        }
+        char* end = nullptr;
+        const long told = std::strtol(text, &end, 10);
+        return end != text && *end == '\0' && told >= 1 && told <= 1000000 ? static_cast<int>(told)
+                                                                           : 6000;
+    }();
+    return iterations;
+}
+
 std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round& round, int seat) {
     SearchRandom mix{(static_cast<std::uint64_t>(gameSeed) << 32) ^
                      (static_cast<std::uint64_t>(roundNumber) << 8) ^
@@ -31,7 +46,7 @@ std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round&
     return mix.next();
 }
 
-std::array<int, 3> strongPass(const Hand& hand) {
+std::array<int, 3> strongPass(const Hand& hand, int keepHearts) {
     const CardMask held = hand.held();
     const int spadesBelowQueen = std::popcount(held & suitCards(kSpades) & (bit(kQueen) - 1));
     const bool holdsQueen = (held & bit(kQueen)) != 0;
@@ -51,6 +66,9 @@ std::array<int, 3> strongPass(const Hand& hand) {
             }
         } else if (suit == kHearts) {
             score += 3;
+            if (keepHearts > 0 && rankOf(card) >= 13 - keepHearts) {
+                score = -20;
+            }
         } else if (inSuit <= 2) {
             score += 8; // a suit to empty, then throw points on it
         }
@@ -97,16 +115,33 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     others.runFrom = budget.runFrom;
     others.seenFrom = budget.seenFrom;
     others.planner = seat;
+    others.needsTopHeart = budget.needsTopHeart;
     others.stoppers = 1u << seat;
     MoonPlan mine = others;
     mine.shooter = seat;
     mine.stoppers = 0x1Eu & ~(1u << seat);
-    const Card best =
-        !tryMoon ? (treeSearchCard(seen, seat, legal, knowledge, random, budget, deadline, others))
-                 : cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
-                                [&](Round& line, bool moon) {
-                                    playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
-                                });
+    Card best = kNoCard;
+    if (budget.treeMoon || !tryMoon) {
+        const TreeResults stay =
+            searchTree(seen, seat, knowledge, random, budget, deadline, others);
+        best = mostTried(stay, legal);
+        if (tryMoon && best != kNoCard) {
+            // Running for the moon is the other plan: its best line against
+            // the usual one's.
+            const TreeResults run =
+                searchTree(seen, seat, knowledge, random, budget, deadline, mine);
+            const Card runCard = mostTried(run, legal);
+            if (runCard != kNoCard && run.value[static_cast<std::size_t>(runCard)] >
+                                          stay.value[static_cast<std::size_t>(best)]) {
+                best = runCard;
+            }
+        }
+    } else {
+        best = cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
+                            [&](Round& line, bool moon) {
+                                playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
+                            });
+    }
     return best != kNoCard ? best : rolloutCard(seen, legal);
 }
 

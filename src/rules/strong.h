@@ -13,14 +13,21 @@
 // average, running for the moon itself where the samples say it pays.
 namespace hearts {
 
+// The tree's iterations a decision unless told: 6000, or the environment's
+// HEARTS_SEARCH_ITERATIONS (1 to 1000000).
+int defaultIterations();
+
 struct SearchBudget {
     // Deals of the unseen cards for one decision where every card is
     // played out once in each (the moon weighed, and the first Strong).
     int samples = 64;
-    // The look-ahead's deals, one per iteration of its tree, and how much
-    // the tree favours cards seldom tried (its results run 0 to 1).
-    int iterations = 6000;
+    // The look-ahead's deals, one per iteration of its tree (6000, or
+    // HEARTS_SEARCH_ITERATIONS for a slow machine), and how much the tree
+    // favours cards seldom tried (its results run 0 to 1).
+    int iterations = defaultIterations();
     double exploration = 0.3;
+    bool treeMoon = true;
+    bool needsTopHeart = true;
     int maxMilliseconds = 150; // the search stops here, whatever is left
     // In the rollouts a seat with every point so far, at least runFrom,
     // runs for the moon; the others stop it once it has seenFrom.
@@ -34,7 +41,7 @@ struct SearchBudget {
 // The three slots a Strong seat passes: the cards most likely to cost it
 // points (the queen of spades without guards, high spades without the
 // queen, high hearts, high cards of suits short enough to empty).
-std::array<int, 3> strongPass(const Hand& hand);
+std::array<int, 3> strongPass(const Hand& hand, int keepHearts = 0);
 
 // The slot a Strong seat plays now. It reads only what the seat may know:
 // its own hand, the cards it passed, the cards played and the trick on the

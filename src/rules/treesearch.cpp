@@ -42,7 +42,6 @@ struct Edge {
 };
 
 struct Node {
-    int seat = 0;
     int firstEdge = -1;
     CardMask cards = 0;
 };
@@ -59,10 +58,8 @@ public:
         }
     }
 
-    int grow(int seat) {
-        Node node;
-        node.seat = seat;
-        m_nodes.push_back(node);
+    int grow() {
+        m_nodes.emplace_back();
         return static_cast<int>(m_nodes.size()) - 1;
     }
 
@@ -121,14 +118,14 @@ private:
 
 } // namespace
 
-Card treeSearchCard(const Round& base, int seat, CardMask legal, const Knowledge& knowledge,
-                    SearchRandom& random, const SearchBudget& budget,
-                    std::chrono::steady_clock::time_point deadline, const MoonPlan& plan) {
+TreeResults searchTree(const Round& base, int seat, const Knowledge& knowledge,
+                       SearchRandom& random, const SearchBudget& budget,
+                       std::chrono::steady_clock::time_point deadline, const MoonPlan& plan) {
     Round deal = base;
     deal.leadTwoOfClubs = false;
     std::array<CardMask, kSeats + 1> hands{};
     Tree tree{budget.exploration, budget.iterations};
-    const int root = tree.grow(seat);
+    const int root = tree.grow();
     std::vector<int> path;
     std::vector<int> pathSeats;
     int done = 0;
@@ -167,7 +164,7 @@ Card treeSearchCard(const Round& base, int seat, CardMask legal, const Knowledge
                 break;
             }
             if (tree.edge(chosen).child < 0) {
-                const int grown = tree.grow(toPlay);
+                const int grown = tree.grow();
                 tree.edge(chosen).child = grown;
             }
             at = tree.edge(chosen).child;
@@ -178,19 +175,29 @@ Card treeSearchCard(const Round& base, int seat, CardMask legal, const Knowledge
             edge.reward += rewardOf(line, pathSeats[i]);
         }
     }
-    if (done == 0) {
+    TreeResults results;
+    for (int at = tree.node(root).firstEdge; at >= 0; at = tree.edge(at).next) {
+        const Edge& edge = tree.edge(at);
+        const auto card = static_cast<std::size_t>(edge.card);
+        results.visits[card] = edge.visits;
+        results.value[card] = edge.visits > 0 ? edge.reward / edge.visits : 0;
+    }
+    results.iterations = done;
+    return results;
+}
+
+Card mostTried(const TreeResults& results, CardMask legal) {
+    if (results.iterations == 0) {
         return kNoCard;
     }
     Card best = kNoCard;
-    int bestVisits = -1;
-    for (int at = tree.node(root).firstEdge; at >= 0; at = tree.edge(at).next) {
-        const Edge& edge = tree.edge(at);
-        if ((legal >> edge.card & 1) != 0 && edge.visits > bestVisits) {
-            bestVisits = edge.visits;
-            best = edge.card;
+    for (CardMask left = legal; left != 0; left &= left - 1) {
+        const int card = std::countr_zero(left);
+        if (best == kNoCard || results.visits[static_cast<std::size_t>(card)] >
+                                   results.visits[static_cast<std::size_t>(best)]) {
+            best = card;
         }
     }
     return best;
 }
-
 } // namespace hearts

@@ -4,10 +4,13 @@
 #include "classic.h"
 #include "players.h"
 #include "rollout.h"
+#include "treesearch.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <vector>
 
 using namespace hearts;
@@ -173,6 +176,7 @@ TEST(Strong, WholeRoundsAreLegalAndScoreTwentySix) {
     RoundPlayers players;
     players.levels = {Level::Classic, Level::Strong, Level::Classic, Level::Strong, Level::Strong};
     players.budget.samples = 8;
+    players.budget.iterations = 200;
     for (std::uint32_t seed = 1; seed <= 60; ++seed) {
         players.gameSeed = seed;
         Random random{seed};
@@ -196,6 +200,7 @@ std::pair<long, long> duplicatePoints(std::uint32_t hands, int samples, bool str
     long classic = 0;
     SearchBudget budget;
     budget.samples = samples;
+    budget.iterations = samples * 16;
     for (std::uint32_t hand = 0; hand < hands; ++hand) {
         const int seat = static_cast<int>(hand % 4) + 1;
         for (bool isStrong : {true, false}) {
@@ -264,18 +269,16 @@ TEST(Strong, LevelNames) {
 
 namespace {
 
-// Late in a round: seat 1 has taken the queen and eight hearts, every point
-// so far, and has led the three of hearts; it still holds the ace and four
-// of hearts. Seat 2 holds the king and two of hearts. Seats 3 and 4 have
-// shown they hold no hearts and no clubs, seat 1 no diamonds.
-Round runnerPosition() {
+// A round late in play: the hands left, every other card played, the
+// points taken so far, hearts broken.
+Round lateRound(const std::array<const char*, kSeats + 1>& hands,
+                const std::array<int, kSeats + 1>& points) {
     Round round;
     startRound(round, 4, false);
-    const char* hands[] = {"", "AH 4H 3H AC", "KH 2H 2C 3C", "4D 5D 6D 7D", "8D 9D 10D JD"};
     CardMask held = 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
         int slot = 1;
-        for (int c : hand(hands[seat])) {
+        for (int c : hand(hands[static_cast<std::size_t>(seat)])) {
             round.hands[static_cast<std::size_t>(seat)].put(slot++, c);
             held |= cardBit(c);
         }
@@ -284,7 +287,18 @@ Round runnerPosition() {
     round.firstTrick = false;
     round.heartsBroken = true;
     round.playedCards = kAllCards & ~held;
-    round.points = {0, 21, 0, 0, 0};
+    round.points = points;
+    round.pointsTaker = kSeveralTakers;
+    return round;
+}
+
+// Late in a round: seat 1 has taken the queen and eight hearts, every point
+// so far, and has led the three of hearts; it still holds the ace and four
+// of hearts. Seat 2 holds the king and two of hearts. Seats 3 and 4 have
+// shown they hold no hearts and no clubs, seat 1 no diamonds.
+Round runnerPosition() {
+    Round round = lateRound({"", "AH 4H 3H AC", "KH 2H 2C 3C", "4D 5D 6D 7D", "8D 9D 10D JD"},
+                            {0, 21, 0, 0, 0});
     round.pointsTaker = 1;
     const auto noHeartsNoClubs = static_cast<std::uint8_t>((1u << kHearts) | (1u << kClubs));
     round.voidSuits = {0, static_cast<std::uint8_t>(1u << kDiamonds), 0, noHeartsNoClubs,
@@ -317,5 +331,44 @@ TEST(Strong, ItsCardComesFromTheSeatsViewAlone) {
         EXPECT_EQ(round.hands[static_cast<std::size_t>(seat)].at(strongPlay(round, seat, seed)),
                   strongCard(view, seed))
             << seed;
+    }
+}
+
+TEST(Strong, ItsTreeCountsEveryDealAndTriesOnlyLegalCards) {
+    SearchBudget budget;
+    budget.iterations = 400;
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        Round round = dealtRound(seed, static_cast<int>(seed % 4) + 1);
+        const int seat = advance(round, round.turn, static_cast<int>(seed * 5 % 23) + 1);
+        const SeatView view = seatView(round, seat);
+        const CardMask legal = legalCards(view.hand.held(), round.position());
+        SearchRandom random{seed};
+        const TreeResults results =
+            searchTree(roundFrom(view), seat, knowledgeOf(view), random, budget,
+                       std::chrono::steady_clock::now() + std::chrono::seconds(60), MoonPlan{});
+        EXPECT_EQ(results.iterations, budget.iterations) << "seed " << seed;
+        int visits = 0;
+        for (int card = 1; card <= 52; ++card) {
+            const auto at = static_cast<std::size_t>(card);
+            const bool isLegal = ((legal >> card) & 1) != 0;
+            EXPECT_EQ(results.visits[at] > 0, isLegal) << "seed " << seed << " " << cardText(card);
+            EXPECT_GE(results.value[at], 0.0);
+            EXPECT_LE(results.value[at], 1.0);
+            visits += results.visits[at];
+        }
+        EXPECT_EQ(visits, budget.iterations) << "seed " << seed;
+    }
+}
+
+TEST(Strong, CashesTheLastHeartForTheMoon) {
+    // Seat 1 has taken the queen and eleven hearts; the ace of hearts takes
+    // the last heart whoever holds it, and the two of clubs then loses a
+    // trick without points: 26. Leading the club first may leave the two of
+    // hearts to someone else.
+    Round round = lateRound({"", "AH 2C", "3C 4C", "2H 5C", "6C 7C"}, {0, 24, 0, 0, 0});
+    round.turn = 1;
+    for (std::uint64_t seed : {1u, 2u, 3u}) {
+        const int slot = strongPlay(round, 1, seed);
+        EXPECT_EQ(cardText(round.hands[1].at(slot)), "AH") << "seed " << seed;
     }
 }
