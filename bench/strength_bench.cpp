@@ -3,14 +3,16 @@
 // the measured seat at level A among three seats at level B, and once with
 // that seat at level B too. The measured seat goes round the four places.
 //
-//   strength_bench [--levels A,B] [--hands N] [--samples K] [--seed S]
+//   strength_bench [--levels A,B] [--hands N] [--iterations K] [--seed S]
 //                  [--jobs J] [--rules jack,queen,subtract,nohold]
-//                  [--pass-only] [--run-from P] [--seen-from P] [--moon-from P]
+//                  [--pass-only] [--exploration C] [--run-from P] [--seen-from P]
+//                  [--moon-from P]
 //
 // Levels: strong, strong1 (the first Strong search, kept as a yardstick),
-// classic; the default is strong,classic. --samples sets the Strong seats'
-// deals a decision; --rules plays house rules (the jack of diamonds -10,
-// the queen breaks hearts, the moon subtracts 26, no hand without passing);
+// classic; the default is strong,classic. --iterations sets the Strong seats'
+// deals a decision (its tree's iterations) and --exploration its UCT
+// constant; --rules plays house rules (the jack of diamonds -10, the queen
+// breaks hearts, the moon subtracts 26, no hand without passing);
 // --pass-only has searching seats pass by their rule but play as Classic;
 // --run-from, --seen-from and --moon-from set the Strong search's moon
 // thresholds (see SearchBudget).
@@ -157,11 +159,12 @@ void printTimes(const char* name, const hearts::SearchStats& stats, int limit) {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::puts("usage: strength_bench [--levels A,B] [--hands N] [--samples K] [--seed S]\n"
-                      "                      [--jobs J] [--rules jack,queen,subtract,nohold]\n"
-                      "                      [--pass-only] [--run-from P] [--seen-from P] "
-                      "[--moon-from P]\n"
-                      "levels: strong, strong1, classic");
+            std::puts(
+                "usage: strength_bench [--levels A,B] [--hands N] [--iterations K] [--seed S]\n"
+                "                      [--jobs J] [--rules jack,queen,subtract,nohold]\n"
+                "                      [--pass-only] [--exploration C] [--run-from P]\n"
+                "                      [--seen-from P] [--moon-from P]\n"
+                "levels: strong, strong1, classic");
             return 0;
         }
     }
@@ -190,15 +193,11 @@ int main(int argc, char** argv) {
     const long hands = argument(argc, argv, "--hands", 1000);
     const auto firstSeed = static_cast<std::uint32_t>(argument(argc, argv, "--seed", 1));
     const long jobs = std::max(1L, argument(argc, argv, "--jobs", 1));
-    setup.budget.samples =
-        static_cast<int>(argument(argc, argv, "--samples", setup.budget.samples));
     setup.budget.iterations =
         static_cast<int>(argument(argc, argv, "--iterations", setup.budget.iterations));
     if (const char* exploration = value(argc, argv, "--exploration")) {
         setup.budget.exploration = std::atof(exploration);
     }
-    setup.budget.treeMoon = argument(argc, argv, "--tree-moon", 1) != 0;
-    setup.budget.needsTopHeart = argument(argc, argv, "--top-heart", 1) != 0;
     setup.budget.runFrom =
         static_cast<int>(argument(argc, argv, "--run-from", setup.budget.runFrom));
     setup.budget.seenFrom =
@@ -239,8 +238,8 @@ int main(int argc, char** argv) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     const char* nameA = hearts::levelName(setup.measured);
     const char* nameB = hearts::levelName(setup.others);
-    std::printf("%s against %s: %ld hands in duplicate, %d samples a Strong decision, %.1f s\n",
-                nameA, nameB, hands, setup.budget.samples, seconds);
+    std::printf("%s against %s: %ld hands in duplicate, %d deals a Strong decision, %.1f s\n",
+                nameA, nameB, hands, setup.budget.iterations, seconds);
     std::vector<double> diff(count);
     for (std::size_t i = 0; i < count; ++i) {
         diff[i] = pointsA[i] - pointsB[i];

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <cstdlib>
 
 namespace hearts {
 
@@ -55,12 +54,7 @@ int playRound(Round& round, int roundNumber, bool safeFirstTrick, Random& random
         round.phase = Phase::Pass;
         for (int seat = 1; seat <= kSeats; ++seat) {
             const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
-            static const int keepHearts =
-                std::getenv("KEEP_HEARTS") ? std::atoi(std::getenv("KEEP_HEARTS")) : 0;
-            choosePass(round, seat,
-                       strong(seat)
-                           ? strongPass(hand, level(seat) == Level::Strong ? keepHearts : 0)
-                           : computerPass(hand));
+            choosePass(round, seat, strong(seat) ? strongPass(hand) : computerPass(hand));
         }
         exchangePasses(round);
     }

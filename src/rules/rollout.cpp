@@ -147,12 +147,7 @@ int runnerOf(const Round& round, const MoonPlan& plan) {
     }
     if (taker >= 1 && taker <= kSeats && taker != plan.planner &&
         round.points[static_cast<std::size_t>(taker)] >= plan.runFrom) {
-        // Only a hand that holds the top heart still out can hope to run.
-        const CardMask heartsOut = kHeartCards & ~round.playedCards;
-        const CardMask held = round.hands[static_cast<std::size_t>(taker)].held();
-        if (!plan.needsTopHeart || heartsOut == 0 || (held & bit(highestCard(heartsOut))) != 0) {
-            return taker;
-        }
+        return taker;
     }
     return 0;
 }

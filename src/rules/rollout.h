@@ -30,10 +30,10 @@ struct MoonPlan {
     int shooter = 0;
     // A seat that has taken every point so far, at least this many, is
     // taken to run for the rest.
-    int runFrom = 8;
+    int runFrom = 5;
     // The others see a run coming once the runner holds this many points,
     // and from then on play to stop it.
-    int seenFrom = 6;
+    int seenFrom = 4;
     // A seat that never runs unless it is the shooter: the searching seat,
     // whose plans are weighed one by one.
     int planner = 0;
@@ -41,8 +41,6 @@ struct MoonPlan {
     // seat counts on nobody but itself to stop an opponent's run, and on
     // every opponent to stop its own.
     unsigned stoppers = 0x1E;
-    // A taker runs only while it holds the highest heart still out.
-    bool needsTopHeart = true;
 };
 
 // The runner of the round as it stands under a plan, 0 for none: a runner

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <limits>
 
-// The searches' common loop: deals of the unseen cards, each legal card
+// The first Strong search's loop: deals of the unseen cards, each legal card
 // played in every deal and the round played out, and the card that cost
 // the seat the fewest points.
 namespace hearts {

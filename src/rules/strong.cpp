@@ -1,13 +1,12 @@
-// The Strong computer player's search: deals of the unseen cards sampled
-// from what its seat knows, and every legal card played out to the end of
-// the round in each, with the moon reckoned with both ways.
+// The Strong computer player: its pass by rule, and its card from a tree
+// searched over deals of the unseen cards, the moon reckoned with both ways.
 #include "strong.h"
 
 #include "rollout.h"
 #include "sampling.h"
-#include "search.h"
 #include "treesearch.h"
 
+#include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cstdlib>
@@ -25,15 +24,16 @@ constexpr int kQueen = kQueenOfSpades;
 } // namespace
 
 int defaultIterations() {
+    constexpr int kIterations = 8000;
     static const int iterations = [] {
         const char* text = std::getenv("HEARTS_SEARCH_ITERATIONS");
         if (text == nullptr) {
-            return 6000;
+            return kIterations;
         }
         char* end = nullptr;
         const long told = std::strtol(text, &end, 10);
         return end != text && *end == '\0' && told >= 1 && told <= 1000000 ? static_cast<int>(told)
-                                                                           : 6000;
+                                                                           : kIterations;
     }();
     return iterations;
 }
@@ -46,7 +46,7 @@ std::uint64_t decisionSeed(std::uint32_t gameSeed, int roundNumber, const Round&
     return mix.next();
 }
 
-std::array<int, 3> strongPass(const Hand& hand, int keepHearts) {
+std::array<int, 3> strongPass(const Hand& hand) {
     const CardMask held = hand.held();
     const int spadesBelowQueen = std::popcount(held & suitCards(kSpades) & (bit(kQueen) - 1));
     const bool holdsQueen = (held & bit(kQueen)) != 0;
@@ -66,9 +66,6 @@ std::array<int, 3> strongPass(const Hand& hand, int keepHearts) {
             }
         } else if (suit == kHearts) {
             score += 3;
-            if (keepHearts > 0 && rankOf(card) >= 13 - keepHearts) {
-                score = -20;
-            }
         } else if (inSuit <= 2) {
             score += 8; // a suit to empty, then throw points on it
         }
@@ -115,32 +112,23 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     others.runFrom = budget.runFrom;
     others.seenFrom = budget.seenFrom;
     others.planner = seat;
-    others.needsTopHeart = budget.needsTopHeart;
     others.stoppers = 1u << seat;
     MoonPlan mine = others;
     mine.shooter = seat;
     mine.stoppers = 0x1Eu & ~(1u << seat);
-    Card best = kNoCard;
-    if (budget.treeMoon || !tryMoon) {
-        const TreeResults stay =
-            searchTree(seen, seat, knowledge, random, budget, deadline, others);
-        best = mostTried(stay, legal);
-        if (tryMoon && best != kNoCard) {
-            // Running for the moon is the other plan: its best line against
-            // the usual one's.
-            const TreeResults run =
-                searchTree(seen, seat, knowledge, random, budget, deadline, mine);
-            const Card runCard = mostTried(run, legal);
-            if (runCard != kNoCard && run.value[static_cast<std::size_t>(runCard)] >
-                                          stay.value[static_cast<std::size_t>(best)]) {
-                best = runCard;
-            }
+    const TreeResults stay = searchTree(seen, seat, knowledge, random, budget, deadline, others);
+    Card best = mostTried(stay, legal);
+    if (tryMoon && best != kNoCard) {
+        // Running for the moon is the other plan: its best line against the
+        // usual one's, from a tree of half the size (a yes or a no).
+        SearchBudget half = budget;
+        half.iterations = std::max(1, budget.iterations / 2);
+        const TreeResults run = searchTree(seen, seat, knowledge, random, half, deadline, mine);
+        const Card runCard = mostTried(run, legal);
+        if (runCard != kNoCard && run.value[static_cast<std::size_t>(runCard)] >
+                                      stay.value[static_cast<std::size_t>(best)]) {
+            best = runCard;
         }
-    } else {
-        best = cheapestCard(seen, seat, legal, knowledge, random, budget, deadline, tryMoon,
-                            [&](Round& line, bool moon) {
-                                playOutWithMoons(line, seat % kSeats + 1, moon ? mine : others);
-                            });
     }
     return best != kNoCard ? best : rolloutCard(seen, legal);
 }

@@ -5,34 +5,32 @@
 #include <array>
 #include <cstdint>
 
-// The Strong computer player: it counts the cards, reads the voids, samples
-// deals of the cards it has not seen that agree with everything it knows,
-// plays each of its legal cards out to the end of the round in every sample
-// (with an opponent who has taken every point running for the moon, and the
-// others stopping it), and plays the card that cost it the fewest points on
-// average, running for the moon itself where the samples say it pays.
+// The Strong computer player: it counts the cards, reads the voids, and
+// grows one tree of the cards still to come over many deals of the cards it
+// has not seen, each agreeing with everything it knows; in the tree every
+// seat picks its own cards for its own sake, and below it the round is played
+// out by quick rules (an opponent who has taken every point running for the
+// moon, this seat stopping it). It plays the card the tree tried most, or
+// runs for the moon where a second tree, with it running, says that pays.
 namespace hearts {
 
-// The tree's iterations a decision unless told: 6000, or the environment's
+// The tree's iterations a decision unless told: 8000, or the environment's
 // HEARTS_SEARCH_ITERATIONS (1 to 1000000).
 int defaultIterations();
 
 struct SearchBudget {
-    // Deals of the unseen cards for one decision where every card is
-    // played out once in each (the moon weighed, and the first Strong).
+    // The first Strong's deals a decision, each card played out once in each.
     int samples = 64;
-    // The look-ahead's deals, one per iteration of its tree (6000, or
+    // The look-ahead's deals, one per iteration of its tree (8000, or
     // HEARTS_SEARCH_ITERATIONS for a slow machine), and how much the tree
     // favours cards seldom tried (its results run 0 to 1).
     int iterations = defaultIterations();
     double exploration = 0.3;
-    bool treeMoon = true;
-    bool needsTopHeart = true;
     int maxMilliseconds = 150; // the search stops here, whatever is left
     // In the rollouts a seat with every point so far, at least runFrom,
     // runs for the moon; the others stop it once it has seenFrom.
-    int runFrom = 8;
-    int seenFrom = 6;
+    int runFrom = 5;
+    int seenFrom = 4;
     // This seat weighs running for the moon once it holds this many points,
     // every one taken so far.
     int moonFrom = 8;
@@ -41,7 +39,7 @@ struct SearchBudget {
 // The three slots a Strong seat passes: the cards most likely to cost it
 // points (the queen of spades without guards, high spades without the
 // queen, high hearts, high cards of suits short enough to empty).
-std::array<int, 3> strongPass(const Hand& hand, int keepHearts = 0);
+std::array<int, 3> strongPass(const Hand& hand);
 
 // The slot a Strong seat plays now. It reads only what the seat may know:
 // its own hand, the cards it passed, the cards played and the trick on the

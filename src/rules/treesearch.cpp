@@ -25,6 +25,7 @@ int nextSeat(Round& round, int seat) {
     return round.hands[static_cast<std::size_t>(taker)].count() == 0 ? 0 : taker;
 }
 
+// A seat's result of a round played out: 1 for no points, 0 for 26.
 double rewardOf(const Round& round, int seat) {
     return 1.0 - round.points[static_cast<std::size_t>(seat)] / 26.0;
 }
