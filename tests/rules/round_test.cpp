@@ -133,6 +133,14 @@ TEST(Rules, TheTakerOfPointsAndThenSeveral) {
     table(round, {"AS", "2S", "3H", "4S"}, 1);
     hearts::endTrick(round);
     EXPECT_EQ(round.pointsTaker, hearts::kSeveralTakers);
+    // ...where the sole taker of every point so far is still seat 1, until
+    // another seat takes one.
+    EXPECT_EQ(hearts::soleTaker(round.points), 1);
+    table(round, {"2H", "KH", "4H", "5H"}, 1);
+    hearts::endTrick(round);
+    EXPECT_EQ(hearts::soleTaker(round.points), hearts::kSeveralTakers);
+    EXPECT_EQ(hearts::soleTaker({0, 0, 0, 0, 0}), 0);
+    EXPECT_EQ(hearts::soleTaker({0, 0, 0, 0, 13}), 4);
 }
 
 TEST(Rules, TheQueenDoesNotBreakHearts) {

@@ -372,3 +372,28 @@ TEST(Strong, CashesTheLastHeartForTheMoon) {
         EXPECT_EQ(cardText(round.hands[1].at(slot)), "AH") << "seed " << seed;
     }
 }
+
+TEST(Strong, ItsRolloutsTakeASoleTakerOfPointsForARunner) {
+    // However many tricks it took them in, a seat with every point so far
+    // runs in the rollouts from runFrom points on; the searching seat
+    // (planner) never runs unless it plans to.
+    struct Case {
+        const char* what;
+        std::array<int, kSeats + 1> points;
+        int planner;
+        int runner;
+    };
+    const Case cases[] = {
+        {"one seat with every point", {0, 0, 7, 0, 0}, 1, 3},
+        {"two seats with points", {0, 3, 7, 0, 0}, 1, 0},
+        {"too few points yet", {0, 0, 4, 0, 0}, 1, 0},
+        {"the searching seat itself", {0, 0, 7, 0, 0}, 3, 0},
+        {"nobody with points", {0, 0, 0, 0, 0}, 1, 0},
+    };
+    for (const Case& c : cases) {
+        Round round = lateRound({"", "AH 2C", "3C 4C", "2H 5C", "6C 7C"}, c.points);
+        MoonPlan plan;
+        plan.planner = c.planner;
+        EXPECT_EQ(runnerOf(round, plan), c.runner) << c.what;
+    }
+}
