@@ -107,19 +107,22 @@ int rolloutCard(const Round& round, CardMask legal) {
     return byRank<true>(legal);
 }
 
+int seatAfter(Round& round, int seat) {
+    if (!trickComplete(round)) {
+        return seat % kSeats + 1;
+    }
+    const int taker = endTrick(round).taker;
+    return round.hands[static_cast<std::size_t>(taker)].count() == 0 ? 0 : taker;
+}
+
 namespace {
 
 // Plays a round on from a seat to its end, each card as `choose` says for
 // the seat and its legal cards, and scores it.
 template <typename Choose> void playOn(Round& round, int nextSeat, Choose choose) {
-    int seat = nextSeat;
-    for (;;) {
-        if (trickComplete(round)) {
-            seat = endTrick(round).taker;
-            if (round.hands[static_cast<std::size_t>(seat)].count() == 0) {
-                break;
-            }
-        }
+    // The card just played may have filled the trick.
+    int seat = trickComplete(round) ? seatAfter(round, 0) : nextSeat;
+    while (seat != 0) {
         const Hand& hand = round.hands[static_cast<std::size_t>(seat)];
         const int card = choose(seat, legalCards(hand.held(), round.position()));
         if (card == 0) {
@@ -127,7 +130,7 @@ template <typename Choose> void playOn(Round& round, int nextSeat, Choose choose
         }
         round.leadTwoOfClubs = false;
         playCard(round, seat, hand.slotOf(card));
-        seat = seat % kSeats + 1;
+        seat = seatAfter(round, seat);
     }
     scoreRound(round);
 }

@@ -19,6 +19,10 @@ int rolloutCard(const Round& round, CardMask legal);
 // highest cards, leads from the top, and throws no points away.
 int shootingCard(const Round& round, CardMask legal);
 
+// The seat to play after `seat` played, ending the trick when it is full;
+// 0 when the round is over.
+int seatAfter(Round& round, int seat);
+
 // Plays a round on from the seat to play to its end with rolloutCard for
 // every seat (the shooter, when not 0, runs for every point instead), and
 // scores it.

@@ -10,7 +10,6 @@
 #include <bit>
 #include <chrono>
 #include <cstdlib>
-#include <limits>
 
 namespace hearts {
 

@@ -15,16 +15,6 @@ namespace hearts {
 
 namespace {
 
-// The seat to play after `seat` played, ending the trick when it is full;
-// 0 when the round is over.
-int nextSeat(Round& round, int seat) {
-    if (!trickComplete(round)) {
-        return seat % kSeats + 1;
-    }
-    const int taker = endTrick(round).taker;
-    return round.hands[static_cast<std::size_t>(taker)].count() == 0 ? 0 : taker;
-}
-
 // A seat's result of a round played out: 1 for no points, 0 for 26.
 double rewardOf(const Round& round, int seat) {
     return 1.0 - round.points[static_cast<std::size_t>(seat)] / 26.0;
@@ -155,7 +145,7 @@ TreeResults searchTree(const Round& base, int seat, const Knowledge& knowledge,
             pathSeats.push_back(toPlay);
             const bool fresh = tree.edge(chosen).visits == 0;
             playCard(line, toPlay, hand.slotOf(tree.edge(chosen).card));
-            toPlay = nextSeat(line, toPlay);
+            toPlay = seatAfter(line, toPlay);
             if (toPlay == 0) {
                 scoreRound(line);
                 break;
