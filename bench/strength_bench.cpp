@@ -6,7 +6,7 @@
 //   strength_bench [--levels A,B] [--hands N] [--iterations K] [--seed S]
 //                  [--jobs J] [--rules jack,queen,subtract,nohold]
 //                  [--pass-only] [--exploration C] [--run-from P] [--seen-from P]
-//                  [--moon-from P]
+//                  [--moon-from P] [--moon-fear F] [--moon-favour W]
 //
 // Levels: strong, strong1 (the first Strong search, kept as a yardstick),
 // classic; the default is strong,classic. --iterations sets the Strong seats'
@@ -15,7 +15,8 @@
 // breaks hearts, the moon subtracts 26, no hand without passing);
 // --pass-only has searching seats pass by their rule but play as Classic;
 // --run-from, --seen-from and --moon-from set the Strong search's moon
-// thresholds (see SearchBudget).
+// thresholds, --moon-fear and --moon-favour its guard against an opponent
+// with every point so far (see SearchBudget).
 //
 // Prints the seat's mean points a hand both ways, the difference with its
 // 95 % confidence interval, the moons shot by and against the seat both
@@ -163,7 +164,8 @@ int main(int argc, char** argv) {
                 "usage: strength_bench [--levels A,B] [--hands N] [--iterations K] [--seed S]\n"
                 "                      [--jobs J] [--rules jack,queen,subtract,nohold]\n"
                 "                      [--pass-only] [--exploration C] [--run-from P]\n"
-                "                      [--seen-from P] [--moon-from P]\n"
+                "                      [--seen-from P] [--moon-from P] [--moon-fear F]\n"
+                "                      [--moon-favour W]\n"
                 "levels: strong, strong1, classic");
             return 0;
         }
@@ -205,6 +207,11 @@ int main(int argc, char** argv) {
 
     setup.budget.moonFrom =
         static_cast<int>(argument(argc, argv, "--moon-from", setup.budget.moonFrom));
+    if (const char* fear = value(argc, argv, "--moon-fear")) {
+        setup.budget.moonFear = std::atof(fear);
+    }
+    setup.budget.moonFavour =
+        static_cast<int>(argument(argc, argv, "--moon-favour", setup.budget.moonFavour));
     const auto count = static_cast<std::size_t>(hands);
     std::vector<double> pointsA(count), pointsB(count), moonsByA(count), moonsByB(count),
         moonsAgainstA(count), moonsAgainstB(count);

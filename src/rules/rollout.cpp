@@ -119,7 +119,7 @@ namespace {
 
 // Plays a round on from a seat to its end, each card as `choose` says for
 // the seat and its legal cards, and scores it.
-template <typename Choose> void playOn(Round& round, int nextSeat, Choose choose) {
+template <typename Choose> int playOn(Round& round, int nextSeat, Choose choose) {
     // The card just played may have filled the trick.
     int seat = trickComplete(round) ? seatAfter(round, 0) : nextSeat;
     while (seat != 0) {
@@ -132,7 +132,7 @@ template <typename Choose> void playOn(Round& round, int nextSeat, Choose choose
         playCard(round, seat, hand.slotOf(card));
         seat = seatAfter(round, seat);
     }
-    scoreRound(round);
+    return scoreRound(round);
 }
 
 } // namespace
@@ -192,8 +192,8 @@ int stoppingCard(const Round& round, int seat, CardMask legal, int runner) {
     return noPoints != 0 ? byRank<true>(noPoints) : rolloutCard(round, legal);
 }
 
-void playOutWithMoons(Round& round, int nextSeat, const MoonPlan& plan) {
-    playOn(round, nextSeat, [&](int seat, CardMask legal) {
+int playOutWithMoons(Round& round, int nextSeat, const MoonPlan& plan) {
+    return playOn(round, nextSeat, [&](int seat, CardMask legal) {
         const int runner = runnerOf(round, plan);
         if (runner == 0) {
             return rolloutCard(round, legal);

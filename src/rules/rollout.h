@@ -57,7 +57,8 @@ int runnerOf(const Round& round, const MoonPlan& plan);
 int stoppingCard(const Round& round, int seat, CardMask legal, int runner);
 
 // Plays a round on to its end as playOut does, with the runners of the plan
-// running and, once they are seen, the others stopping them.
-void playOutWithMoons(Round& round, int nextSeat, const MoonPlan& plan);
+// running and, once they are seen, the others stopping them; the seat that
+// shot the moon, 0 for none.
+int playOutWithMoons(Round& round, int nextSeat, const MoonPlan& plan);
 
 } // namespace hearts

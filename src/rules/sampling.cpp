@@ -102,9 +102,14 @@ bool sampleHands(const Knowledge& k, SearchRandom& random,
         for (int i = 0; i < count && !cornered; ++i) {
             const int card = order[static_cast<std::size_t>(i)];
             const int seats = allowed[static_cast<std::size_t>(getsuit(card))] & open;
+            const bool favoured = (k.favouredCards & bit(card)) != 0;
+            auto shareOf = [&](int seat) {
+                const int share = ((seats >> seat) & 1) * need[static_cast<std::size_t>(seat)];
+                return favoured && seat == k.favoured ? share * k.favour : share;
+            };
             int room = 0;
             for (int seat = 1; seat <= kSeats; ++seat) {
-                room += ((seats >> seat) & 1) * need[static_cast<std::size_t>(seat)];
+                room += shareOf(seat);
             }
             if (room == 0) {
                 cornered = true;
@@ -114,7 +119,7 @@ bool sampleHands(const Knowledge& k, SearchRandom& random,
             int pick = random.below(room);
             for (int seat = 1; seat <= kSeats; ++seat) {
                 const auto at = static_cast<std::size_t>(seat);
-                const int share = ((seats >> seat) & 1) * need[at];
+                const int share = shareOf(seat);
                 if (pick < share) {
                     hands[at] |= bit(card);
                     if (--need[at] == 0) {

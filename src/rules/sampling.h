@@ -27,6 +27,11 @@ struct Knowledge {
     std::array<CardMask, kSeats + 1> known{}; // cards known in a seat's hand
     std::array<std::uint8_t, kSeats + 1> voids{};
     CardMask unseen = 0; // held by the others, where unknown
+    // A seat dealt favouredCards `favour` times as readily as its share
+    // says (0 for none): a likely runner's high cards.
+    int favoured = 0;
+    int favour = 1;
+    CardMask favouredCards = 0;
 };
 
 Knowledge knowledgeOf(const SeatView& view);

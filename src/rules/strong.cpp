@@ -19,6 +19,14 @@ constexpr CardMask bit(int card) {
     return CardMask{1} << card;
 }
 constexpr int kQueen = kQueenOfSpades;
+// The jacks, queens, kings and aces.
+constexpr CardMask kHighCards = [] {
+    CardMask high = 0;
+    for (int card = 1; card <= 52; ++card) {
+        high |= rankOf(card) >= rankOf(kJackOfDiamonds) ? bit(card) : 0;
+    }
+    return high;
+}();
 
 } // namespace
 
@@ -98,9 +106,21 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     }
     const auto started = std::chrono::steady_clock::now();
     const auto deadline = started + std::chrono::milliseconds(budget.maxMilliseconds);
-    const Knowledge knowledge = knowledgeOf(view);
-    SearchRandom random{seed};
     const int seat = view.seat;
+    // An opponent with every point so far may be running: its deals hold
+    // more high cards, and every seat in the tree fears its moon.
+    const int threat = soleTaker(view.points);
+    const bool threatened = threat >= 1 && threat <= kSeats && threat != seat;
+    Knowledge knowledge = knowledgeOf(view);
+    SearchBudget searched = budget;
+    if (threatened) {
+        knowledge.favoured = threat;
+        knowledge.favour = budget.moonFavour;
+        knowledge.favouredCards = kHighCards;
+    } else {
+        searched.moonFear = 0;
+    }
+    SearchRandom random{seed};
 
     // The moon is weighed once this seat has taken enough points and nobody
     // else any: the rollouts, with the others stopping a run they see, say
@@ -115,7 +135,7 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     MoonPlan mine = others;
     mine.shooter = seat;
     mine.stoppers = 0x1Eu & ~(1u << seat);
-    const TreeResults stay = searchTree(seen, seat, knowledge, random, budget, deadline, others);
+    const TreeResults stay = searchTree(seen, seat, knowledge, random, searched, deadline, others);
     Card best = mostTried(stay, legal);
     if (tryMoon && best != kNoCard) {
         // Running for the moon is the other plan: its best line against the

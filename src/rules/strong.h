@@ -34,6 +34,14 @@ struct SearchBudget {
     // This seat weighs running for the moon once it holds this many points,
     // every one taken so far.
     int moonFrom = 8;
+    // While one opponent has taken every point so far, a moon against a
+    // seat counts in the tree this much (of a round's result) worse than its
+    // 26 points, and the deals give that opponent the jacks and above
+    // moonFavour times as readily as the others: a seat that has run so far
+    // likely holds the cards to go on, and a moon let through costs more
+    // than its points in a game.
+    double moonFear = 0.5;
+    int moonFavour = 3;
 };
 
 // The three slots a Strong seat passes: the cards most likely to cost it

@@ -15,9 +15,11 @@ namespace hearts {
 
 namespace {
 
-// A seat's result of a round played out: 1 for no points, 0 for 26.
-double rewardOf(const Round& round, int seat) {
-    return 1.0 - round.points[static_cast<std::size_t>(seat)] / 26.0;
+// A seat's result of a round played out: 1 for no points, 0 for 26, and
+// `fear` less when another seat shot the moon.
+double rewardOf(const Round& round, int seat, int moon, double fear) {
+    const double reward = 1.0 - round.points[static_cast<std::size_t>(seat)] / 26.0;
+    return moon != 0 && moon != seat ? reward - fear : reward;
 }
 
 // The tree of the searching seat's information: a node is the cards played
@@ -138,6 +140,7 @@ TreeResults searchTree(const Round& base, int seat, const Knowledge& knowledge,
         pathSeats.clear();
         int at = root;
         int toPlay = seat;
+        int moon = 0;
         for (;;) {
             const Hand& hand = line.hands[static_cast<std::size_t>(toPlay)];
             const int chosen = tree.select(at, legalCards(hand.held(), line.position()), random);
@@ -147,11 +150,11 @@ TreeResults searchTree(const Round& base, int seat, const Knowledge& knowledge,
             playCard(line, toPlay, hand.slotOf(tree.edge(chosen).card));
             toPlay = seatAfter(line, toPlay);
             if (toPlay == 0) {
-                scoreRound(line);
+                moon = scoreRound(line);
                 break;
             }
             if (fresh) {
-                playOutWithMoons(line, toPlay, plan);
+                moon = playOutWithMoons(line, toPlay, plan);
                 break;
             }
             if (tree.edge(chosen).child < 0) {
@@ -163,7 +166,7 @@ TreeResults searchTree(const Round& base, int seat, const Knowledge& knowledge,
         for (std::size_t i = 0; i < path.size(); ++i) {
             Edge& edge = tree.edge(path[i]);
             ++edge.visits;
-            edge.reward += rewardOf(line, pathSeats[i]);
+            edge.reward += rewardOf(line, pathSeats[i], moon, budget.moonFear);
         }
     }
     TreeResults results;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <chrono>
 #include <vector>
 
@@ -352,7 +353,7 @@ TEST(Strong, ItsTreeCountsEveryDealAndTriesOnlyLegalCards) {
             const auto at = static_cast<std::size_t>(card);
             const bool isLegal = ((legal >> card) & 1) != 0;
             EXPECT_EQ(results.visits[at] > 0, isLegal) << "seed " << seed << " " << cardText(card);
-            EXPECT_GE(results.value[at], 0.0);
+            EXPECT_GE(results.value[at], -budget.moonFear); // a moon let through
             EXPECT_LE(results.value[at], 1.0);
             visits += results.visits[at];
         }
@@ -395,5 +396,68 @@ TEST(Strong, ItsRolloutsTakeASoleTakerOfPointsForARunner) {
         MoonPlan plan;
         plan.planner = c.planner;
         EXPECT_EQ(runnerOf(round, plan), c.runner) << c.what;
+    }
+}
+
+TEST(Strong, ItsTreeCountsAMoonAgainstASeatWorseThanItsPoints) {
+    // Seat 1 has 24 points and leads the ace of hearts; the two of hearts
+    // goes to it wherever it lies: a moon in every deal, whatever seat 2
+    // plays, and its result is the fear below nothing.
+    Round round = lateRound({"", "AH 2C", "3C 4C", "2H 5C", "6C 7C"}, {0, 24, 0, 0, 0});
+    round.turn = 1;
+    playCard(round, 1, round.hands[1].slotOf(card("AH")));
+    round.turn = 2;
+    const SeatView view = seatView(round, 2);
+    for (const double fear : {0.0, 0.5}) {
+        SearchBudget budget;
+        budget.iterations = 200;
+        budget.moonFear = fear;
+        SearchRandom random{7};
+        const TreeResults results =
+            searchTree(roundFrom(view), 2, knowledgeOf(view), random, budget,
+                       std::chrono::steady_clock::now() + std::chrono::seconds(60), MoonPlan{});
+        ASSERT_EQ(results.iterations, budget.iterations);
+        for (const char* text : {"3C", "4C"}) {
+            const auto at = static_cast<std::size_t>(card(text));
+            EXPECT_GT(results.visits[at], 0) << text;
+            EXPECT_DOUBLE_EQ(results.value[at], -fear) << text << " fear " << fear;
+        }
+    }
+}
+
+TEST(Strong, ItsDealsGiveALikelyRunnerMoreHighCards) {
+    // Seat 1's view at the start of a round: every deal gives each other seat
+    // its thirteen cards; favouring seat 3 gives it more of the jacks and
+    // above, favouring nobody gives every seat its share.
+    const Round round = dealtRound(5, 4);
+    const SeatView view = seatView(round, 1);
+    CardMask high = 0;
+    for (int c = 1; c <= 52; ++c) {
+        high |= rankOf(c) >= rankOf(kJackOfDiamonds) ? cardBit(c) : 0;
+    }
+    for (const int favour : {1, 3}) {
+        Knowledge knowledge = knowledgeOf(view);
+        knowledge.favoured = 3;
+        knowledge.favour = favour;
+        knowledge.favouredCards = high;
+        SearchRandom random{11};
+        std::array<double, kSeats + 1> highHeld{};
+        constexpr int kDeals = 2000;
+        for (int deal = 0; deal < kDeals; ++deal) {
+            std::array<CardMask, kSeats + 1> hands{};
+            ASSERT_TRUE(sampleHands(knowledge, random, hands));
+            EXPECT_EQ(hands[2] | hands[3] | hands[4], knowledge.unseen);
+            for (int seat = 2; seat <= kSeats; ++seat) {
+                const auto at = static_cast<std::size_t>(seat);
+                ASSERT_EQ(std::popcount(hands[at]), 13);
+                highHeld[at] += std::popcount(hands[at] & high) / static_cast<double>(kDeals);
+            }
+        }
+        const double others = (highHeld[2] + highHeld[4]) / 2;
+        if (favour == 1) {
+            EXPECT_NEAR(highHeld[3], others, 0.15 * others);
+        } else {
+            EXPECT_GT(highHeld[3], 1.5 * others);
+        }
     }
 }
