@@ -126,7 +126,7 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     // else any: the rollouts, with the others stopping a run they see, say
     // whether running for it pays.
     const int taken = view.points[static_cast<std::size_t>(seat)];
-    const bool tryMoon = soleTaker(view.points) == seat && taken >= budget.moonFrom;
+    const bool tryMoon = threat == seat && taken >= budget.moonFrom;
     MoonPlan others;
     others.runFrom = budget.runFrom;
     others.seenFrom = budget.seenFrom;
@@ -139,7 +139,8 @@ Card strongCard(const SeatView& view, std::uint64_t seed, const SearchBudget& bu
     Card best = mostTried(stay, legal);
     if (tryMoon && best != kNoCard) {
         // Running for the moon is the other plan: its best line against the
-        // usual one's, from a tree of half the size (a yes or a no).
+        // usual one's, from a tree of half the size (a yes or a no), in
+        // which the others fear this seat's moon.
         SearchBudget half = budget;
         half.iterations = std::max(1, budget.iterations / 2);
         const TreeResults run = searchTree(seen, seat, knowledge, random, half, deadline, mine);
